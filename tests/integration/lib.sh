@@ -1,0 +1,42 @@
+# Shared helpers of the integration scripts: a private CUPS server-bin folder and output checks.
+
+# A folder that CUPS may use as ServerBin: the stock filters, backends and daemon helpers, and our
+# filter copied in (cupsd refuses filters in folders writable by others, and runs them as lp).
+make_server_bin() {
+    local dir=$1 filter=$2
+    mkdir -p "$dir/filter"
+    local f
+    for f in /usr/lib/cups/filter/*; do ln -s "$f" "$dir/filter/"; done
+    ln -s /usr/lib/cups/backend "$dir/backend"
+    ln -s /usr/lib/cups/daemon "$dir/daemon"
+    install -m 755 "$filter" "$dir/filter/psfilter"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The PostScript between the PJL language switch and the closing UEL.
+postscript_part() {
+    python3 - "$1" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+start = data.index(b'@PJL ENTER LANGUAGE = POSTSCRIPT\n') + len('@PJL ENTER LANGUAGE = POSTSCRIPT\n')
+end = data.rindex(b'\x1b%-12345X')
+sys.stdout.buffer.write(data[start:end])
+PY
+}
+
+# The printer stream is framed by UEL + PJL, carries the header and the job-settings comments, and
+# ends with a UEL.
+check_printer_stream() {
+    local out=$1
+    [ -s "$out" ] || fail "empty output $out"
+    head -c 10 "$out" | cmp -s - <(printf '\033%%-12345X@PJL') || fail "no opening UEL in $out"
+    tail -c 9 "$out" | cmp -s - <(printf '\033%%-12345X') || fail "no closing UEL in $out"
+    grep -aq '^@PJL SET STRINGCODESET' "$out" || fail "no PJL header in $out"
+    grep -aq '^@PJL ENTER LANGUAGE = POSTSCRIPT$' "$out" || fail "no language switch in $out"
+    grep -aq '^%%TALVO-JobSettings: ' "$out" || fail "no job-settings comment in $out"
+    grep -aq '^%%TALVO-JobSettingsDescription: ' "$out" || fail "no layout description in $out"
+}
