@@ -1,0 +1,12 @@
+#include "filter/pjl/pjl_emitter.h"
+
+namespace pd {
+
+std::string findPjlValue(const PjlValueList& list, std::string_view name) {
+    for (const PjlValueEntry& entry : list) {
+        if (entry.name == name) return entry.value;
+    }
+    return {};
+}
+
+}  // namespace pd

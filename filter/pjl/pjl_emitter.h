@@ -1,0 +1,71 @@
+// What every emitter of the PJL job header shares: the value list of the reverse direction, the
+// emitter signature, the choice of direction and the test of an option's PJL mode.
+//
+// An emitter takes a reverse pair (a value list to read and a record to fill) and a forward pair
+// (the header text to append to and the record to read), then the job kind and the last flag. It
+// acts only when exactly one pair is complete, both of its pointers being non-null.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pd {
+
+struct PdCoreData;
+
+// One (PJL name, value) pair as a header line carries it.
+struct PjlValueEntry {
+    std::string name;
+    std::string value;
+};
+
+using PjlValueList = std::vector<PjlValueEntry>;
+
+// The value of the first entry named name (byte for byte), or the empty text.
+std::string findPjlValue(const PjlValueList& list, std::string_view name);
+
+// The job kind that psfilter builds; kind 2 is the only other one defined.
+inline constexpr std::uint32_t pjlJobKindFilter = 1;
+inline constexpr std::uint32_t pjlJobKindOther = 2;
+
+// An option's PJL mode: in the header for both job kinds, only for kind 1, only for kind 2.
+inline constexpr std::uint32_t pjlModeNever = 0;
+inline constexpr std::uint32_t pjlModeBothKinds = 1;
+inline constexpr std::uint32_t pjlModeFilterKind = 2;
+inline constexpr std::uint32_t pjlModeOtherKind = 3;
+
+// True when an option of this mode belongs in a header of this job kind. Any job kind but 1 and 2,
+// and any mode but 1 to 3, admits nothing.
+constexpr bool pjlModeAdmits(std::uint32_t mode, std::uint32_t jobKind) {
+    if (jobKind != pjlJobKindFilter && jobKind != pjlJobKindOther) return false;
+    switch (mode) {
+        case pjlModeBothKinds:
+            return true;
+        case pjlModeFilterKind:
+            return jobKind == pjlJobKindFilter;
+        case pjlModeOtherKind:
+            return jobKind == pjlJobKindOther;
+        default:
+            return false;
+    }
+}
+
+enum class PjlDirection { none, forward, reverse };
+
+// The direction an emitter runs in: the complete pair, or none when both or neither are.
+constexpr PjlDirection pjlDirection(const PjlValueList* values, const PdCoreData* target,
+                                    const std::string* out, const PdCoreData* record) {
+    const bool reverse = values != nullptr && target != nullptr;
+    const bool forward = out != nullptr && record != nullptr;
+    if (reverse == forward) return PjlDirection::none;
+    return forward ? PjlDirection::forward : PjlDirection::reverse;
+}
+
+// The signature under which the header builder calls every emitter, in its fixed order.
+using PjlEmitter = void (*)(const PjlValueList* values, PdCoreData* target, std::string* out,
+                            const PdCoreData* record, std::uint32_t jobKind,
+                            std::uint32_t lastFlag);
+
+}  // namespace pd
