@@ -1,0 +1,287 @@
+// The option catalogue: every descriptor object of the driver, as constant data.
+//
+// There is no lookup by keyword and no list of all descriptors: readers name the object they need.
+// An object describing a record field is named after it (DtLayout: layoutOption); the objects of
+// options without a field are named the same way (offsetOption, languageVersionOption).
+#pragma once
+
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+// Installed units and page setup.
+extern const ChoiceOptionDescriptor opPaperSourcesOption;
+extern const ChoiceOptionDescriptor opZFoldUnitOption;
+extern const ChoiceOptionDescriptor opStaplerOption;
+extern const ChoiceOptionDescriptor opPunchUnitOption;
+extern const ChoiceOptionDescriptor opPostInserterOption;
+extern const ChoiceOptionDescriptor opSaddleUnitOption;
+extern const ChoiceOptionDescriptor opMultiHolePunchOption;
+extern const ChoiceOptionDescriptor opRingBinderOption;
+extern const ChoiceOptionDescriptor falseTrueOption;
+extern const ChoiceOptionDescriptor pageSizeOption;
+extern const NumericOptionDescriptor customPageSizeWidthOption;
+extern const NumericOptionDescriptor customPageSizeHeightOption;
+extern const ChoiceOptionDescriptor pageSizeTypeOption;
+extern const TextOptionDescriptor pageSizeNameOption;
+extern const ChoiceOptionDescriptor orientationOption;
+extern const ChoiceOptionDescriptor inputSlotOption;
+extern const ChoiceOptionDescriptor inputSlotPaperNameOption;
+
+// Layout and finishing.
+extern const ChoiceOptionDescriptor layoutOption;
+extern const ChoiceOptionDescriptor duplexOption;
+extern const ChoiceOptionDescriptor bookletBlankInsertionOption;
+extern const NumericOptionDescriptor numCopiesOption;
+extern const ChoiceOptionDescriptor collateOption;
+extern const ChoiceOptionDescriptor offsetOption;
+extern const ChoiceOptionDescriptor nTo1Option;
+extern const ChoiceOptionDescriptor faceUpOption;
+extern const ChoiceOptionDescriptor bindingOption;
+extern const ChoiceOptionDescriptor nUpCountOption;
+extern const ChoiceOptionDescriptor ringBindingOption;
+extern const ChoiceOptionDescriptor printedSideFirstOption;
+extern const ChoiceOptionDescriptor printedSideLastOption;
+extern const ChoiceOptionDescriptor stapleOption;
+extern const ChoiceOptionDescriptor punchOption;
+extern const ChoiceOptionDescriptor feedDirOption;
+extern const ChoiceOptionDescriptor foldDirectionOption;
+extern const ChoiceOptionDescriptor foldOption;
+extern const ChoiceOptionDescriptor stitchOption;
+extern const ChoiceOptionDescriptor trimOption;
+extern const ChoiceOptionDescriptor squareFoldOption;
+extern const ChoiceOptionDescriptor squareFoldStrengthOption;
+
+// Slitting, creasing, output division, margins and target paper.
+extern const ChoiceOptionDescriptor slitOption;
+extern const NumericOptionDescriptor slitPositionTopOption;
+extern const NumericOptionDescriptor slitPositionBottomOption;
+extern const NumericOptionDescriptor slitMarginOption;
+extern const ChoiceOptionDescriptor creaseOption;
+extern const ChoiceOptionDescriptor creaseSideOption;
+extern const NumericOptionDescriptor creasePosition1ValueOption;
+extern const NumericOptionDescriptor creasePosition2ValueOption;
+extern const NumericOptionDescriptor creasePosition3ValueOption;
+extern const NumericOptionDescriptor creasePosition4ValueOption;
+extern const ChoiceOptionDescriptor divideOutputOption;
+extern const NumericOptionDescriptor divideOutputPagesOption;
+extern const ChoiceOptionDescriptor offsetCopiesOption;
+extern const NumericOptionDescriptor offsetCopiesCountOption;
+extern const ChoiceOptionDescriptor offsetPagesOption;
+extern const NumericOptionDescriptor offsetPagesCountOption;
+extern const NumericOptionDescriptor gutterOption;
+extern const NumericOptionDescriptor gutterFrontOption;
+extern const NumericOptionDescriptor gutterBackOption;
+extern const NumericOptionDescriptor creepOption;
+extern const NumericOptionDescriptor creepFrontOption;
+extern const NumericOptionDescriptor creepBackOption;
+extern const ChoiceOptionDescriptor frontBackEqualOption;
+extern const NumericOptionDescriptor zoomOption;
+extern const ChoiceOptionDescriptor fullBleedOption;
+extern const ChoiceOptionDescriptor rotate180Option;
+extern const ChoiceOptionDescriptor targetPaperSizeOption;
+extern const NumericOptionDescriptor customTargetPaperSizeWidthOption;
+extern const NumericOptionDescriptor customTargetPaperSizeHeightOption;
+extern const ChoiceOptionDescriptor targetPaperSizeTypeOption;
+extern const TextOptionDescriptor targetPaperSizeNameOption;
+extern const ChoiceOptionDescriptor scaleToFitOption;
+
+// Tray media.
+extern const ChoiceOptionDescriptor mediaTypeAutoOption;
+extern const ChoiceOptionDescriptor mediaTypeTray1Option;
+extern const ChoiceOptionDescriptor mediaTypeTray2Option;
+extern const ChoiceOptionDescriptor mediaTypeTray3Option;
+extern const ChoiceOptionDescriptor mediaTypeTray4Option;
+extern const ChoiceOptionDescriptor mediaTypeTray5Option;
+extern const ChoiceOptionDescriptor mediaWeightAutoOption;
+extern const ChoiceOptionDescriptor mediaWeightTray1Option;
+extern const ChoiceOptionDescriptor mediaWeightTray2Option;
+extern const ChoiceOptionDescriptor mediaWeightTray3Option;
+extern const ChoiceOptionDescriptor mediaWeightTray4Option;
+extern const ChoiceOptionDescriptor mediaWeightTray5Option;
+extern const ChoiceOptionDescriptor mediaColorAutoOption;
+extern const ChoiceOptionDescriptor mediaColorTray1Option;
+extern const ChoiceOptionDescriptor mediaColorTray2Option;
+extern const ChoiceOptionDescriptor mediaColorTray3Option;
+extern const ChoiceOptionDescriptor mediaColorTray4Option;
+extern const ChoiceOptionDescriptor mediaColorTray5Option;
+extern const ChoiceOptionDescriptor mediaPrepunchedAutoOption;
+extern const ChoiceOptionDescriptor mediaPrepunchedTray1Option;
+extern const ChoiceOptionDescriptor mediaPrepunchedTray2Option;
+extern const ChoiceOptionDescriptor mediaPrepunchedTray3Option;
+extern const ChoiceOptionDescriptor mediaPrepunchedTray4Option;
+extern const ChoiceOptionDescriptor mediaPrepunchedTray5Option;
+
+// Output tray and image quality.
+extern const ChoiceOptionDescriptor outputBinOption;
+extern const ChoiceOptionDescriptor resolutionOption;
+extern const ChoiceOptionDescriptor screeningOption;
+extern const ChoiceOptionDescriptor otherScreeningOption;
+extern const ChoiceOptionDescriptor screenFreqOption;
+extern const ChoiceOptionDescriptor otherScreenFreqOption;
+extern const ChoiceOptionDescriptor screenAngleOption;
+extern const ChoiceOptionDescriptor otherScreenAngleOption;
+extern const ChoiceOptionDescriptor screenDotOption;
+extern const ChoiceOptionDescriptor otherScreenDotOption;
+extern const ChoiceOptionDescriptor toneCurveOption;
+extern const ChoiceOptionDescriptor otherToneCurveOption;
+extern const ChoiceOptionDescriptor printQualityOption;
+extern const ChoiceOptionDescriptor imageDensityOption;
+extern const ChoiceOptionDescriptor smoothingOption;
+extern const ChoiceOptionDescriptor thinningOption;
+extern const ChoiceOptionDescriptor thinObjectOption;
+extern const ChoiceOptionDescriptor useCieColorOption;
+
+// Print modes, banner page and perfect binding.
+extern const ChoiceOptionDescriptor waitModeOption;
+extern const ChoiceOptionDescriptor pileOption;
+extern const ChoiceOptionDescriptor headerPageOption;
+extern const ChoiceOptionDescriptor perfectBindModeOption;
+extern const ChoiceOptionDescriptor perfectBindTrimOption;
+extern const NumericOptionDescriptor perfectBindTrimSpineOption;
+extern const ChoiceOptionDescriptor perfectBindDuplexOption;
+extern const ChoiceOptionDescriptor perfectBindTrayOption;
+extern const ChoiceOptionDescriptor perfectBindPaperNameOption;
+extern const ChoiceOptionDescriptor perfectBindSlitOption;
+extern const NumericOptionDescriptor perfectBindSlitPositionTopOption;
+extern const NumericOptionDescriptor perfectBindSlitPositionBottomOption;
+extern const ChoiceOptionDescriptor perfectBindCreaseOption;
+
+// Covers and post inserter.
+extern const ChoiceOptionDescriptor frontCoverTrayOption;
+extern const ChoiceOptionDescriptor frontCoverPaperNameOption;
+extern const ChoiceOptionDescriptor frontCoverMediaTypeOption;
+extern const ChoiceOptionDescriptor frontCoverMediaWeightOption;
+extern const ChoiceOptionDescriptor frontCoverMediaColorOption;
+extern const ChoiceOptionDescriptor frontCoverMediaPrepunchedOption;
+extern const ChoiceOptionDescriptor piFrontCoverTrayOption;
+extern const NumericOptionDescriptor piFrontSheetsOption;
+extern const ChoiceOptionDescriptor frontCoverPrintedOption;
+extern const ChoiceOptionDescriptor backCoverTrayOption;
+extern const ChoiceOptionDescriptor backCoverPaperNameOption;
+extern const ChoiceOptionDescriptor backCoverMediaTypeOption;
+extern const ChoiceOptionDescriptor backCoverMediaWeightOption;
+extern const ChoiceOptionDescriptor backCoverMediaColorOption;
+extern const ChoiceOptionDescriptor backCoverMediaPrepunchedOption;
+extern const ChoiceOptionDescriptor piBackCoverTrayOption;
+extern const NumericOptionDescriptor piBackSheetsOption;
+extern const ChoiceOptionDescriptor backCoverPrintedOption;
+
+// Page-exception and tab-insertion templates (no record field).
+extern const ChoiceOptionDescriptor ppsPrintTypeOption;
+extern const ChoiceOptionDescriptor ppsSourceOption;
+extern const NumericOptionDescriptor ppsMultipleInsertionsOption;
+extern const ChoiceOptionDescriptor ppsPunchOption;
+extern const ChoiceOptionDescriptor ppsStapleOption;
+extern const ChoiceOptionDescriptor ppsFinishStaplingOption;
+extern const ChoiceOptionDescriptor ppsPaperNameOption;
+extern const NumericOptionDescriptor tppsCurrentPageOption;
+extern const ChoiceOptionDescriptor tppsPageModeOption;
+extern const ChoiceOptionDescriptor tppsInsertOption;
+extern const NumericOptionDescriptor tppsInsertionsOption;
+extern const ChoiceOptionDescriptor tppsTabTypeOption;
+extern const TextOptionDescriptor tppsTabTextOption;
+extern const ChoiceOptionDescriptor tppsTabPositionOption;
+extern const TextOptionDescriptor tppsUntitledTextOption;
+
+// Image shift, stamping and forms.
+extern const ChoiceOptionDescriptor imageShiftTypeOption;
+extern const ChoiceOptionDescriptor shiftFrontBackOption;
+extern const NumericOptionDescriptor horizontalShiftOption;
+extern const NumericOptionDescriptor verticalShiftOption;
+extern const NumericOptionDescriptor horizontalShiftBackOption;
+extern const NumericOptionDescriptor verticalShiftBackOption;
+extern const ChoiceOptionDescriptor printPositionOption;
+extern const ChoiceOptionDescriptor copyProtectionOption;
+extern const ChoiceOptionDescriptor backPatternOption;
+extern const ChoiceOptionDescriptor patternIndexOption;
+extern const ChoiceOptionDescriptor formPrintPatternOption;
+extern const ChoiceOptionDescriptor jobFormOption;
+extern const NumericOptionDescriptor jobFormPageCountOption;
+extern const ChoiceOptionDescriptor jobFormResolutionOption;
+extern const ChoiceOptionDescriptor prependOption;
+extern const NumericOptionDescriptor prependPageCountOption;
+extern const ChoiceOptionDescriptor prependResolutionOption;
+extern const ChoiceOptionDescriptor appendOption;
+extern const NumericOptionDescriptor appendPageCountOption;
+extern const ChoiceOptionDescriptor appendResolutionOption;
+extern const ChoiceOptionDescriptor dateStampOption;
+extern const ChoiceOptionDescriptor pageNumberingModeOption;
+extern const NumericOptionDescriptor pageNumberingStartPageOption;
+extern const NumericOptionDescriptor pageNumberingStartingNumberOption;
+extern const ChoiceOptionDescriptor setNumberingModeOption;
+extern const NumericOptionDescriptor setNumberingStartingNumberOption;
+extern const ChoiceOptionDescriptor tandemOption;
+
+// Delivery, authentication and security.
+extern const ChoiceOptionDescriptor sendEMailOption;
+extern const TextOptionDescriptor sendEMailAddressOption;
+extern const ChoiceOptionDescriptor userAuthenticationOption;
+extern const ChoiceOptionDescriptor userAuthenticationPublicOption;
+extern const ChoiceOptionDescriptor userAuthenticationServerOption;
+extern const TextOptionDescriptor userAuthenticationUserNameOption;
+extern const TextOptionDescriptor userAuthenticationPasswordOption;
+extern const TextOptionDescriptor relayServerSettingsOption;
+extern const TextOptionDescriptor relayServerScreenIdOption;
+extern const ChoiceOptionDescriptor accountTrackOption;
+extern const TextOptionDescriptor accountTrackDepartmentNameOption;
+extern const TextOptionDescriptor accountTrackPasswordOption;
+extern const TextOptionDescriptor waitModeSecurePrintIdOption;
+extern const TextOptionDescriptor waitModePasswordOption;
+extern const ChoiceOptionDescriptor outputMethodOption;
+extern const TextOptionDescriptor outputMethodUserboxNumberOption;
+extern const TextOptionDescriptor outputMethodFileNameOption;
+extern const ChoiceOptionDescriptor encryptPdfOption;
+extern const TextOptionDescriptor pdfPasswordOption;
+extern const ChoiceOptionDescriptor addShowpageOption;
+
+// Tab paper.
+extern const ChoiceOptionDescriptor tabImageShiftOption;
+extern const NumericOptionDescriptor tabImageShiftRangeOption;
+extern const ChoiceOptionDescriptor tab1TrayOption;
+extern const ChoiceOptionDescriptor tab2TrayOption;
+extern const ChoiceOptionDescriptor tab1PageSizeOption;
+extern const ChoiceOptionDescriptor tab2PageSizeOption;
+extern const NumericOptionDescriptor tab1NumOfTabsOption;
+extern const NumericOptionDescriptor tab2NumOfTabsOption;
+extern const NumericOptionDescriptor tab1SpaceAboveOption;
+extern const NumericOptionDescriptor tab2SpaceAboveOption;
+extern const NumericOptionDescriptor tab1SpaceBelowOption;
+extern const NumericOptionDescriptor tab2SpaceBelowOption;
+extern const NumericOptionDescriptor tab1HeightOption;
+extern const NumericOptionDescriptor tab2HeightOption;
+extern const TextOptionDescriptor tab1FontNameOption;
+extern const TextOptionDescriptor tab2FontNameOption;
+extern const ChoiceOptionDescriptor tab1FontBoldOption;
+extern const ChoiceOptionDescriptor tab2FontBoldOption;
+extern const ChoiceOptionDescriptor tab1FontItalicOption;
+extern const ChoiceOptionDescriptor tab2FontItalicOption;
+extern const NumericOptionDescriptor tab1FontSizeOption;
+extern const NumericOptionDescriptor tab2FontSizeOption;
+extern const NumericOptionDescriptor tab1LineSpacingOption;
+extern const NumericOptionDescriptor tab2LineSpacingOption;
+extern const ChoiceOptionDescriptor tab1OrientationOption;
+extern const ChoiceOptionDescriptor tab2OrientationOption;
+extern const ChoiceOptionDescriptor tab1PositionOption;
+extern const ChoiceOptionDescriptor tab2PositionOption;
+extern const NumericOptionDescriptor tab1TextPositionOption;
+extern const NumericOptionDescriptor tab2TextPositionOption;
+
+// Page lists, chapters and settings-application options.
+extern const TextOptionDescriptor pageSpecificFormsOption;
+extern const TextOptionDescriptor pageSpecificTraysOption;
+extern const ChoiceOptionDescriptor chapterModeOption;
+extern const TextOptionDescriptor chapterPagesOption;
+extern const ChoiceOptionDescriptor languageVersionOption;
+extern const ChoiceOptionDescriptor measureUnitOption;
+extern const ChoiceOptionDescriptor weightUnitOption;
+extern const ChoiceOptionDescriptor keychainOption;
+extern const ChoiceOptionDescriptor snmpVersionOption;
+extern const TextOptionDescriptor snmpReadCommunityNameOption;
+extern const TextOptionDescriptor snmpReadUserAuthPwOption;
+extern const TextOptionDescriptor snmpReadUserPrivPwOption;
+extern const TextOptionDescriptor snmpContextNameOption;
+extern const TextOptionDescriptor snmpReadUserNameOption;
+extern const ChoiceOptionDescriptor snmpSecurityLevelOption;
+
+}  // namespace pd
