@@ -1,0 +1,124 @@
+// The project's test PPD of the printer: it must be a PPD that CUPS accepts and whose feature code
+// a PostScript interpreter runs without an error.
+#include <gtest/gtest.h>
+
+// The PPD calls of libcups are marked deprecated; they remain the interface the driver works with.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <cups/ppd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace pd {
+namespace {
+
+const std::string testPpdPath = PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd";
+
+struct PpdCloser {
+    void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
+using PpdFile = std::unique_ptr<ppd_file_t, PpdCloser>;
+
+PpdFile openTestPpd() {
+    return PpdFile(ppdOpenFile(testPpdPath.c_str()));
+}
+
+// Runs a shell command; returns its exit status and what it wrote to standard output and error.
+int runCommand(const std::string& command, std::string& output) {
+    output.clear();
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return -1;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool isInstallableGroup(const ppd_group_t& group) {
+    return std::string(group.name) == "InstallableOptions";
+}
+
+TEST(TestPpd, PassesCupsTestPpd) {
+    std::string output;
+    EXPECT_EQ(0, runCommand("cupstestppd -q '" + testPpdPath + "'", output)) << output;
+}
+
+TEST(TestPpd, NamesThePrinterAndItsLanguage) {
+    const PpdFile ppd = openTestPpd();
+    ASSERT_NE(nullptr, ppd) << ppdErrorString(ppdLastError(nullptr));
+    EXPECT_STREQ("DURVEN PALTERO", ppd->manufacturer);
+    EXPECT_STREQ("English", ppd->lang_version);
+}
+
+TEST(TestPpd, EveryPageSizeHasItsDimensionsAndRegion) {
+    const PpdFile ppd = openTestPpd();
+    ASSERT_NE(nullptr, ppd);
+    ppd_option_t* pageSize = ppdFindOption(ppd.get(), "PageSize");
+    ASSERT_NE(nullptr, pageSize);
+    EXPECT_EQ(36, pageSize->num_choices);
+    EXPECT_STREQ("A4", pageSize->defchoice);
+    for (int i = 0; i < pageSize->num_choices; ++i) {
+        const char* name = pageSize->choices[i].choice;
+        const ppd_size_t* size = ppdPageSize(ppd.get(), name);
+        ASSERT_NE(nullptr, size) << name;
+        EXPECT_GT(size->width, 0) << name;
+        EXPECT_GT(size->top, size->bottom) << name;
+        EXPECT_GT(size->right, size->left) << name;
+        EXPECT_NE(nullptr, ppdFindChoice(ppdFindOption(ppd.get(), "PageRegion"), name)) << name;
+    }
+}
+
+// Every choice of every option the driver marks has feature code of its own, and all of it,
+// run in one job, is valid PostScript.
+TEST(TestPpd, FeatureCodeIsDistinctAndRunsInGhostscript) {
+    const PpdFile ppd = openTestPpd();
+    ASSERT_NE(nullptr, ppd);
+    std::string program = "%!PS\n";
+    int options = 0;
+    for (int g = 0; g < ppd->num_groups; ++g) {
+        const ppd_group_t& group = ppd->groups[g];
+        if (isInstallableGroup(group)) continue;
+        for (int o = 0; o < group.num_options; ++o) {
+            const ppd_option_t& option = group.options[o];
+            ++options;
+            std::set<std::string> codes;
+            for (int c = 0; c < option.num_choices; ++c) {
+                const ppd_choice_t& choice = option.choices[c];
+                ASSERT_NE(nullptr, choice.code) << option.keyword << " " << choice.choice;
+                EXPECT_NE('\0', choice.code[0]) << option.keyword << " " << choice.choice;
+                EXPECT_TRUE(codes.insert(choice.code).second)
+                    << option.keyword << " " << choice.choice << " repeats another choice's code";
+                program += choice.code;
+                program += '\n';
+            }
+        }
+    }
+    // The 60 options the driver handles, and PageRegion beside PageSize.
+    EXPECT_EQ(61, options);
+    program += "TLQXFeatures /QZOffset get (True) ne { /TLQXFeaturesMissing cvx exec } if\n";
+
+    char path[] = "/tmp/pd_test_ppd_XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    std::ofstream(path) << program;
+    std::string output;
+    const int status =
+        runCommand(std::string("gs -q -dSAFER -dNODISPLAY -dBATCH -dNOPAUSE ") + path, output);
+    std::remove(path);
+    EXPECT_EQ(0, status) << output;
+    EXPECT_EQ(std::string::npos, output.find("Error")) << output;
+}
+
+}  // namespace
+}  // namespace pd
+
+#pragma GCC diagnostic pop
