@@ -1,0 +1,121 @@
+#include "core/record/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <thread>
+
+namespace pd {
+namespace {
+
+TEST(ParseInt32, ClampsSkipsSpaceAndIgnoresTrailingText) {
+    struct Case {
+        const char* text;
+        bool read;
+        std::int32_t value;  // 7 means "left unchanged"
+    };
+    const Case cases[] = {
+        {"12", true, 12},
+        {" 12px", true, 12},
+        {"\t\n-42", true, -42},
+        {"+5", true, 5},
+        {"2147483647", true, 2147483647},
+        {"2147483648", true, 2147483647},
+        {"4294967296", true, 2147483647},
+        {"-3000000000", true, std::numeric_limits<std::int32_t>::min()},
+        {"99999999999999999999999", true, 2147483647},
+        {"-99999999999999999999999", true, std::numeric_limits<std::int32_t>::min()},
+        {"abc", false, 7},
+        {"", false, 7},
+        {"-", false, 7},
+        {"- 5", false, 7},
+        {"0x10", true, 0},
+    };
+    for (const Case& c : cases) {
+        std::int32_t out = 7;
+        EXPECT_EQ(c.read, parseInt32(c.text, out)) << c.text;
+        EXPECT_EQ(c.value, out) << c.text;
+    }
+}
+
+TEST(ParseUInt32, ClampsAndWrapsNegativeTextsLikeTheCLibrary) {
+    struct Case {
+        const char* text;
+        bool read;
+        std::uint32_t value;
+    };
+    const Case cases[] = {
+        {"4294967295", true, 0xFFFFFFFF},
+        {"4294967296", true, 0xFFFFFFFF},
+        {"-1", true, 0xFFFFFFFF},
+        {"-0", true, 0},
+        {" 300 dpi", true, 300},
+        {"99999999999999999999999", true, 0xFFFFFFFF},
+        {"x1", false, 7},
+    };
+    for (const Case& c : cases) {
+        std::uint32_t out = 7;
+        EXPECT_EQ(c.read, parseUInt32(c.text, out)) << c.text;
+        EXPECT_EQ(c.value, out) << c.text;
+    }
+}
+
+TEST(Parse64, RangeEnds) {
+    EXPECT_EQ(std::numeric_limits<std::int64_t>::min(), parseInt64("-9223372036854775808"));
+    EXPECT_EQ(std::numeric_limits<std::int64_t>::max(), parseInt64("9223372036854775808"));
+    EXPECT_EQ(std::numeric_limits<std::int64_t>::min(), parseInt64("-9223372036854775809"));
+    EXPECT_EQ(std::numeric_limits<std::uint64_t>::max(), parseUInt64("18446744073709551616"));
+    EXPECT_EQ(std::numeric_limits<std::uint64_t>::max() - 1, parseUInt64("-2"));
+    EXPECT_FALSE(parseInt64("").has_value());
+}
+
+TEST(FormatDouble, FixedDecimalsCappedAtSixteen) {
+    EXPECT_EQ("210.00", formatDouble(210.0, 2));
+    EXPECT_EQ("0.3333333333333333", formatDouble(1.0 / 3.0, 20));
+    EXPECT_EQ("-1.5", formatDouble(-1.5, 1));
+    EXPECT_EQ("2", formatDouble(2.5, 0));  // ties to even, as printf does
+    EXPECT_EQ("595.2755905511811", formatDouble(210000 * 72.0 / 25400.0, 16).substr(0, 17));
+    const std::string huge = formatDouble(std::numeric_limits<double>::max(), 16);
+    EXPECT_EQ(309u + 1 + 16, huge.size());
+}
+
+TEST(FormatUInt32, AllDigits) {
+    EXPECT_EQ("4294967295", formatUInt32(4294967295u));
+    EXPECT_EQ("0", formatUInt32(0));
+}
+
+// Switches LC_NUMERIC to a locale with a decimal comma, building one under the build tree when
+// the machine has none installed.
+bool switchToCommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) return true;
+    }
+    const std::filesystem::path directory = std::filesystem::path(PD_BINARY_DIR) / "test-locales";
+    if (!std::filesystem::exists(directory / "de_DE.UTF-8")) {
+        std::filesystem::create_directories(directory);
+        const std::string command = "localedef -i de_DE -f UTF-8 '" +
+                                    (directory / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+        if (std::system(command.c_str()) != 0) return false;
+    }
+    setenv("LOCPATH", directory.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
+TEST(FormatDouble, IgnoresAndKeepsTheProcessLocale) {
+    if (!switchToCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma available";
+    ASSERT_STREQ(",", std::localeconv()->decimal_point);
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    std::string fromOtherThread;
+    std::thread([&] { fromOtherThread = formatDouble(0.5, 2); }).join();
+    EXPECT_EQ("0.50", fromOtherThread);
+    EXPECT_EQ("210.25", formatDouble(210.25, 2));
+    EXPECT_EQ(before, std::setlocale(LC_NUMERIC, nullptr));
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+}  // namespace
+}  // namespace pd
