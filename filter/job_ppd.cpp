@@ -1,0 +1,30 @@
+#include "filter/job_ppd.h"
+
+// libcups marks its PPD interface deprecated in favour of IPP destinations, but a CUPS filter is
+// handed a PPD file, and the PPD is where the feature code lives.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+namespace pd {
+
+ppd_file_t* openJobPpd(const char* path, int optionCount, cups_option_t* options) {
+    ppd_file_t* ppd = path != nullptr ? ppdOpenFile(path) : nullptr;
+    ppdMarkDefaults(ppd);
+    cupsMarkOptions(ppd, optionCount, options);
+    return ppd;
+}
+
+void closeJobPpd(ppd_file_t* ppd) {
+    if (ppd != nullptr) ppdClose(ppd);
+}
+
+std::string_view findFeatureCode(ppd_file_t* ppd, const std::string& keyword,
+                                 const std::string& choice) {
+    if (ppd == nullptr) return {};
+    ppd_option_t* option = ppdFindOption(ppd, keyword.c_str());
+    if (option == nullptr) return {};
+    ppd_choice_t* found = ppdFindChoice(option, choice.c_str());
+    if (found == nullptr || found->code == nullptr) return {};
+    return found->code;
+}
+
+}  // namespace pd

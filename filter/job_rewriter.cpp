@@ -1,0 +1,187 @@
+#include "filter/job_rewriter.h"
+
+#include <algorithm>
+
+#include "filter/features_dict.h"
+#include "filter/job_ppd.h"
+#include "filter/number_format.h"
+
+namespace pd {
+
+namespace {
+
+constexpr std::size_t featurePair = 0;
+
+bool inDocumentSetup(const JobRewriter& job) {
+    return job.beginSetupDone && !job.endSetupDone;
+}
+
+void writeLineNow(JobRewriter& job, CurrentLine& line) {
+    writeCurrentLine(job.output, line);
+}
+
+void writeInserted(JobRewriter& job, std::string_view text) {
+    job.output.write(text);
+    job.output.write("\n", 1);
+}
+
+// A feature block of the job in its document setup while features are pending.
+void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& line) {
+    if (job.ppdFile == nullptr) {
+        // Without a PPD nothing is replaced: the block's lines pass as ordinary lines.
+        matcher.depth = 0;
+        return;
+    }
+    const std::string_view keyword = extractFeatureKeyword(line.view());
+    job.currentBlock = &matcher;
+    if (keyword == "PageSize") {
+        for (const PendingFeature& feature : job.pendingFeatureList) {
+            const std::string_view code =
+                findFeatureCode(job.ppdFile, feature.keyword, feature.choice);
+            if (code.empty()) continue;
+            writeFeatureCode(job.output, feature.keyword, feature.choice, code,
+                             featureCodeStopped | featureCodeEnd | featureCodeBegin);
+        }
+        job.pendingFeatureList.clear();
+        return;
+    }
+    const auto pending =
+        std::find_if(job.pendingFeatureList.begin(), job.pendingFeatureList.end(),
+                     [&](const PendingFeature& feature) { return feature.keyword == keyword; });
+    if (pending == job.pendingFeatureList.end()) return;
+    const std::string_view code = findFeatureCode(job.ppdFile, pending->keyword, pending->choice);
+    // Without code to put in its place, the job's own block stays: dropping it would lose the
+    // feature altogether.
+    if (!code.empty()) {
+        writeFeatureCode(job.output, pending->keyword, pending->choice, code,
+                         featureCodeChanged | featureCodeBegin);
+        line.handled = true;
+        job.replacingFeature = true;
+    }
+    job.pendingFeatureList.erase(pending);
+}
+
+// Writes the page trailer and page end of the page being written, once per page.
+void closePage(JobRewriter& job) {
+    if (job.pageCounter == 0 || job.lastClosedPage == job.pageCounter) return;
+    job.lastClosedPage = job.pageCounter;
+    if (!job.pageTrailerSeen) writePageTrailer(job.output, job.pageCounter);
+    writeInserted(job, pageEndSnippet());
+}
+
+}  // namespace
+
+void writeCurrentLine(JobOutput& output, CurrentLine& line) {
+    if (!line.handled && line.data != nullptr) output.write(line.data, line.length);
+    line.handled = true;
+}
+
+bool dscBlockStage(JobRewriter& job, CurrentLine& line) {
+    const std::string_view text = line.view();
+    if (job.currentBlock != nullptr) {
+        job.currentBlock->step(text);
+        if (job.currentBlock->depth == 0) {
+            job.currentBlock = nullptr;
+            job.replacingFeature = false;
+        } else if (job.replacingFeature) {
+            line.handled = true;
+        }
+        return true;
+    }
+    for (std::size_t i = 0; i < job.blockMatchers.size(); ++i) {
+        DscBlockMatcher& matcher = job.blockMatchers[i];
+        if (matcher.step(text) == DscBlockMatcher::neither) continue;
+        if (i == featurePair && inDocumentSetup(job) && !job.pendingFeatureList.empty()) {
+            applyFeatureRules(job, matcher, line);
+        } else {
+            job.currentBlock = &matcher;
+        }
+        return true;
+    }
+    return false;
+}
+
+void insertionStage(JobRewriter& job, CurrentLine& line) {
+    const std::string_view text = line.view();
+    if (!job.endCommentsDone && lineStartsWith(text, "%%EndComment")) {
+        writeInserted(job, job.texts.jobSettingsComments);
+        job.endCommentsDone = true;
+    } else if (!job.beginSetupDone && lineStartsWith(text, "%%BeginSetup")) {
+        writeLineNow(job, line);
+        writeInserted(job, job.texts.beginSetupCode);
+        job.beginSetupDone = true;
+    } else if (!job.endSetupDone && lineStartsWith(text, "%%EndSetup")) {
+        writeInserted(job, job.texts.endSetupCode);
+        job.endSetupDone = true;
+    } else if (!job.pageTrailerSeen && lineStartsWith(text, "%%PageTrailer")) {
+        job.pageTrailerSeen = true;
+    } else if (lineStartsWith(text, "%%Page:")) {
+        closePage(job);
+        writeLineNow(job, line);
+        ++job.pageCounter;
+        writeInserted(job, job.texts.pageStartCode);
+    } else if (lineStartsWith(text, "%%Trailer")) {
+        closePage(job);
+        writeLineNow(job, line);
+        writeInserted(job, trailerSnippet());
+    }
+}
+
+void rewriteLine(JobRewriter& job, CurrentLine& line) {
+    // Lines that are no DSC comment can only be ordinary PostScript or the inside of a block.
+    if (line.length == 0 || line.data[0] != '%') {
+        if (!(job.currentBlock != nullptr && job.replacingFeature)) {
+            job.output.write(line.data, line.length);
+        }
+        line.handled = true;
+        return;
+    }
+    if (!dscBlockStage(job, line)) insertionStage(job, line);
+    writeCurrentLine(job.output, line);
+}
+
+void writeFeatureCode(JobOutput& output, std::string_view keyword, std::string_view choice,
+                      std::string_view code, unsigned flags) {
+    if (code.empty()) return;
+    if (flags & featureCodeStopped) output.write("mark {\n");
+    if (flags & featureCodeChanged)
+        output.write("% The next feature was changed by the cups filter\n");
+    if (flags & featureCodeBegin) {
+        output.write("%%BeginFeature: *");
+        output.write(keyword);
+        output.write(" ");
+        output.write(choice);
+        output.write("\n");
+    }
+    output.write(code);
+    if (code.back() != '\n') output.write("\n");
+    if (flags & featureCodeEnd) output.write("%%EndFeature\n");
+    if (flags & featureCodeStopped) output.write("} stopped cleartomark\n");
+}
+
+const std::string& pageEndSnippet() {
+    static const std::string text = [] {
+        bool prologueFlag = false;
+        return "\r\n" + featuresDictCallIfKnown(prologueFlag, "Talvo_NupP3", "") +
+               "%%TALVOPAGETRAILER%%\r\n";
+    }();
+    return text;
+}
+
+const std::string& trailerSnippet() {
+    static const std::string text = [] {
+        bool prologueFlag = false;
+        return "\r\nuserdict /TalvoTABdict known { userdict /TalvoTABdict get /Talvo_TP1 known { "
+               "userdict /TalvoTABdict get /Talvo_TP1 get exec } if } if\r\n" +
+               featuresDictCallIfKnown(prologueFlag, "Talvo_P6", "");
+    }();
+    return text;
+}
+
+void writePageTrailer(JobOutput& output, std::uint64_t page) {
+    output.write("(%%[Page ");
+    output.write(formatUInt64(page));
+    output.write("]%%) = \n%%PageTrailer\n");
+}
+
+}  // namespace pd

@@ -1,0 +1,84 @@
+// The rewriting of the job's PostScript, one line at a time.
+//
+// Each line goes first to the DSC block stage (brackets and PPD feature replacement), then, when
+// that stage leaves it, to the insertion stage (the driver's texts at the job's DSC landmarks),
+// and is then written unless a stage wrote or dropped it.
+#pragma once
+
+#include <cups/ppd.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "filter/dsc_blocks.h"
+#include "filter/job_output.h"
+#include "filter/line_reader.h"
+
+namespace pd {
+
+// A PPD feature whose code replaces or precedes the job's own: keyword (without "*") and choice.
+struct PendingFeature {
+    std::string keyword;
+    std::string choice;
+
+    bool operator==(const PendingFeature&) const = default;
+};
+
+// The texts the driver inserts. They depend on nothing but the job's merged record, so they are
+// made once before the first line.
+struct InsertedTexts {
+    std::string jobSettingsComments;
+    std::string beginSetupCode;
+    std::string endSetupCode;
+    std::string pageStartCode;
+};
+
+struct JobRewriter {
+    explicit JobRewriter(JobOutput& out) : output(out) {}
+
+    JobOutput& output;
+    ppd_file_t* ppdFile = nullptr;  // not owned
+    std::vector<PendingFeature> pendingFeatureList;
+    InsertedTexts texts;
+
+    DscBlockMatchers blockMatchers = makeDscBlockMatchers();
+    DscBlockMatcher* currentBlock = nullptr;
+    bool replacingFeature = false;
+
+    bool endCommentsDone = false;
+    bool beginSetupDone = false;
+    bool endSetupDone = false;
+    bool pageTrailerSeen = false;
+    std::uint64_t pageCounter = 0;  // the page being written, from 1
+    std::uint64_t lastClosedPage = 0;
+};
+
+// Writes the line unless it was already written or dropped; marks it handled either way.
+void writeCurrentLine(JobOutput& output, CurrentLine& line);
+
+// Both stages and the final write, for one line of the job.
+void rewriteLine(JobRewriter& job, CurrentLine& line);
+
+// The stages on their own. dscBlockStage returns true when it took the line (the line belongs to
+// a block, or is a begin or end line of one); the insertion stage then does not see it.
+bool dscBlockStage(JobRewriter& job, CurrentLine& line);
+void insertionStage(JobRewriter& job, CurrentLine& line);
+
+// Feature code with the wrappings that flags ask for (the featureCode* bits below).
+enum FeatureCodeFlags : unsigned {
+    featureCodeBegin = 1,    // "%%BeginFeature: *k c" before the code
+    featureCodeEnd = 2,      // "%%EndFeature" after it
+    featureCodeStopped = 4,  // inside "mark {" ... "} stopped cleartomark"
+    featureCodeChanged = 8,  // a comment that the filter changed this feature
+};
+void writeFeatureCode(JobOutput& output, std::string_view keyword, std::string_view choice,
+                      std::string_view code, unsigned flags);
+
+// The page end and trailer texts, each made once per process.
+const std::string& pageEndSnippet();
+const std::string& trailerSnippet();
+void writePageTrailer(JobOutput& output, std::uint64_t page);
+
+}  // namespace pd

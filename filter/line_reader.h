@@ -1,0 +1,71 @@
+// Cuts the job into lines without changing a byte.
+//
+// A line is everything up to and including its first CR or LF; every byte value, NUL included,
+// passes. Memory stays bounded by the longest line: a line that grows beyond passThroughLimit bytes
+// without a line end is copied straight to the output, unexamined, instead of being held.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+
+#include "filter/job_output.h"
+
+namespace pd {
+
+// The line last returned by a LineReader, and whether it has been written or dropped.
+struct CurrentLine {
+    const char* data = nullptr;
+    std::size_t length = 0;
+    bool handled = false;
+
+    std::string_view view() const { return {data, length}; }
+};
+
+enum class ReadResult { line, endOfInput, failed };
+
+class LineReader {
+  public:
+    static constexpr std::size_t readStep = 1 << 20;
+    static constexpr std::size_t passThroughLimit = 5 << 20;
+
+    // Reads file; over-long lines go to passThrough, ahead of the line returned next.
+    LineReader(std::FILE* file, JobOutput& passThrough);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // The next line, valid until the next call. `failed` reports a read error or a failed
+    // allocation: the job cannot be copied whole.
+    ReadResult readLine(CurrentLine& line);
+
+    std::size_t capacity() const { return capacity_; }
+
+  private:
+    // The index of the next byte c at or after position_, or fill_ when the unread bytes hold none.
+    // Remembers where it looked so that no byte is searched twice for the same c.
+    struct ByteSearch {
+        std::size_t found = 0;
+        std::size_t searchedTo = 0;
+        bool none = false;
+        bool valid = false;
+    };
+    std::size_t next(char c, ByteSearch& search);
+    std::size_t nextLineEnd();
+    void forgetSearches();
+    bool grow(std::size_t size);
+    void drop(std::size_t count);
+
+    std::FILE* file_;
+    JobOutput& passThrough_;
+    char* buffer_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t fill_ = 0;
+    std::size_t position_ = 0;
+    bool endOfInput_ = false;
+    bool readError_ = false;
+    ByteSearch cr_;
+    ByteSearch lf_;
+};
+
+}  // namespace pd

@@ -1,0 +1,45 @@
+#include "filter/number_format.h"
+
+#include <charconv>
+
+namespace pd {
+
+namespace {
+
+template <typename T>
+std::string decimal(T value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+}  // namespace
+
+std::string formatHex64(std::uint64_t value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text = value > 0xFF ? formatHex64(value >> 8) : std::string();
+    text += digits[(value >> 4) & 0xF];
+    text += digits[value & 0xF];
+    return text;
+}
+
+std::string formatInt32(std::int32_t value) {
+    return decimal(value);
+}
+std::string formatInt8(std::int8_t value) {
+    return formatInt32(value);
+}
+std::string formatUnsigned(std::uint32_t value) {
+    return decimal(value);
+}
+std::string formatUInt8(std::uint8_t value) {
+    return formatUnsigned(value);
+}
+std::string formatUInt16(std::uint16_t value) {
+    return formatUnsigned(value);
+}
+std::string formatUInt64(std::uint64_t value) {
+    return decimal(value);
+}
+
+}  // namespace pd

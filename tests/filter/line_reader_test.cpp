@@ -1,0 +1,142 @@
+#include "filter/line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace pd {
+namespace {
+
+// What the reader made of an input: the lines it returned, and the output with every line
+// written after the bytes passed through ahead of it.
+struct ReadAll {
+    std::vector<std::string> lines;
+    std::string output;
+    ReadResult last = ReadResult::line;
+};
+
+ReadAll readAll(const std::string& input) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), file);
+    std::rewind(file);
+    JobOutput out(-1);
+    LineReader reader(file, out);
+    ReadAll result;
+    CurrentLine line;
+    while ((result.last = reader.readLine(line)) == ReadResult::line) {
+        result.lines.emplace_back(line.data, line.length);
+        out.write(line.data, line.length);
+    }
+    std::fclose(file);
+    result.output = out.captured();
+    return result;
+}
+
+TEST(LineReader, CutsAfterEachCrOrLfKeepingEveryByte) {
+    struct Case {
+        std::string input;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"a\r\nb\n", {"a\r", "\n", "b\n"}},
+        {"a\rb\rc", {"a\r", "b\r", "c"}},
+        {"\n\n", {"\n", "\n"}},
+        {std::string("x\0y\nz\0", 6), {std::string("x\0y\n", 4), std::string("z\0", 2)}},
+    };
+    for (const Case& c : cases) {
+        const ReadAll got = readAll(c.input);
+        EXPECT_EQ(got.lines, c.lines);
+        EXPECT_EQ(got.output, c.input);
+        EXPECT_EQ(got.last, ReadResult::endOfInput);
+    }
+}
+
+TEST(LineReader, LinesAcrossReadStepsComeBackWhole) {
+    std::string input;
+    std::vector<std::string> expected;
+    for (int i = 0; input.size() < 3 * LineReader::readStep; ++i) {
+        std::string line(static_cast<std::size_t>(i % 997), 'p');
+        line += (i % 3 == 0) ? "\r" : "\n";
+        expected.push_back(line);
+        input += line;
+    }
+    const ReadAll got = readAll(input);
+    EXPECT_EQ(got.lines, expected);
+}
+
+TEST(LineReader, LinesUpToTheLimitAreReturnedWhole) {
+    for (const std::size_t length :
+         {LineReader::passThroughLimit - 1,
+          LineReader::passThroughLimit + LineReader::passThroughLimit / 10}) {
+        const std::string line = std::string(length, 'h') + "\n";
+        const ReadAll got = readAll(line + "%%Page: 1 1\n");
+        ASSERT_EQ(got.lines.size(), 2u);
+        EXPECT_EQ(got.lines[0].size(), line.size());
+        EXPECT_EQ(got.lines[1], "%%Page: 1 1\n");
+    }
+}
+
+TEST(LineReader, AnOverlongLinePassesThroughUnexamined) {
+    const std::string huge(6 * 1024 * 1024, 'q');
+    for (const std::string& tail : {std::string("\r%%Trailer\n"), std::string()}) {
+        const std::string input = huge + tail;
+        const ReadAll got = readAll(input);
+        EXPECT_TRUE(got.output == input);
+        if (tail.empty()) {
+            EXPECT_TRUE(got.lines.empty());
+        } else {
+            EXPECT_EQ(got.lines, std::vector<std::string>{"%%Trailer\n"});
+        }
+    }
+}
+
+TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
+    std::FILE* file = std::tmpfile();
+    const std::string block(1 << 20, 'r');
+    for (int i = 0; i < 24; ++i) std::fwrite(block.data(), 1, block.size(), file);
+    std::rewind(file);
+    JobOutput out(-1);
+    LineReader reader(file, out);
+    CurrentLine line;
+    while (reader.readLine(line) == ReadResult::line) out.write(line.data, line.length);
+    EXPECT_EQ(out.captured().size(), 24u << 20);
+    EXPECT_LE(reader.capacity(), LineReader::passThroughLimit + 2 * LineReader::readStep);
+    std::fclose(file);
+}
+
+TEST(LineReader, AReadErrorIsReportedAsAFailure) {
+    std::FILE* file = std::fopen(PD_SOURCE_DIR, "rb");  // a folder: every read fails
+    ASSERT_NE(file, nullptr);
+    JobOutput out(-1);
+    LineReader reader(file, out);
+    CurrentLine line;
+    EXPECT_EQ(reader.readLine(line), ReadResult::failed);
+    EXPECT_EQ(reader.readLine(line), ReadResult::failed);
+    std::fclose(file);
+}
+
+TEST(JobOutput, AFailedWriteIsKeptAndStopsFurtherOutput) {
+    std::FILE* readOnly = std::fopen("/dev/null", "rb");
+    JobOutput out(fileno(readOnly), 16);
+    out.write("some bytes");
+    EXPECT_FALSE(out.flush());
+    EXPECT_TRUE(out.failed());
+    std::fclose(readOnly);
+}
+
+TEST(JobOutput, KeepsTheOrderOfSmallAndLargePieces) {
+    std::FILE* file = std::tmpfile();
+    JobOutput out(fileno(file), 8);
+    for (const char* piece : {"abc", "0123456789abcdef", "xy", "12345", "6789"}) out.write(piece);
+    EXPECT_TRUE(out.flush());
+    std::rewind(file);
+    char text[64] = {};
+    EXPECT_EQ(std::fread(text, 1, sizeof text, file), 30u);
+    EXPECT_STREQ(text, "abc0123456789abcdefxy123456789");
+    std::fclose(file);
+}
+
+}  // namespace
+}  // namespace pd

@@ -1,0 +1,33 @@
+#include "filter/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+namespace pd {
+namespace {
+
+TEST(NumberFormat, HexadecimalByWholeBytes) {
+    const struct {
+        std::uint64_t value;
+        const char* text;
+    } cases[] = {{0, "00"},        {10, "0A"},
+                 {255, "FF"},      {256, "0100"},
+                 {0x1A2B, "1A2B"}, {0xAC9D5F4D, "AC9D5F4D"},
+                 {0x5F4D, "5F4D"}, {std::numeric_limits<std::uint64_t>::max(), "FFFFFFFFFFFFFFFF"}};
+    for (const auto& c : cases) EXPECT_EQ(formatHex64(c.value), c.text) << c.value;
+}
+
+TEST(NumberFormat, DecimalTexts) {
+    EXPECT_EQ(formatInt8(static_cast<std::int8_t>(0xFF)), "-1");
+    EXPECT_EQ(formatUInt8(0xFF), "255");
+    EXPECT_EQ(formatInt32(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+    EXPECT_EQ(formatInt32(0), "0");
+    EXPECT_EQ(formatUnsigned(4294967295u), "4294967295");
+    EXPECT_EQ(formatUInt16(65535), "65535");
+    EXPECT_EQ(formatUInt64(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615");
+}
+
+}  // namespace
+}  // namespace pd
