@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalog/option_descriptor.h"
+
 namespace pd {
 
 struct PdCoreData;
@@ -30,22 +32,16 @@ std::string findPjlValue(const PjlValueList& list, std::string_view name);
 inline constexpr std::uint32_t pjlJobKindFilter = 1;
 inline constexpr std::uint32_t pjlJobKindOther = 2;
 
-// An option's PJL mode: in the header for both job kinds, only for kind 1, only for kind 2.
-inline constexpr std::uint32_t pjlModeNever = 0;
-inline constexpr std::uint32_t pjlModeBothKinds = 1;
-inline constexpr std::uint32_t pjlModeFilterKind = 2;
-inline constexpr std::uint32_t pjlModeOtherKind = 3;
-
 // True when an option of this mode belongs in a header of this job kind. Any job kind but 1 and 2,
-// and any mode but 1 to 3, admits nothing.
-constexpr bool pjlModeAdmits(std::uint32_t mode, std::uint32_t jobKind) {
+// and any mode word outside the enumeration, admits nothing.
+constexpr bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind) {
     if (jobKind != pjlJobKindFilter && jobKind != pjlJobKindOther) return false;
     switch (mode) {
-        case pjlModeBothKinds:
+        case PjlMode::allJobKinds:
             return true;
-        case pjlModeFilterKind:
+        case PjlMode::jobKind1Only:
             return jobKind == pjlJobKindFilter;
-        case pjlModeOtherKind:
+        case PjlMode::jobKind2Only:
             return jobKind == pjlJobKindOther;
         default:
             return false;

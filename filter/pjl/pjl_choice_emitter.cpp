@@ -1,0 +1,48 @@
+#include "filter/pjl/pjl_choice_emitter.h"
+
+#include <string_view>
+
+#include "filter/pjl/pjl_line.h"
+
+namespace pd {
+
+bool hasPjlName(const OptionDescriptor& option) {
+    return option.names.pjlName != nullptr && option.names.pjlName[0] != '\0';
+}
+
+const char* pjlChoiceValueBounded(const ChoiceOptionDescriptor& option, std::uint32_t index) {
+    if (index >= option.choiceCount || index >= option.choices.size()) return nullptr;
+    return option.choices[index].names.pjlName;
+}
+
+const char* pjlChoiceValueWithDefault(const ChoiceOptionDescriptor& option, std::uint32_t index) {
+    if (index >= option.choiceCount) index = option.defaultIndex & 0xFF;
+    return pjlChoiceValueBounded(option, index);
+}
+
+void emitPjlChoice(const ChoiceOptionDescriptor& option, PjlChoiceField field,
+                   const PjlValueList* values, PdCoreData* target, std::string* out,
+                   const PdCoreData* record, std::uint32_t jobKind) {
+    const PjlDirection direction = pjlDirection(values, target, out, record);
+    if (direction == PjlDirection::none || !hasPjlName(option)) return;
+
+    if (direction == PjlDirection::forward) {
+        if (!pjlModeAdmits(option.names.pjlMode, jobKind)) return;
+        const char* value = pjlChoiceValueWithDefault(option, (record->*field).get());
+        out->append(pjlSetLineText(option.names.pjlName, value));
+        return;
+    }
+
+    const std::string wanted = findPjlValue(*values, option.names.pjlName);
+    if (wanted.empty()) return;
+    for (std::uint32_t index = 0; index < option.choiceCount && index < option.choices.size();
+         ++index) {
+        const char* value = option.choices[index].names.pjlName;
+        if (value != nullptr && value[0] != '\0' && wanted == std::string_view(value)) {
+            (target->*field).set(static_cast<std::uint8_t>(index));
+            return;
+        }
+    }
+}
+
+}  // namespace pd

@@ -1,0 +1,42 @@
+// The choice template of the PJL job header: one instance per one-byte choice field, bound to the
+// field and to the field's choice descriptor.
+//
+// Forward, an instance writes the option's PJL name with the PJL value of the selected choice
+// when the option has a PJL name and its mode admits the job kind; an index at or beyond the
+// choice count reads as the default choice, and a choice without a PJL value writes nothing.
+// Reverse, it sets the field to the lowest choice whose PJL value equals the listed value.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/catalog/option_descriptor.h"
+#include "core/record/core_data.h"
+#include "filter/pjl/pjl_emitter.h"
+
+namespace pd {
+
+// True when the descriptor's PJL name is non-null and not empty.
+bool hasPjlName(const OptionDescriptor& option);
+
+// The PJL value of choice index, or null when the index names no used choice.
+const char* pjlChoiceValueBounded(const ChoiceOptionDescriptor& option, std::uint32_t index);
+
+// The PJL value of choice index, an index at or beyond the choice count reading as the default.
+const char* pjlChoiceValueWithDefault(const ChoiceOptionDescriptor& option, std::uint32_t index);
+
+using PjlChoiceField = StoredUInt8 PdCoreData::*;
+
+void emitPjlChoice(const ChoiceOptionDescriptor& option, PjlChoiceField field,
+                   const PjlValueList* values, PdCoreData* target, std::string* out,
+                   const PdCoreData* record, std::uint32_t jobKind);
+
+// The instance bound to one field, in the builder's emitter signature (it has no use for the
+// last flag).
+template <const ChoiceOptionDescriptor& Option, PjlChoiceField Field>
+void pjlChoiceEntry(const PjlValueList* values, PdCoreData* target, std::string* out,
+                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
+    emitPjlChoice(Option, Field, values, target, out, record, jobKind);
+}
+
+}  // namespace pd

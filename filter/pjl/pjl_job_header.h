@@ -1,0 +1,25 @@
+// The PJL job header: the SET lines that open a print job, built from a settings record.
+//
+// The header is the head (driver job id, code set, job type, user name, job name) followed by the
+// lines of every header emitter, called in one fixed order; it holds nothing but "@PJL SET" lines,
+// each ended by CR LF. psfilter calls it with no driver job id, job kind 1 and last flag 0, and
+// frames the result itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pd {
+
+struct PdCoreData;
+
+// Any pointer may be null: a null driver job id (or an empty one) leaves out "DRIVERJOBID", a
+// null user or job name leaves out its line, a null record leaves the head alone. The user name
+// and the job name are written as valid UTF-8 (a name that is not has every byte of 0x80 and
+// above written as '?'); the job name is cut to at most 240 bytes without splitting a character.
+// Never empty: "STRINGCODESET" and "QXCOETYPE" are always there.
+std::string buildPjlJobHeader(const PdCoreData* record, const char* jobName, const char* userName,
+                              const char* driverJobId, std::uint32_t jobKind,
+                              std::uint32_t lastFlag);
+
+}  // namespace pd
