@@ -239,20 +239,69 @@ constexpr ExpectedMember expectedLayout[] = {
 };
 
 TEST(CoreDataLayout, EveryMemberSitsAtItsPublishedOffset) {
-    const ExpectedMember actual[] = {
-#define PD_FIELD(member, type, size, kind, option) \
-    {#member, offsetof(PdCoreData, member), sizeof(PdCoreData::member)},
-#include "core/record/fields.def"
-#undef PD_FIELD
-    };
-    ASSERT_EQ(std::size(expectedLayout), std::size(actual));
-    for (std::size_t i = 0; i < std::size(actual); ++i) {
+    ASSERT_EQ(std::size(expectedLayout), coreDataMembers.size());
+    for (std::size_t i = 0; i < coreDataMembers.size(); ++i) {
         SCOPED_TRACE(expectedLayout[i].name);
-        EXPECT_EQ(actual[i].name, expectedLayout[i].name);
-        EXPECT_EQ(actual[i].offset, expectedLayout[i].offset);
-        EXPECT_EQ(actual[i].size, expectedLayout[i].size);
+        EXPECT_EQ(coreDataMembers[i].name, expectedLayout[i].name);
+        EXPECT_EQ(coreDataMembers[i].offset, expectedLayout[i].offset);
+        EXPECT_EQ(coreDataMembers[i].size, expectedLayout[i].size);
     }
     EXPECT_EQ(sizeof(PdCoreData), 25582u);
+}
+
+TEST(CoreDataLayout, MemberKindsAndFormsAddUp) {
+    std::size_t oneByteChoices = 0, wideChoices = 0, choiceTexts = 0, texts = 0, blobs = 0;
+    std::size_t uint16Numbers = 0, uint32Numbers = 0, int32Numbers = 0;
+    for (const CoreDataMember& member : coreDataMembers) {
+        switch (member.kind) {
+            case MemberKind::choice:
+            case MemberKind::unlistedChoice:
+                EXPECT_EQ(member.form, StoredForm::uint8) << member.name;
+                EXPECT_NE(member.choiceOption, nullptr) << member.name;
+                ++oneByteChoices;
+                break;
+            case MemberKind::wideChoice:
+                EXPECT_EQ(member.form, StoredForm::uint32) << member.name;
+                EXPECT_NE(member.choiceOption, nullptr) << member.name;
+                ++wideChoices;
+                break;
+            case MemberKind::choiceText:
+                EXPECT_EQ(member.form, StoredForm::text) << member.name;
+                EXPECT_NE(member.choiceOption, nullptr) << member.name;
+                ++choiceTexts;
+                break;
+            case MemberKind::number:
+                EXPECT_NE(member.numericOption, nullptr) << member.name;
+                uint16Numbers += member.form == StoredForm::uint16;
+                uint32Numbers += member.form == StoredForm::uint32;
+                int32Numbers += member.form == StoredForm::int32;
+                break;
+            case MemberKind::text:
+                EXPECT_EQ(member.form, StoredForm::text) << member.name;
+                EXPECT_NE(member.textOption, nullptr) << member.name;
+                ++texts;
+                break;
+            case MemberKind::blob:
+                EXPECT_EQ(member.form, StoredForm::bytes) << member.name;
+                EXPECT_NE(member.textOption, nullptr) << member.name;
+                ++blobs;
+                break;
+            case MemberKind::signature:
+            case MemberKind::opaquePair:
+                EXPECT_EQ(member.choiceOption, nullptr);
+                EXPECT_EQ(member.numericOption, nullptr);
+                EXPECT_EQ(member.textOption, nullptr);
+                break;
+        }
+    }
+    EXPECT_EQ(oneByteChoices, 135u);
+    EXPECT_EQ(wideChoices, 3u);
+    EXPECT_EQ(choiceTexts, 6u);
+    EXPECT_EQ(uint16Numbers, 14u);
+    EXPECT_EQ(uint32Numbers, 25u);
+    EXPECT_EQ(int32Numbers, 13u);
+    EXPECT_EQ(texts, 15u);
+    EXPECT_EQ(blobs, 4u);
 }
 
 TEST(CoreDataConstruction, FreshRecordIsAllZero) {
@@ -294,6 +343,32 @@ TEST(CoreDataStorage, NumbersAreBigEndianAtTheirOffsets) {
     EXPECT_EQ(bytesAt(record, 241, 4), (Bytes{0xFF, 0xFF, 0xD8, 0xF0}));
     EXPECT_EQ(bytesAt(record, 406, 2), (Bytes{0x00, 0x64}));
     EXPECT_EQ(bytesAt(record, 22807, 4), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+const CoreDataMember& member(std::string_view name) {
+    return *std::find_if(coreDataMembers.begin(), coreDataMembers.end(),
+                         [&](const CoreDataMember& m) { return m.name == name; });
+}
+
+TEST(CoreDataStorage, GenericNumberAccessFollowsTheMemberForm) {
+    PdCoreData record;
+    writeMemberNumber(record, member("DtGutter"), -10000);
+    EXPECT_EQ(record.DtGutter.get(), -10000);
+    EXPECT_EQ(readMemberNumber(record, member("DtGutter")), -10000);
+
+    writeMemberNumber(record, member("DtZoom"), 0x12345);
+    EXPECT_EQ(record.DtZoom.get(), 0x2345) << "a 16-bit member keeps the low 16 bits";
+
+    record.DtJobFormPageCount.set(0xFFFFFFFF);
+    EXPECT_EQ(readMemberNumber(record, member("DtJobFormPageCount")), 0xFFFFFFFFll);
+
+    record.DtLayout.set(7);
+    EXPECT_EQ(readMemberNumber(record, member("DtLayout")), 7);
+
+    const PdCoreData before = record;
+    writeMemberNumber(record, member("DtPageSizeName"), 42);
+    EXPECT_EQ(std::memcmp(&before, &record, sizeof(PdCoreData)), 0) << "texts are not numbers";
+    EXPECT_EQ(readMemberNumber(record, member("DtPageSizeName")), 0);
 }
 
 }  // namespace

@@ -1,0 +1,241 @@
+// Catalogue content. Front and back covers and the post inserter.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor frontCoverTrayOption{
+    // title: L10N_LBL_FRONTCOVERTRAY
+    {{.ppdName = "QZFrontCoverTray"}, 272},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_FRONTCOVERTRAY_NONE
+        {.titleRow = 236, .name = "None", .names = {.ppdName = "None"}},
+        // L10N_OPT_FRONTCOVERTRAY_TRAY1
+        {.titleRow = 281, .name = "Tray1", .names = {.ppdName = "Tray1"}},
+        // L10N_OPT_FRONTCOVERTRAY_TRAY2
+        {.titleRow = 290, .name = "Tray2", .names = {.ppdName = "Tray2"}},
+        // L10N_OPT_FRONTCOVERTRAY_TRAY3
+        {.titleRow = 299, .name = "Tray3", .names = {.ppdName = "Tray3"}},
+        // L10N_OPT_FRONTCOVERTRAY_TRAY4
+        {.titleRow = 308, .name = "Tray4", .names = {.ppdName = "Tray4"}},
+        // L10N_OPT_FRONTCOVERTRAY_TRAY5
+        {.titleRow = 317, .name = "Tray5", .names = {.ppdName = "Tray5"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverPaperNameOption{
+    // title: L10N_LBL_FRONTCOVERPAPERNAME
+    {{}, 631},
+    1,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_FRONTCOVERPAPERNAME_NONE
+        {.titleRow = 221, .name = "None", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverMediaTypeOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverMediaWeightOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverMediaColorOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor piFrontCoverTrayOption{
+    // title: L10N_LBL_PIFRONTCOVERTRAY
+    {{.ppdName = "QZPIFrontCoverTray", .pjlName = "PIFRONT", .pjlMode = PjlMode::jobKind2Only},
+     1303},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_PIFRONTCOVERTRAY_NONE
+        {.titleRow = 243,
+         .name = "None",
+         .names = {.ppdName = "None", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PIFRONTCOVERTRAY_PITRAY1
+        {.titleRow = 843,
+         .name = "PITray1",
+         .names = {.ppdName = "PITray1", .pjlName = "PITRAY1", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PIFRONTCOVERTRAY_PITRAY2
+        {.titleRow = 847,
+         .name = "PITray2",
+         .names = {.ppdName = "PITray2", .pjlName = "PITRAY2", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const NumericOptionDescriptor piFrontSheetsOption{
+    {{.pjlName = "PIFRONTPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    40,            // maximum
+    1,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_PIFRONTSHEETSUNIT
+        {.labelRow = 647, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontCoverPrintedOption{
+    // title: L10N_LBL_FRONTCOVERPRINTED
+    {{.ppdName = "QZFrontCoverPrinted"}, 270},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverTrayOption{
+    // title: L10N_LBL_BACKCOVERTRAY
+    {{.ppdName = "QZBackCoverTray"}, 273},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_BACKCOVERTRAY_NONE
+        {.titleRow = 233, .name = "None", .names = {.ppdName = "None"}},
+        // L10N_OPT_BACKCOVERTRAY_TRAY1
+        {.titleRow = 280, .name = "Tray1", .names = {.ppdName = "Tray1"}},
+        // L10N_OPT_BACKCOVERTRAY_TRAY2
+        {.titleRow = 289, .name = "Tray2", .names = {.ppdName = "Tray2"}},
+        // L10N_OPT_BACKCOVERTRAY_TRAY3
+        {.titleRow = 298, .name = "Tray3", .names = {.ppdName = "Tray3"}},
+        // L10N_OPT_BACKCOVERTRAY_TRAY4
+        {.titleRow = 307, .name = "Tray4", .names = {.ppdName = "Tray4"}},
+        // L10N_OPT_BACKCOVERTRAY_TRAY5
+        {.titleRow = 316, .name = "Tray5", .names = {.ppdName = "Tray5"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverPaperNameOption{
+    // title: L10N_LBL_BACKCOVERPAPERNAME
+    {{}, 632},
+    1,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_BACKCOVERPAPERNAME_NONE
+        {.titleRow = 222, .name = "None", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverMediaTypeOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverMediaWeightOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverMediaColorOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor piBackCoverTrayOption{
+    // title: L10N_LBL_PIBACKCOVERTRAY
+    {{.ppdName = "QZPIBackCoverTray", .pjlName = "PIBACK", .pjlMode = PjlMode::jobKind2Only}, 1304},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_PIBACKCOVERTRAY_NONE
+        {.titleRow = 244,
+         .name = "None",
+         .names = {.ppdName = "None", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PIBACKCOVERTRAY_PITRAY1
+        {.titleRow = 844,
+         .name = "PITray1",
+         .names = {.ppdName = "PITray1", .pjlName = "PITRAY1", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PIBACKCOVERTRAY_PITRAY2
+        {.titleRow = 848,
+         .name = "PITray2",
+         .names = {.ppdName = "PITray2", .pjlName = "PITRAY2", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const NumericOptionDescriptor piBackSheetsOption{
+    {{.pjlName = "PIBACKPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    40,            // maximum
+    1,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_PIBACKSHEETSUNIT
+        {.labelRow = 648, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backCoverPrintedOption{
+    // title: L10N_LBL_BACKCOVERPRINTED
+    {{.ppdName = "QZBackCoverPrinted"}, 271},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+}  // namespace pd

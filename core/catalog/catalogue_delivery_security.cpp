@@ -1,0 +1,229 @@
+// Catalogue content. E-mail notice, user authentication, relay server, account track, secure print
+// and output method.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor sendEMailOption{
+    // title: L10N_LBL_SENDEMAIL
+    {{}, 692},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_SENDEMAIL_OFF
+        {.titleRow = 249, .name = "Off", .names = {}},
+        // L10N_OPT_SENDEMAIL_ONERROR
+        {.titleRow = 764, .name = "OnError", .names = {}},
+        // L10N_OPT_SENDEMAIL_ALWAYS
+        {.titleRow = 765, .name = "Always", .names = {}},
+    }},
+};
+
+constinit const TextOptionDescriptor sendEMailAddressOption{
+    // title: L10N_LBL_SENDEMAILADDRESS
+    {{}, 693},
+    nullptr,  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor userAuthenticationOption{
+    // title: L10N_LBL_USERAUTHENTICATION
+    {{}, 694},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_USERAUTHENTICATION_OFF
+        {.titleRow = 261, .name = "Off", .names = {}},
+        // L10N_OPT_USERAUTHENTICATION_MAINBODY
+        {.titleRow = 1220, .name = "MainBody", .names = {}},
+        // L10N_OPT_USERAUTHENTICATION_EXTERNALSERVER
+        {.titleRow = 1150, .name = "ExternalServer", .names = {}},
+        // L10N_OPT_USERAUTHENTICATION_RELAYSERVER
+        {.titleRow = 1151, .name = "RelayServer", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor userAuthenticationPublicOption{
+    // title: L10N_LBL_USERAUTHENTICATIONPUBLIC
+    {{}, 1152},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor userAuthenticationServerOption{
+    // title: L10N_LBL_USERAUTHENTICATIONSERVER
+    {{}, 1153},
+    20,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER1
+        {.titleRow = 1223, .name = "Server1", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER2
+        {.titleRow = 1224, .name = "Server2", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER3
+        {.titleRow = 1225, .name = "Server3", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER4
+        {.titleRow = 1226, .name = "Server4", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER5
+        {.titleRow = 1227, .name = "Server5", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER6
+        {.titleRow = 1228, .name = "Server6", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER7
+        {.titleRow = 1229, .name = "Server7", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER8
+        {.titleRow = 1230, .name = "Server8", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER9
+        {.titleRow = 1231, .name = "Server9", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER10
+        {.titleRow = 1232, .name = "Server10", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER11
+        {.titleRow = 1233, .name = "Server11", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER12
+        {.titleRow = 1234, .name = "Server12", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER13
+        {.titleRow = 1235, .name = "Server13", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER14
+        {.titleRow = 1236, .name = "Server14", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER15
+        {.titleRow = 1237, .name = "Server15", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER16
+        {.titleRow = 1238, .name = "Server16", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER17
+        {.titleRow = 1239, .name = "Server17", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER18
+        {.titleRow = 1240, .name = "Server18", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER19
+        {.titleRow = 1241, .name = "Server19", .names = {}},
+        // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER20
+        {.titleRow = 1242, .name = "Server20", .names = {}},
+    }},
+};
+
+constinit const TextOptionDescriptor userAuthenticationUserNameOption{
+    // title: L10N_LBL_USERAUTHENTICATIONUSERNAME
+    {{}, 695},
+    "NoName",  // defaultText
+};
+
+constinit const TextOptionDescriptor userAuthenticationPasswordOption{
+    // title: L10N_LBL_USERAUTHENTICATIONPASSWORD
+    {{}, 705},
+    "quillmar",  // defaultText
+};
+
+constinit const TextOptionDescriptor relayServerSettingsOption{
+    {{}, noTitleRow},
+    nullptr,  // defaultText
+};
+
+constinit const TextOptionDescriptor relayServerScreenIdOption{
+    {{}, noTitleRow},
+    nullptr,  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor accountTrackOption{
+    // title: L10N_LBL_ACCOUNTTRACK
+    {{}, 709},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const TextOptionDescriptor accountTrackDepartmentNameOption{
+    // title: L10N_LBL_ACCOUNTTRACKDEPARTMENTNAME
+    {{.pjlName = "QXSECTIONNAME", .pjlMode = PjlMode::allJobKinds}, 710},
+    "NoName",  // defaultText
+};
+
+constinit const TextOptionDescriptor accountTrackPasswordOption{
+    // title: L10N_LBL_ACCOUNTTRACKPASSWORD
+    {{.pjlName = "QXSECTIONKEY2", .pjlMode = PjlMode::allJobKinds}, 706},
+    "quillmar",  // defaultText
+};
+
+constinit const TextOptionDescriptor waitModeSecurePrintIdOption{
+    // title: L10N_LBL_WAITMODESECUREPRINTID
+    {{}, 1141},
+    "NoName",  // defaultText
+};
+
+constinit const TextOptionDescriptor waitModePasswordOption{
+    // title: L10N_LBL_WAITMODEPASSWORD
+    {{}, 707},
+    "quillmar",  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor outputMethodOption{
+    // title: L10N_LBL_OUTPUTMETHOD
+    {{}, 1142},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_OUTPUTMETHOD_PRINT
+        {.titleRow = 766, .name = "Print", .names = {}},
+        // L10N_OPT_OUTPUTMETHOD_SAVEINUB
+        {.titleRow = 1143, .name = "SaveInUB", .names = {}},
+        // L10N_OPT_OUTPUTMETHOD_SAVEINUBANDP
+        {.titleRow = 1144, .name = "SaveInUBAndP", .names = {}},
+        // L10N_OPT_OUTPUTMETHOD_FORM
+        {.titleRow = 1021, .name = "Form", .names = {}},
+    }},
+};
+
+constinit const TextOptionDescriptor outputMethodUserboxNumberOption{
+    // title: L10N_LBL_OUTPUTMETHODUSERBOXNUMBER
+    {{}, 1145},
+    "0",  // defaultText
+};
+
+constinit const TextOptionDescriptor outputMethodFileNameOption{
+    // title: L10N_LBL_OUTPUTMETHODFILENAME
+    {{}, 711},
+    nullptr,  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor encryptPdfOption{
+    // title: L10N_LBL_ENCRYPTPDF
+    {{.pjlName = "PDFPASSWDRQ", .pjlMode = PjlMode::jobKind2Only}, 1292},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.pjlName = "NO", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.pjlName = "YES", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const TextOptionDescriptor pdfPasswordOption{
+    // title: L10N_LBL_PDFPASSWORD
+    {{.pjlName = "PDFPASSWD", .pjlMode = PjlMode::jobKind2Only}, 708},
+    nullptr,  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor addShowpageOption{
+    // title: L10N_LBL_ADDSHOWPAGE
+    {{.pjlName = "QXADDSHOWPAGE", .pjlMode = PjlMode::jobKind2Only}, 1301},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+}  // namespace pd

@@ -1,0 +1,438 @@
+// Catalogue content. Image shift, image position, copy protection, forms, stamping and tandem.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor imageShiftTypeOption{
+    // title: L10N_LBL_IMAGESHIFTTYPE
+    {{.ppdName = "QZImageShift", .pjlName = "IMAGESHIFT", .pjlMode = PjlMode::allJobKinds}, 1119},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_IMAGESHIFTTYPE_OFF
+        {.titleRow = 245,
+         .name = "Off",
+         .names = {.ppdName = "False", .pjlName = "OFF", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_IMAGESHIFTTYPE_PRINTERSETTINGS
+        {.titleRow = 1120,
+         .name = "PrinterSettings",
+         .names = {.ppdName = "True", .pjlName = "ENGINE", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_IMAGESHIFTTYPE_DRIVERSETTINGS
+        {.titleRow = 1121,
+         .name = "DriverSettings",
+         .names = {.ppdName = "False", .pjlName = "CONTROLLER", .pjlMode = PjlMode::allJobKinds}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor shiftFrontBackOption{
+    // title: L10N_LBL_SHIFTFRONTBACK
+    {{}, 1034},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor horizontalShiftOption{
+    // title: L10N_LBL_HORIZONTALSHIFT
+    {{}, 665},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_HORIZONTALSHIFTUNIT
+        {.labelRow = 872, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_HORIZONTALSHIFTUNITINCH
+        {.labelRow = 879, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor verticalShiftOption{
+    // title: L10N_LBL_VERTICALSHIFT
+    {{}, 666},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_VERTICALSHIFTUNIT
+        {.labelRow = 873, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_VERTICALSHIFTUNITINCH
+        {.labelRow = 880, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor horizontalShiftBackOption{
+    // title: L10N_LBL_HORIZONTALSHIFTBACK
+    {{}, 667},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_HORIZONTALSHIFTBACKUNIT
+        {.labelRow = 871, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_HORIZONTALSHIFTBACKUNITINCH
+        {.labelRow = 878, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor verticalShiftBackOption{
+    // title: L10N_LBL_VERTICALSHIFTBACK
+    {{}, 668},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_VERTICALSHIFTBACKUNIT
+        {.labelRow = 874, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_VERTICALSHIFTBACKUNITINCH
+        {.labelRow = 881, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor printPositionOption{
+    // title: L10N_LBL_PRINTPOSITION
+    {{.ppdName = "QZPrintPosition", .pjlName = "PRINTPOSITION", .pjlMode = PjlMode::jobKind2Only},
+     404},
+    3,  // choiceCount
+    1,  // defaultIndex
+    {{
+        // L10N_OPT_PRINTPOSITION_LEFT
+        {.titleRow = 405,
+         .name = "Left",
+         .names = {.ppdName = "Left", .pjlName = "LEFT", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PRINTPOSITION_MIDDLE
+        {.titleRow = 1205,
+         .name = "Middle",
+         .names = {.ppdName = "Middle", .pjlName = "MIDDLE", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PRINTPOSITION_RIGHT
+        {.titleRow = 408,
+         .name = "Right",
+         .names = {.ppdName = "Right", .pjlName = "RIGHT", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor copyProtectionOption{
+    // title: L10N_LBL_JIMONMODE
+    {{.ppdName = "QZJimonMode", .pjlName = "JIMONMODE", .pjlMode = PjlMode::jobKind2Only}, 1125},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.ppdName = "Off", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.ppdName = "On", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor backPatternOption{
+    // title: L10N_LBL_BACKPATTERN
+    {{.ppdName = "QZJimonBackPattern",
+      .pjlName = "JIMONBACKPATTERN",
+      .pjlMode = PjlMode::jobKind2Only},
+     1126},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_BACKPATTERN_PATTERN1
+        {.titleRow = 1128,
+         .name = "Pattern1",
+         .names = {.ppdName = "Pattern1", .pjlName = "TYPE1", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_BACKPATTERN_PATTERN2
+        {.titleRow = 1129,
+         .name = "Pattern2",
+         .names = {.ppdName = "Pattern2", .pjlName = "TYPE2", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_BACKPATTERN_PATTERN3
+        {.titleRow = 1130,
+         .name = "Pattern3",
+         .names = {.ppdName = "Pattern3", .pjlName = "TYPE3", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor patternIndexOption{
+    // title: L10N_LBL_PATTERNINDEX
+    {{.ppdName = "QZJimonPatternIndex",
+      .pjlName = "JIMONPATTERNINDEX",
+      .pjlMode = PjlMode::jobKind2Only},
+     1127},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_PATTERNINDEX_PATTERN1
+        {.titleRow = 1131,
+         .name = "Pattern1",
+         .names = {.ppdName = "Pattern1", .pjlName = "1", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PATTERNINDEX_PATTERN2
+        {.titleRow = 1132,
+         .name = "Pattern2",
+         .names = {.ppdName = "Pattern2", .pjlName = "2", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PATTERNINDEX_PATTERN3
+        {.titleRow = 1133,
+         .name = "Pattern3",
+         .names = {.ppdName = "Pattern3", .pjlName = "3", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_PATTERNINDEX_PATTERN4
+        {.titleRow = 1134,
+         .name = "Pattern4",
+         .names = {.ppdName = "Pattern4", .pjlName = "4", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor formPrintPatternOption{
+    // title: L10N_LBL_FORMPRINTPATTERN
+    {{}, 669},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_FORMPRINTPATTERN_REPEATED
+        {.titleRow = 670, .name = "Repeated", .names = {}},
+        // L10N_OPT_FORMPRINTPATTERN_ONCE
+        {.titleRow = 671, .name = "Once", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor jobFormOption{
+    // title: L10N_LBL_JOBFORM
+    {{}, 672},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor jobFormPageCountOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    0,             // minimum
+    0xFFFFFFFF,    // maximum
+    0,             // defaultValue
+    {},            // ppdValues
+    0,             // displayUnitCount
+    {},            // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor jobFormResolutionOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor prependOption{
+    // title: L10N_LBL_PREPEND
+    {{}, 673},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor prependPageCountOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    0,             // minimum
+    0xFFFFFFFF,    // maximum
+    0,             // defaultValue
+    {},            // ppdValues
+    0,             // displayUnitCount
+    {},            // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor prependResolutionOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor appendOption{
+    // title: L10N_LBL_APPEND
+    {{}, 674},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor appendPageCountOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    0,             // minimum
+    0xFFFFFFFF,    // maximum
+    0,             // defaultValue
+    {},            // ppdValues
+    0,             // displayUnitCount
+    {},            // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor appendResolutionOption{
+    {{}, noTitleRow},
+    0,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor dateStampOption{
+    // title: L10N_LBL_DATESTAMP
+    {{.ppdName = "QZDateStamp", .pjlName = "DATESTAMP", .pjlMode = PjlMode::jobKind2Only}, 409},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_DATESTAMP_OFF
+        {.titleRow = 234,
+         .name = "Off",
+         .names = {.ppdName = "None", .pjlName = "NONE", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_DATESTAMP_ALL
+        {.titleRow = 411,
+         .name = "All",
+         .names = {.ppdName = "All", .pjlName = "ALLPAGES", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_DATESTAMP_FRONTONLY
+        {.titleRow = 410,
+         .name = "FrontOnly",
+         .names = {.ppdName = "FrontOnly",
+                   .pjlName = "FRONTCOVER",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor pageNumberingModeOption{
+    // title: L10N_LBL_PAGENUMBERINGMODE
+    {{.pjlName = "PAGESTAMP", .pjlMode = PjlMode::allJobKinds}, 687},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_PAGENUMBERINGMODE_OFF
+        {.titleRow = 247,
+         .name = "Off",
+         .names = {.pjlName = "NONE", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_PAGENUMBERINGMODE_ALLPAGES
+        {.titleRow = 412,
+         .name = "AllPages",
+         .names = {.pjlName = "ALLPAGES", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_PAGENUMBERINGMODE_NOTFRONTCOVER
+        {.titleRow = 731,
+         .name = "NotFrontCover",
+         .names = {.pjlName = "NOTFRONTCOVER", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_PAGENUMBERINGMODE_NOTFRONTBACKCOVER
+        {.titleRow = 732,
+         .name = "NotFrontBackCover",
+         .names = {.pjlName = "NOTCOVER", .pjlMode = PjlMode::allJobKinds}},
+    }},
+};
+
+constinit const NumericOptionDescriptor pageNumberingStartPageOption{
+    // title: L10N_LBL_PAGENUMBERINGSTARTPAGE
+    {{}, 688}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
+    1,                                                   // divisor
+    1,                                                   // minimum
+    9999,                                                // maximum
+    1,                                                   // defaultValue
+    {},                                                  // ppdValues
+    1,                                                   // displayUnitCount
+    {},                                                  // displayUnits
+};
+
+constinit const NumericOptionDescriptor pageNumberingStartingNumberOption{
+    // title: L10N_LBL_PAGENUMBERINGSTARTINGNUMBER
+    {{}, 689}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
+    1,                                                   // divisor
+    1,                                                   // minimum
+    9999,                                                // maximum
+    1,                                                   // defaultValue
+    {},                                                  // ppdValues
+    1,                                                   // displayUnitCount
+    {},                                                  // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor setNumberingModeOption{
+    // title: L10N_LBL_SETNUMBERINGMODE
+    {{.pjlName = "NUMBERING", .pjlMode = PjlMode::allJobKinds}, 691},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_SETNUMBERINGMODE_OFF
+        {.titleRow = 248,
+         .name = "Off",
+         .names = {.pjlName = "NONE", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_SETNUMBERINGMODE_STAMPFORALLPAGES
+        {.titleRow = 1122,
+         .name = "StampForAllPages",
+         .names = {.pjlName = "ALLPAGES", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_SETNUMBERINGMODE_STAMPFOR1STPAGE
+        {.titleRow = 1123,
+         .name = "StampFor1stPage",
+         .names = {.pjlName = "FRONTCOVER", .pjlMode = PjlMode::allJobKinds}},
+        // L10N_OPT_SETNUMBERINGMODE_WATERMARKFORALLPAGES
+        {.titleRow = 1124,
+         .name = "WatermarkForAllPages",
+         .names = {.pjlName = "WATERMARKNUMBER", .pjlMode = PjlMode::allJobKinds}},
+    }},
+};
+
+constinit const NumericOptionDescriptor setNumberingStartingNumberOption{
+    // title: L10N_LBL_SETNUMBERINGSTARTINGNUMBER
+    {{}, 690}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
+    1,                                                   // divisor
+    1,                                                   // minimum
+    9999,                                                // maximum
+    1,                                                   // defaultValue
+    {},                                                  // ppdValues
+    1,                                                   // displayUnitCount
+    {},                                                  // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor tandemOption{
+    // title: L10N_LBL_TANDEM
+    {{.ppdName = "QZTandem", .pjlName = "TANDEM", .pjlMode = PjlMode::jobKind2Only}, 1135},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.ppdName = "None", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.ppdName = "On", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+}  // namespace pd

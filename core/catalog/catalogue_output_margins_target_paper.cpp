@@ -1,0 +1,678 @@
+// Catalogue content. Slitting, creasing, output division, gutter and creep, zoom, full bleed and
+// the target paper.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor slitOption{
+    // title: L10N_LBL_SLIT
+    {{}, 77},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_SLIT_OFF
+        {.titleRow = 264, .name = "Off", .names = {}},
+        // L10N_OPT_SLIT_ALL
+        {.titleRow = 1268, .name = "All", .names = {}},
+        // L10N_OPT_SLIT_FIRSTONLY
+        {.titleRow = 1267, .name = "FirstOnly", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor slitPositionTopOption{
+    // title: L10N_LBL_SLITPOSITIONTOP
+    {{}, 78},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    80000,             // minimum
+    260000,            // maximum
+    80000,             // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_SLITPOSITIONTOPUNITMM
+        {.labelRow = 80, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_SLITPOSITIONTOPUNITINCH
+        {.labelRow = 84, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor slitPositionBottomOption{
+    // title: L10N_LBL_SLITPOSITIONBOTTOM
+    {{}, 88},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    80000,             // minimum
+    260000,            // maximum
+    80000,             // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_SLITPOSITIONBOTTOMUNITMM
+        {.labelRow = 81, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_SLITPOSITIONBOTTOMUNITINCH
+        {.labelRow = 85, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor slitMarginOption{
+    // title: L10N_LBL_SLITMARGIN
+    {{}, 90},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -10000,            // minimum
+    10000,             // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_SLITMARGINUNITMM
+        {.labelRow = 91, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_SLITMARGINUNITINCH
+        {.labelRow = 92, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor creaseOption{
+    // title: L10N_LBL_CREASE
+    {{}, 1269},
+    5,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_CREASE_OFF
+        {.titleRow = 269, .name = "Off", .names = {}},
+        // L10N_OPT_CREASE_1PIECE
+        {.titleRow = 1270, .name = "1Piece", .names = {}},
+        // L10N_OPT_CREASE_2PIECES
+        {.titleRow = 1271, .name = "2Pieces", .names = {}},
+        // L10N_OPT_CREASE_3PIECES
+        {.titleRow = 1272, .name = "3Pieces", .names = {}},
+        // L10N_OPT_CREASE_4PIECES
+        {.titleRow = 1273, .name = "4Pieces", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor creaseSideOption{
+    // title: L10N_LBL_CREASESIDE
+    {{}, 93},
+    2,  // choiceCount
+    1,  // defaultIndex
+    {{
+        // L10N_OPT_CREASESIDE_FRONT
+        {.titleRow = 94, .name = "Front", .names = {}},
+        // L10N_OPT_CREASESIDE_BACK
+        {.titleRow = 97, .name = "Back", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creasePosition1ValueOption{
+    // title: L10N_LBL_CREASEPOSITION1VALUE
+    {{}, 101},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    70000,             // minimum
+    2900000,           // maximum
+    70000,             // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREASEPOSITION1UNITMM
+        {.labelRow = 109, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREASEPOSITION1UNITINCH
+        {.labelRow = 113, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creasePosition2ValueOption{
+    // title: L10N_LBL_CREASEPOSITION2VALUE
+    {{}, 102},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    80000,             // minimum
+    2900000,           // maximum
+    80000,             // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREASEPOSITION2UNITMM
+        {.labelRow = 110, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREASEPOSITION2UNITINCH
+        {.labelRow = 114, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creasePosition3ValueOption{
+    // title: L10N_LBL_CREASEPOSITION3VALUE
+    {{}, 103},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    90000,             // minimum
+    2900000,           // maximum
+    90000,             // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREASEPOSITION3UNITMM
+        {.labelRow = 111, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREASEPOSITION3UNITINCH
+        {.labelRow = 115, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creasePosition4ValueOption{
+    // title: L10N_LBL_CREASEPOSITION4VALUE
+    {{}, 104},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    100000,            // minimum
+    2900000,           // maximum
+    100000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREASEPOSITION4UNITMM
+        {.labelRow = 112, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREASEPOSITION4UNITINCH
+        {.labelRow = 116, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor divideOutputOption{
+    // title: L10N_LBL_DIVIDEOUTPUT
+    {{}, 621},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor divideOutputPagesOption{
+    // title: L10N_LBL_DIVIDEOUTPUTPAGES
+    {{.pjlName = "PAGELOOP", .pjlMode = PjlMode::allJobKinds}, 789},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    9999,          // maximum
+    1,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_DIVIDEOUTPUTPAGESUNIT
+        {.labelRow = 622, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor offsetCopiesOption{
+    // title: L10N_LBL_OFFSETCOPIES
+    {{}, 623},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor offsetCopiesCountOption{
+    // title: L10N_LBL_OFFSETCOPIESCOUNT
+    {{}, 791},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    9999,          // maximum
+    1,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_OFFSETCOPIESCOUNTUNIT
+        {.labelRow = 624, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor offsetPagesOption{
+    // title: L10N_LBL_OFFSETPAGES
+    {{}, 625},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor offsetPagesCountOption{
+    // title: L10N_LBL_OFFSETPAGESCOUNT
+    {{}, 790},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    65535,         // maximum
+    1,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_OFFSETPAGESCOUNTUNIT
+        {.labelRow = 626, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const NumericOptionDescriptor gutterOption{
+    // title: L10N_LBL_GUTTER
+    {{}, 579},
+    NumericForm::signedForm,
+    {1000, 1000, 1000, 1000},  // outputScale
+    10000,                     // divisor
+    -2500000,                  // minimum
+    2500000,                   // maximum
+    0,                         // defaultValue
+    {},                        // ppdValues
+    2,                         // displayUnitCount
+    {{
+        // L10N_LBL_GUTTERUNIT
+        {.labelRow = 896, .scale = 100, .decimals = {2, 2}},
+        // L10N_LBL_GUTTERUNITINCH
+        {.labelRow = 897, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor gutterFrontOption{
+    // title: L10N_LBL_GUTTERFRONT
+    {{}, 95},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_GUTTERFRONTUNIT
+        {.labelRow = 898, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_GUTTERFRONTUNITINCH
+        {.labelRow = 900, .scale = 1000, .decimals = {3, 3}},
+    }},
+};
+
+constinit const NumericOptionDescriptor gutterBackOption{
+    // title: L10N_LBL_GUTTERBACK
+    {{}, 98},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -2500000,          // minimum
+    2500000,           // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_GUTTERBACKUNIT
+        {.labelRow = 899, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_GUTTERBACKUNITINCH
+        {.labelRow = 901, .scale = 1000, .decimals = {3, 3}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creepOption{
+    // title: L10N_LBL_CREEP
+    {{}, 577},
+    NumericForm::signedForm,
+    {1000, 1000, 1000, 1000},  // outputScale
+    10000,                     // divisor
+    0,                         // minimum
+    50000,                     // maximum
+    0,                         // defaultValue
+    {},                        // ppdValues
+    2,                         // displayUnitCount
+    {{
+        // L10N_LBL_CREEPUNIT
+        {.labelRow = 875, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREEPUNITINCH
+        {.labelRow = 882, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creepFrontOption{
+    // title: L10N_LBL_CREEPFRONT
+    {{}, 96},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREEPFRONTUNIT
+        {.labelRow = 876, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREEPFRONTUNITINCH
+        {.labelRow = 883, .scale = 1000, .decimals = {3, 3}},
+    }},
+};
+
+constinit const NumericOptionDescriptor creepBackOption{
+    // title: L10N_LBL_CREEPBACK
+    {{}, 99},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_CREEPBACKUNIT
+        {.labelRow = 877, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_CREEPBACKUNITINCH
+        {.labelRow = 884, .scale = 1000, .decimals = {3, 3}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor frontBackEqualOption{
+    // title: L10N_LBL_FRONTBACKEQUAL
+    {{}, 1294},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor zoomOption{
+    // title: L10N_LBL_ZOOM
+    {{}, 612},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    1000,          // maximum
+    100,           // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_ZOOMUNIT
+        {.labelRow = 611, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor fullBleedOption{
+    // title: L10N_LBL_FULLBLEED
+    {{.ppdName = "QZFullBleed", .pjlName = "FULLBLEED", .pjlMode = PjlMode::jobKind2Only}, 117},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.ppdName = "False", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.ppdName = "True", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor rotate180Option{
+    // title: L10N_LBL_ROTATE180
+    {{.ppdName = "QZRotate180", .pjlName = "ROTATE180", .pjlMode = PjlMode::jobKind2Only}, 907},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.ppdName = "False", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.ppdName = "True", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor targetPaperSizeOption{
+    // title: L10N_LBL_TARGETPAPERSIZE
+    {{.ppdName = "QZTargetPaperSize", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}, 119},
+    37,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_TARGETPAPERSIZE_NONE
+        {.titleRow = 380,
+         .name = "Auto",
+         .names = {.ppdName = "None", .pjlName = "AUTO", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_A3
+        {.titleRow = 123,
+         .name = "A3",
+         .names = {.ppdName = "A3", .pjlName = "A3", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_A4
+        {.titleRow = 125,
+         .name = "A4",
+         .names = {.ppdName = "A4", .pjlName = "A4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_A5
+        {.titleRow = 127,
+         .name = "A5",
+         .names = {.ppdName = "A5", .pjlName = "A5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_B4
+        {.titleRow = 129,
+         .name = "B4",
+         .names = {.ppdName = "QXB4", .pjlName = "JISB4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_B5
+        {.titleRow = 131,
+         .name = "B5",
+         .names = {.ppdName = "QXB5", .pjlName = "JISB5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_ISOB4
+        {.titleRow = 133,
+         .name = "ISOB4",
+         .names = {.ppdName = "QXISOB4", .pjlName = "ISOB4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_ISOB5
+        {.titleRow = 135,
+         .name = "ISOB5",
+         .names = {.ppdName = "QXISOB5", .pjlName = "ISOB5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_SRA3
+        {.titleRow = 137,
+         .name = "SRA3",
+         .names = {.ppdName = "SRA3", .pjlName = "SRA3", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_SRA4
+        {.titleRow = 139,
+         .name = "SRA4",
+         .names = {.ppdName = "SRA4", .pjlName = "SRA4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_TABLOIDEXTRA
+        {.titleRow = 141,
+         .name = "TabloidExtra",
+         .names = {.ppdName = "QXTabloidExtra",
+                   .pjlName = "P12X18",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_TABLOID
+        {.titleRow = 143,
+         .name = "Tabloid",
+         .names = {.ppdName = "QXTabloid", .pjlName = "LEDGER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_9X11
+        {.titleRow = 145,
+         .name = "9x11",
+         .names = {.ppdName = "9x11", .pjlName = "P9X11", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_LEGAL
+        {.titleRow = 147,
+         .name = "Legal",
+         .names = {.ppdName = "Legal", .pjlName = "LEGAL", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_8X13
+        {.titleRow = 149,
+         .name = "8x13",
+         .names = {.ppdName = "8x13", .pjlName = "P8X13", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_FANFOLDGERMANLEGAL
+        {.titleRow = 151,
+         .name = "FanFoldGermanLegal",
+         .names = {.ppdName = "QXFanFoldGermanLegal",
+                   .pjlName = "P8HALFX13",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_825X13
+        {.titleRow = 153,
+         .name = "825x13",
+         .names = {.ppdName = "8.25x13", .pjlName = "P8QUATX13", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_8125X1325
+        {.titleRow = 155,
+         .name = "8125x1325",
+         .names = {.ppdName = "8.125x13.25",
+                   .pjlName = "P8EIGHTHX13QUAT",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_LETTER
+        {.titleRow = 157,
+         .name = "Letter",
+         .names = {.ppdName = "Letter", .pjlName = "LETTER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_STATEMENT
+        {.titleRow = 159,
+         .name = "Statement",
+         .names = {.ppdName = "QXStatement",
+                   .pjlName = "INVOICE",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_POSTCARD
+        {.titleRow = 161,
+         .name = "Postcard",
+         .names = {.ppdName = "QXPostcard", .pjlName = "JPOST", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXA3W
+        {.titleRow = 163,
+         .name = "QXA3W",
+         .names = {.ppdName = "QXA3W", .pjlName = "WIDEA3", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXA4W
+        {.titleRow = 165,
+         .name = "QXA4W",
+         .names = {.ppdName = "QXA4W", .pjlName = "WIDEA4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXA5W
+        {.titleRow = 167,
+         .name = "QXA5W",
+         .names = {.ppdName = "QXA5W", .pjlName = "WIDEA5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXB4W
+        {.titleRow = 169,
+         .name = "QXB4W",
+         .names = {.ppdName = "QXB4W", .pjlName = "WIDEJISB4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXB5W
+        {.titleRow = 171,
+         .name = "QXB5W",
+         .names = {.ppdName = "QXB5W", .pjlName = "WIDEJISB5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXISOB4W
+        {.titleRow = 173,
+         .name = "QXISOB4W",
+         .names = {.ppdName = "QXISOB4W",
+                   .pjlName = "WIDEISOB4",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXISOB5W
+        {.titleRow = 175,
+         .name = "QXISOB5W",
+         .names = {.ppdName = "QXISOB5W",
+                   .pjlName = "WIDEISOB5",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXTABLOIDEXTRAW
+        {.titleRow = 177,
+         .name = "QXTabloidExtraW",
+         .names = {.ppdName = "QXTabloidExtraW",
+                   .pjlName = "WIDEP12X18",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXTABLOIDW
+        {.titleRow = 179,
+         .name = "QXTabloidW",
+         .names = {.ppdName = "QXTabloidW",
+                   .pjlName = "WIDEP11X17",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXLETTERW
+        {.titleRow = 181,
+         .name = "QXLetterW",
+         .names = {.ppdName = "QXLetterW",
+                   .pjlName = "WIDEP8HALFX11",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXSTATEMENTW
+        {.titleRow = 183,
+         .name = "QXStatementW",
+         .names = {.ppdName = "QXStatementW",
+                   .pjlName = "WIDEP5HALFX8HALF",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXA4TAB1
+        {.titleRow = 185,
+         .name = "QXA4Tab1",
+         .names = {.ppdName = "QXA4Tab1", .pjlName = "A4TAB", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXA4TAB2
+        {.titleRow = 1257,
+         .name = "QXA4Tab2",
+         .names = {.ppdName = "QXA4Tab2",
+                   .pjlName = "A4TAB15MM",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_QXLETTERTAB
+        {.titleRow = 189,
+         .name = "QXLetterTab",
+         .names = {.ppdName = "QXLetterTab",
+                   .pjlName = "LETTERTAB",
+                   .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_8K
+        {.titleRow = 193,
+         .name = "8K",
+         .names = {.ppdName = "8K", .pjlName = "ROC8K", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_TARGETPAPERSIZE_16K
+        {.titleRow = 195,
+         .name = "16K",
+         .names = {.ppdName = "16K", .pjlName = "ROC16K", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const NumericOptionDescriptor customTargetPaperSizeWidthOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    600000000,         // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    0,                 // displayUnitCount
+    {},                // displayUnits
+};
+
+constinit const NumericOptionDescriptor customTargetPaperSizeHeightOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    600000000,         // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    0,                 // displayUnitCount
+    {},                // displayUnits
+};
+
+constinit const ChoiceOptionDescriptor targetPaperSizeTypeOption{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "NotFromEngine", .names = {}},
+        {.titleRow = noTitleRow, .name = "FromEngine", .names = {}},
+    }},
+};
+
+constinit const TextOptionDescriptor targetPaperSizeNameOption{
+    {{}, noTitleRow},
+    nullptr,  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor scaleToFitOption{
+    // title: L10N_LBL_SCALETOFIT
+    {{.ppdName = "QZScaleToFit"}, 197},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+}  // namespace pd

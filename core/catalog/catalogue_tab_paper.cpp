@@ -1,0 +1,473 @@
+// Catalogue content. Tab image shift and the two sets of tab paper settings.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor tabImageShiftOption{
+    // title: L10N_LBL_TABIMAGESHIFT
+    {{}, 737},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tabImageShiftRangeOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    100000,            // minimum
+    150000,            // maximum
+    125000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TABIMAGESHIFTRANGEUNIT
+        {.labelRow = 582, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TABIMAGESHIFTRANGEUNITINCH
+        {.labelRow = 597, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab1TrayOption{
+    // title: L10N_LBL_TAB1TRAY
+    {{}, 733},
+    5,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB1TRAY_TRAY1
+        {.titleRow = 286, .name = "Tray1", .names = {}},
+        // L10N_OPT_TAB1TRAY_TRAY2
+        {.titleRow = 295, .name = "Tray2", .names = {}},
+        // L10N_OPT_TAB1TRAY_TRAY3
+        {.titleRow = 304, .name = "Tray3", .names = {}},
+        // L10N_OPT_TAB1TRAY_TRAY4
+        {.titleRow = 313, .name = "Tray4", .names = {}},
+        // L10N_OPT_TAB1TRAY_TRAY5
+        {.titleRow = 322, .name = "Tray5", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2TrayOption{
+    // title: L10N_LBL_TAB2TRAY
+    {{}, 734},
+    5,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB2TRAY_TRAY1
+        {.titleRow = 287, .name = "Tray1", .names = {}},
+        // L10N_OPT_TAB2TRAY_TRAY2
+        {.titleRow = 296, .name = "Tray2", .names = {}},
+        // L10N_OPT_TAB2TRAY_TRAY3
+        {.titleRow = 305, .name = "Tray3", .names = {}},
+        // L10N_OPT_TAB2TRAY_TRAY4
+        {.titleRow = 314, .name = "Tray4", .names = {}},
+        // L10N_OPT_TAB2TRAY_TRAY5
+        {.titleRow = 323, .name = "Tray5", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab1PageSizeOption{
+    // title: L10N_LBL_TAB1PAGESIZE
+    {{}, 120},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB1PAGESIZE_QXA4TAB1
+        {.titleRow = 187, .name = "QXA4Tab1", .names = {}},
+        // L10N_OPT_TAB1PAGESIZE_QXA4TAB2
+        {.titleRow = 1259, .name = "QXA4Tab2", .names = {}},
+        // L10N_OPT_TAB1PAGESIZE_QXLETTERTAB
+        {.titleRow = 191, .name = "QXLetterTab", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2PageSizeOption{
+    // title: L10N_LBL_TAB2PAGESIZE
+    {{}, 121},
+    3,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB2PAGESIZE_QXA4TAB1
+        {.titleRow = 188, .name = "QXA4Tab1", .names = {}},
+        // L10N_OPT_TAB2PAGESIZE_QXA4TAB2
+        {.titleRow = 1260, .name = "QXA4Tab2", .names = {}},
+        // L10N_OPT_TAB2PAGESIZE_QXLETTERTAB
+        {.titleRow = 192, .name = "QXLetterTab", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1NumOfTabsOption{
+    // title: L10N_LBL_TAB1NUMOFTABS
+    {{}, 735},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    15,            // maximum
+    5,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        {.labelRow = noTitleRow, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2NumOfTabsOption{
+    // title: L10N_LBL_TAB2NUMOFTABS
+    {{}, 736},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    1,             // divisor
+    1,             // minimum
+    15,            // maximum
+    5,             // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        {.labelRow = noTitleRow, .scale = 1, .decimals = {0, 0}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1SpaceAboveOption{
+    // title: L10N_LBL_TAB1SPACEABOVE
+    {{}, 750},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    340000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB1SPACEABOVEUNIT
+        {.labelRow = 583, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB1SPACEABOVEUNITINCH
+        {.labelRow = 598, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2SpaceAboveOption{
+    // title: L10N_LBL_TAB2SPACEABOVE
+    {{}, 751},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    340000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB2SPACEABOVEUNIT
+        {.labelRow = 584, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB2SPACEABOVEUNITINCH
+        {.labelRow = 599, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1SpaceBelowOption{
+    // title: L10N_LBL_TAB1SPACEBELOW
+    {{}, 754},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    340000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB1SPACEBELOWUNIT
+        {.labelRow = 587, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB1SPACEBELOWUNITINCH
+        {.labelRow = 602, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2SpaceBelowOption{
+    // title: L10N_LBL_TAB2SPACEBELOW
+    {{}, 755},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    0,                 // minimum
+    500000,            // maximum
+    340000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB2SPACEBELOWUNIT
+        {.labelRow = 588, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB2SPACEBELOWUNITINCH
+        {.labelRow = 603, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1HeightOption{
+    // title: L10N_LBL_TAB1HEIGHT
+    {{}, 752},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    25000,             // minimum
+    2970000,           // maximum
+    403000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB1HEIGHTUNIT
+        {.labelRow = 585, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB1HEIGHTUNITINCH
+        {.labelRow = 600, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2HeightOption{
+    // title: L10N_LBL_TAB2HEIGHT
+    {{}, 753},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    25000,             // minimum
+    2970000,           // maximum
+    403000,            // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB2HEIGHTUNIT
+        {.labelRow = 586, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB2HEIGHTUNITINCH
+        {.labelRow = 601, .scale = 10, .decimals = {2, 2}},
+    }},
+};
+
+constinit const TextOptionDescriptor tab1FontNameOption{
+    // title: L10N_LBL_TAB1FONTNAME
+    {{}, 738},
+    "ArialMT",  // defaultText
+};
+
+constinit const TextOptionDescriptor tab2FontNameOption{
+    // title: L10N_LBL_TAB2FONTNAME
+    {{}, 739},
+    "ArialMT",  // defaultText
+};
+
+constinit const ChoiceOptionDescriptor tab1FontBoldOption{
+    // title: L10N_LBL_TAB1FONTBOLD
+    {{}, 744},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2FontBoldOption{
+    // title: L10N_LBL_TAB2FONTBOLD
+    {{}, 745},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab1FontItalicOption{
+    // title: L10N_LBL_TAB1FONTITALIC
+    {{}, 746},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2FontItalicOption{
+    // title: L10N_LBL_TAB2FONTITALIC
+    {{}, 747},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {}},
+        {.titleRow = noTitleRow, .name = "True", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1FontSizeOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    10,            // divisor
+    40,            // minimum
+    720,           // maximum
+    120,           // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_TAB1FONTSIZEUNIT
+        {.labelRow = 740, .scale = 5, .decimals = {1, 1}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2FontSizeOption{
+    {{}, noTitleRow},
+    NumericForm::unsignedForm,
+    {1, 1, 1, 1},  // outputScale
+    10,            // divisor
+    40,            // minimum
+    720,           // maximum
+    120,           // defaultValue
+    {},            // ppdValues
+    1,             // displayUnitCount
+    {{
+        // L10N_LBL_TAB2FONTSIZEUNIT
+        {.labelRow = 741, .scale = 5, .decimals = {1, 1}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1LineSpacingOption{
+    // title: L10N_LBL_TAB1LINESPACING
+    {{}, 748},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10,                // divisor
+    5,                 // minimum
+    30,                // maximum
+    12,                // defaultValue
+    {},                // ppdValues
+    1,                 // displayUnitCount
+    {{
+        {.labelRow = noTitleRow, .scale = 10, .decimals = {1, 1}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2LineSpacingOption{
+    // title: L10N_LBL_TAB2LINESPACING
+    {{}, 749},
+    NumericForm::unsignedForm,
+    {10, 10, 10, 10},  // outputScale
+    10,                // divisor
+    5,                 // minimum
+    30,                // maximum
+    12,                // defaultValue
+    {},                // ppdValues
+    1,                 // displayUnitCount
+    {{
+        {.labelRow = noTitleRow, .scale = 10, .decimals = {1, 1}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab1OrientationOption{
+    // title: L10N_LBL_TAB1ORIENTATION
+    {{}, 810},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB1ORIENTATION_NORMAL
+        {.titleRow = 808, .name = "Normal", .names = {}},
+        // L10N_OPT_TAB1ORIENTATION_FLIPPED
+        {.titleRow = 758, .name = "Flipped", .names = {}},
+        // L10N_OPT_TAB1ORIENTATION_HORIZONTAL
+        {.titleRow = 760, .name = "Horizontal", .names = {}},
+        // L10N_OPT_TAB1ORIENTATION_VERTICAL
+        {.titleRow = 762, .name = "Vertical", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2OrientationOption{
+    // title: L10N_LBL_TAB2ORIENTATION
+    {{}, 811},
+    4,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_TAB2ORIENTATION_NORMAL
+        {.titleRow = 809, .name = "Normal", .names = {}},
+        // L10N_OPT_TAB2ORIENTATION_FLIPPED
+        {.titleRow = 759, .name = "Flipped", .names = {}},
+        // L10N_OPT_TAB2ORIENTATION_HORIZONTAL
+        {.titleRow = 761, .name = "Horizontal", .names = {}},
+        // L10N_OPT_TAB2ORIENTATION_VERTICAL
+        {.titleRow = 763, .name = "Vertical", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab1PositionOption{
+    // title: L10N_LBL_TAB1POSITION
+    {{}, 725},
+    3,  // choiceCount
+    1,  // defaultIndex
+    {{
+        // L10N_OPT_TAB1POSITION_TOP
+        {.titleRow = 850, .name = "Top", .names = {}},
+        // L10N_OPT_TAB1POSITION_CENTER
+        {.titleRow = 406, .name = "Center", .names = {}},
+        // L10N_OPT_TAB1POSITION_BOTTOM
+        {.titleRow = 852, .name = "Bottom", .names = {}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor tab2PositionOption{
+    // title: L10N_LBL_TAB2POSITION
+    {{}, 726},
+    3,  // choiceCount
+    1,  // defaultIndex
+    {{
+        // L10N_OPT_TAB2POSITION_TOP
+        {.titleRow = 851, .name = "Top", .names = {}},
+        // L10N_OPT_TAB2POSITION_CENTER
+        {.titleRow = 407, .name = "Center", .names = {}},
+        // L10N_OPT_TAB2POSITION_BOTTOM
+        {.titleRow = 853, .name = "Bottom", .names = {}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab1TextPositionOption{
+    // title: L10N_LBL_TAB1TEXTPOSITION
+    {{}, 756},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -100000,           // minimum
+    100000,            // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB1TEXTPOSITIONUNIT
+        {.labelRow = 589, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB1TEXTPOSITIONUNITINCH
+        {.labelRow = 604, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+constinit const NumericOptionDescriptor tab2TextPositionOption{
+    // title: L10N_LBL_TAB2TEXTPOSITION
+    {{}, 757},
+    NumericForm::signedForm,
+    {10, 10, 10, 10},  // outputScale
+    10000,             // divisor
+    -100000,           // minimum
+    100000,            // maximum
+    0,                 // defaultValue
+    {},                // ppdValues
+    2,                 // displayUnitCount
+    {{
+        // L10N_LBL_TAB2TEXTPOSITIONUNIT
+        {.labelRow = 590, .scale = 10, .decimals = {1, 1}},
+        // L10N_LBL_TAB2TEXTPOSITIONUNITINCH
+        {.labelRow = 605, .scale = 100, .decimals = {2, 2}},
+    }},
+};
+
+}  // namespace pd

@@ -1,0 +1,631 @@
+// Catalogue content. The media of the automatic tray and of trays 1 to 5.
+//
+// Constant data; see option_descriptor.h for the meaning of each word.
+#include "core/catalog/option_catalogue.h"
+
+namespace pd {
+
+constinit const ChoiceOptionDescriptor mediaTypeAutoOption{
+    // title: L10N_LBL_MEDIATYPE
+    {{.ppdName = "QZMediaType", .pjlName = "MEDIATYPE", .pjlMode = PjlMode::jobKind2Only}, 198},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.ppdName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.ppdName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.ppdName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.ppdName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.ppdName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.ppdName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaTypeTray1Option{
+    {{}, noTitleRow},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.altName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.altName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.altName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.altName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.altName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.altName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaTypeTray2Option{
+    {{}, noTitleRow},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.altName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.altName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.altName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.altName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.altName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.altName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaTypeTray3Option{
+    {{}, noTitleRow},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.altName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.altName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.altName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.altName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.altName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.altName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaTypeTray4Option{
+    {{}, noTitleRow},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.altName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.altName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.altName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.altName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.altName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.altName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaTypeTray5Option{
+    {{}, noTitleRow},
+    6,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIATYPE_NOSET
+        {.titleRow = 208,
+         .name = "NoSet",
+         .names = {.altName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_PLAIN
+        {.titleRow = 201,
+         .name = "Plain",
+         .names = {.altName = "Plain", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOND
+        {.titleRow = 202,
+         .name = "Bond",
+         .names = {.altName = "Bond", .pjlName = "BOND", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_BOOK
+        {.titleRow = 1070,
+         .name = "Book",
+         .names = {.altName = "Book", .pjlName = "BOOK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_ROUGH
+        {.titleRow = 1071,
+         .name = "Rough",
+         .names = {.altName = "Rough", .pjlName = "ROUGH", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIATYPE_INTERLEAVED
+        {.titleRow = 1201,
+         .name = "Interleaved",
+         .names = {.altName = "Interleaved",
+                   .pjlName = "INTERLEAVED",
+                   .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightAutoOption{
+    // title: L10N_LBL_MEDIAWEIGHT
+    {{.ppdName = "QZMediaWeight", .pjlName = "MEDIAWEIGHT", .pjlMode = PjlMode::jobKind2Only}, 203},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209,
+         .name = "NoSet",
+         .names = {.ppdName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908,
+         .name = "Thin2",
+         .names = {.ppdName = "Thin2", .pjlName = "THIN2", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909,
+         .name = "Thin",
+         .names = {.ppdName = "Thin", .pjlName = "THIN", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910,
+         .name = "Normal",
+         .names = {.ppdName = "Normal", .pjlName = "NORMAL", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911,
+         .name = "Thick",
+         .names = {.ppdName = "Thick", .pjlName = "THICK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912,
+         .name = "Thick2",
+         .names = {.ppdName = "Thick2", .pjlName = "THICK2", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913,
+         .name = "Thick3",
+         .names = {.ppdName = "Thick3", .pjlName = "THICK3", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914,
+         .name = "Thick4",
+         .names = {.ppdName = "Thick4", .pjlName = "THICK4", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915,
+         .name = "Thick5",
+         .names = {.ppdName = "Thick5", .pjlName = "THICK5", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916,
+         .name = "Thick6",
+         .names = {.ppdName = "Thick6", .pjlName = "THICK6", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917,
+         .name = "Thick7",
+         .names = {.ppdName = "Thick7", .pjlName = "THICK7", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightTray1Option{
+    {{}, noTitleRow},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908, .name = "Thin2", .names = {.altName = "Thin2"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909, .name = "Thin", .names = {.altName = "Thin"}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910, .name = "Normal", .names = {.altName = "Normal"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911, .name = "Thick", .names = {.altName = "Thick"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912, .name = "Thick2", .names = {.altName = "Thick2"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913, .name = "Thick3", .names = {.altName = "Thick3"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914, .name = "Thick4", .names = {.altName = "Thick4"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915, .name = "Thick5", .names = {.altName = "Thick5"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916, .name = "Thick6", .names = {.altName = "Thick6"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917, .name = "Thick7", .names = {.altName = "Thick7"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightTray2Option{
+    {{}, noTitleRow},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908, .name = "Thin2", .names = {.altName = "Thin2"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909, .name = "Thin", .names = {.altName = "Thin"}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910, .name = "Normal", .names = {.altName = "Normal"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911, .name = "Thick", .names = {.altName = "Thick"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912, .name = "Thick2", .names = {.altName = "Thick2"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913, .name = "Thick3", .names = {.altName = "Thick3"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914, .name = "Thick4", .names = {.altName = "Thick4"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915, .name = "Thick5", .names = {.altName = "Thick5"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916, .name = "Thick6", .names = {.altName = "Thick6"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917, .name = "Thick7", .names = {.altName = "Thick7"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightTray3Option{
+    {{}, noTitleRow},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908, .name = "Thin2", .names = {.altName = "Thin2"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909, .name = "Thin", .names = {.altName = "Thin"}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910, .name = "Normal", .names = {.altName = "Normal"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911, .name = "Thick", .names = {.altName = "Thick"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912, .name = "Thick2", .names = {.altName = "Thick2"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913, .name = "Thick3", .names = {.altName = "Thick3"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914, .name = "Thick4", .names = {.altName = "Thick4"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915, .name = "Thick5", .names = {.altName = "Thick5"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916, .name = "Thick6", .names = {.altName = "Thick6"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917, .name = "Thick7", .names = {.altName = "Thick7"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightTray4Option{
+    {{}, noTitleRow},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908, .name = "Thin2", .names = {.altName = "Thin2"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909, .name = "Thin", .names = {.altName = "Thin"}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910, .name = "Normal", .names = {.altName = "Normal"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911, .name = "Thick", .names = {.altName = "Thick"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912, .name = "Thick2", .names = {.altName = "Thick2"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913, .name = "Thick3", .names = {.altName = "Thick3"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914, .name = "Thick4", .names = {.altName = "Thick4"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915, .name = "Thick5", .names = {.altName = "Thick5"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916, .name = "Thick6", .names = {.altName = "Thick6"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917, .name = "Thick7", .names = {.altName = "Thick7"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaWeightTray5Option{
+    {{}, noTitleRow},
+    11,  // choiceCount
+    0,   // defaultIndex
+    {{
+        // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
+        {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN2_GM2
+        {.titleRow = 908, .name = "Thin2", .names = {.altName = "Thin2"}},
+        // L10N_OPT_MEDIAWEIGHT_THIN_GM2
+        {.titleRow = 909, .name = "Thin", .names = {.altName = "Thin"}},
+        // L10N_OPT_MEDIAWEIGHT_NORMAL_GM2
+        {.titleRow = 910, .name = "Normal", .names = {.altName = "Normal"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK_GM2
+        {.titleRow = 911, .name = "Thick", .names = {.altName = "Thick"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK2_GM2
+        {.titleRow = 912, .name = "Thick2", .names = {.altName = "Thick2"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK3_GM2
+        {.titleRow = 913, .name = "Thick3", .names = {.altName = "Thick3"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK4_GM2
+        {.titleRow = 914, .name = "Thick4", .names = {.altName = "Thick4"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK5_GM2
+        {.titleRow = 915, .name = "Thick5", .names = {.altName = "Thick5"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK6_GM2
+        {.titleRow = 916, .name = "Thick6", .names = {.altName = "Thick6"}},
+        // L10N_OPT_MEDIAWEIGHT_THICK7_GM2
+        {.titleRow = 917, .name = "Thick7", .names = {.altName = "Thick7"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorAutoOption{
+    // title: L10N_LBL_MEDIACOLOR
+    {{.ppdName = "QZMediaColor", .pjlName = "MEDIACOLOR", .pjlMode = PjlMode::jobKind2Only}, 205},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207,
+         .name = "NoSet",
+         .names = {.ppdName = "NoSet", .pjlName = "NOSET", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225,
+         .name = "White",
+         .names = {.ppdName = "White", .pjlName = "WHITE", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226,
+         .name = "Clear",
+         .names = {.ppdName = "Clear", .pjlName = "CLEAR", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227,
+         .name = "Yellow",
+         .names = {.ppdName = "Yellow", .pjlName = "YELLOW", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228,
+         .name = "Pink",
+         .names = {.ppdName = "Pink", .pjlName = "PINK", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229,
+         .name = "Blue",
+         .names = {.ppdName = "Blue", .pjlName = "BLUE", .pjlMode = PjlMode::jobKind2Only}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230,
+         .name = "Green",
+         .names = {.ppdName = "Green", .pjlName = "GREEN", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorTray1Option{
+    {{}, noTitleRow},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225, .name = "White", .names = {.altName = "White"}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226, .name = "Clear", .names = {.altName = "Clear"}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227, .name = "Yellow", .names = {.altName = "Yellow"}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228, .name = "Pink", .names = {.altName = "Pink"}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229, .name = "Blue", .names = {.altName = "Blue"}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230, .name = "Green", .names = {.altName = "Green"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorTray2Option{
+    {{}, noTitleRow},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225, .name = "White", .names = {.altName = "White"}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226, .name = "Clear", .names = {.altName = "Clear"}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227, .name = "Yellow", .names = {.altName = "Yellow"}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228, .name = "Pink", .names = {.altName = "Pink"}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229, .name = "Blue", .names = {.altName = "Blue"}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230, .name = "Green", .names = {.altName = "Green"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorTray3Option{
+    {{}, noTitleRow},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225, .name = "White", .names = {.altName = "White"}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226, .name = "Clear", .names = {.altName = "Clear"}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227, .name = "Yellow", .names = {.altName = "Yellow"}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228, .name = "Pink", .names = {.altName = "Pink"}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229, .name = "Blue", .names = {.altName = "Blue"}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230, .name = "Green", .names = {.altName = "Green"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorTray4Option{
+    {{}, noTitleRow},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225, .name = "White", .names = {.altName = "White"}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226, .name = "Clear", .names = {.altName = "Clear"}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227, .name = "Yellow", .names = {.altName = "Yellow"}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228, .name = "Pink", .names = {.altName = "Pink"}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229, .name = "Blue", .names = {.altName = "Blue"}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230, .name = "Green", .names = {.altName = "Green"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaColorTray5Option{
+    {{}, noTitleRow},
+    7,  // choiceCount
+    0,  // defaultIndex
+    {{
+        // L10N_OPT_MEDIACOLOR_NOSET
+        {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
+        // L10N_OPT_MEDIACOLOR_WHITE
+        {.titleRow = 225, .name = "White", .names = {.altName = "White"}},
+        // L10N_OPT_MEDIACOLOR_CLEAR
+        {.titleRow = 226, .name = "Clear", .names = {.altName = "Clear"}},
+        // L10N_OPT_MEDIACOLOR_YELLOW
+        {.titleRow = 227, .name = "Yellow", .names = {.altName = "Yellow"}},
+        // L10N_OPT_MEDIACOLOR_PINK
+        {.titleRow = 228, .name = "Pink", .names = {.altName = "Pink"}},
+        // L10N_OPT_MEDIACOLOR_BLUE
+        {.titleRow = 229, .name = "Blue", .names = {.altName = "Blue"}},
+        // L10N_OPT_MEDIACOLOR_GREEN
+        {.titleRow = 230, .name = "Green", .names = {.altName = "Green"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedAutoOption{
+    // title: L10N_LBL_MEDIAPREPUNCHED
+    {{.ppdName = "QZMediaPrepunched",
+      .pjlName = "MEDIAPREPUNCHED",
+      .pjlMode = PjlMode::jobKind2Only},
+     231},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow,
+         .name = "False",
+         .names = {.ppdName = "False", .pjlName = "OFF", .pjlMode = PjlMode::jobKind2Only}},
+        {.titleRow = noTitleRow,
+         .name = "True",
+         .names = {.ppdName = "True", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedTray1Option{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedTray2Option{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedTray3Option{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedTray4Option{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+constinit const ChoiceOptionDescriptor mediaPrepunchedTray5Option{
+    {{}, noTitleRow},
+    2,  // choiceCount
+    0,  // defaultIndex
+    {{
+        {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
+        {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
+    }},
+};
+
+}  // namespace pd

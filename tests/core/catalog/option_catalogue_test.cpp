@@ -1,0 +1,729 @@
+#include "core/catalog/option_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/record/core_data.h"
+
+namespace pd {
+namespace {
+
+using AnyDescriptor = std::variant<const ChoiceOptionDescriptor*, const NumericOptionDescriptor*,
+                                   const TextOptionDescriptor*>;
+
+struct CatalogueEntry {
+    std::string_view name;
+    AnyDescriptor descriptor;
+};
+
+template <typename T>
+CatalogueEntry makeEntry(std::string_view name, const T& descriptor) {
+    return {name, &descriptor};
+}
+#define entry(object) makeEntry(#object, object)
+
+// Every descriptor of the catalogue, in catalogue order. The driver itself never walks the
+// catalogue; this list exists so that the tests can.
+const std::vector<CatalogueEntry> allDescriptors = {
+    entry(opPaperSourcesOption),
+    entry(opZFoldUnitOption),
+    entry(opStaplerOption),
+    entry(opPunchUnitOption),
+    entry(opPostInserterOption),
+    entry(opSaddleUnitOption),
+    entry(opMultiHolePunchOption),
+    entry(opRingBinderOption),
+    entry(falseTrueOption),
+    entry(pageSizeOption),
+    entry(customPageSizeWidthOption),
+    entry(customPageSizeHeightOption),
+    entry(pageSizeTypeOption),
+    entry(pageSizeNameOption),
+    entry(orientationOption),
+    entry(inputSlotOption),
+    entry(inputSlotPaperNameOption),
+    entry(layoutOption),
+    entry(duplexOption),
+    entry(bookletBlankInsertionOption),
+    entry(numCopiesOption),
+    entry(collateOption),
+    entry(offsetOption),
+    entry(nTo1Option),
+    entry(faceUpOption),
+    entry(bindingOption),
+    entry(nUpCountOption),
+    entry(ringBindingOption),
+    entry(printedSideFirstOption),
+    entry(printedSideLastOption),
+    entry(stapleOption),
+    entry(punchOption),
+    entry(feedDirOption),
+    entry(foldDirectionOption),
+    entry(foldOption),
+    entry(stitchOption),
+    entry(trimOption),
+    entry(squareFoldOption),
+    entry(squareFoldStrengthOption),
+    entry(slitOption),
+    entry(slitPositionTopOption),
+    entry(slitPositionBottomOption),
+    entry(slitMarginOption),
+    entry(creaseOption),
+    entry(creaseSideOption),
+    entry(creasePosition1ValueOption),
+    entry(creasePosition2ValueOption),
+    entry(creasePosition3ValueOption),
+    entry(creasePosition4ValueOption),
+    entry(divideOutputOption),
+    entry(divideOutputPagesOption),
+    entry(offsetCopiesOption),
+    entry(offsetCopiesCountOption),
+    entry(offsetPagesOption),
+    entry(offsetPagesCountOption),
+    entry(gutterOption),
+    entry(gutterFrontOption),
+    entry(gutterBackOption),
+    entry(creepOption),
+    entry(creepFrontOption),
+    entry(creepBackOption),
+    entry(frontBackEqualOption),
+    entry(zoomOption),
+    entry(fullBleedOption),
+    entry(rotate180Option),
+    entry(targetPaperSizeOption),
+    entry(customTargetPaperSizeWidthOption),
+    entry(customTargetPaperSizeHeightOption),
+    entry(targetPaperSizeTypeOption),
+    entry(targetPaperSizeNameOption),
+    entry(scaleToFitOption),
+    entry(mediaTypeAutoOption),
+    entry(mediaTypeTray1Option),
+    entry(mediaTypeTray2Option),
+    entry(mediaTypeTray3Option),
+    entry(mediaTypeTray4Option),
+    entry(mediaTypeTray5Option),
+    entry(mediaWeightAutoOption),
+    entry(mediaWeightTray1Option),
+    entry(mediaWeightTray2Option),
+    entry(mediaWeightTray3Option),
+    entry(mediaWeightTray4Option),
+    entry(mediaWeightTray5Option),
+    entry(mediaColorAutoOption),
+    entry(mediaColorTray1Option),
+    entry(mediaColorTray2Option),
+    entry(mediaColorTray3Option),
+    entry(mediaColorTray4Option),
+    entry(mediaColorTray5Option),
+    entry(mediaPrepunchedAutoOption),
+    entry(mediaPrepunchedTray1Option),
+    entry(mediaPrepunchedTray2Option),
+    entry(mediaPrepunchedTray3Option),
+    entry(mediaPrepunchedTray4Option),
+    entry(mediaPrepunchedTray5Option),
+    entry(outputBinOption),
+    entry(resolutionOption),
+    entry(screeningOption),
+    entry(otherScreeningOption),
+    entry(screenFreqOption),
+    entry(otherScreenFreqOption),
+    entry(screenAngleOption),
+    entry(otherScreenAngleOption),
+    entry(screenDotOption),
+    entry(otherScreenDotOption),
+    entry(toneCurveOption),
+    entry(otherToneCurveOption),
+    entry(printQualityOption),
+    entry(imageDensityOption),
+    entry(smoothingOption),
+    entry(thinningOption),
+    entry(thinObjectOption),
+    entry(useCieColorOption),
+    entry(waitModeOption),
+    entry(pileOption),
+    entry(headerPageOption),
+    entry(perfectBindModeOption),
+    entry(perfectBindTrimOption),
+    entry(perfectBindTrimSpineOption),
+    entry(perfectBindDuplexOption),
+    entry(perfectBindTrayOption),
+    entry(perfectBindPaperNameOption),
+    entry(perfectBindSlitOption),
+    entry(perfectBindSlitPositionTopOption),
+    entry(perfectBindSlitPositionBottomOption),
+    entry(perfectBindCreaseOption),
+    entry(frontCoverTrayOption),
+    entry(frontCoverPaperNameOption),
+    entry(frontCoverMediaTypeOption),
+    entry(frontCoverMediaWeightOption),
+    entry(frontCoverMediaColorOption),
+    entry(frontCoverMediaPrepunchedOption),
+    entry(piFrontCoverTrayOption),
+    entry(piFrontSheetsOption),
+    entry(frontCoverPrintedOption),
+    entry(backCoverTrayOption),
+    entry(backCoverPaperNameOption),
+    entry(backCoverMediaTypeOption),
+    entry(backCoverMediaWeightOption),
+    entry(backCoverMediaColorOption),
+    entry(backCoverMediaPrepunchedOption),
+    entry(piBackCoverTrayOption),
+    entry(piBackSheetsOption),
+    entry(backCoverPrintedOption),
+    entry(ppsPrintTypeOption),
+    entry(ppsSourceOption),
+    entry(ppsMultipleInsertionsOption),
+    entry(ppsPunchOption),
+    entry(ppsStapleOption),
+    entry(ppsFinishStaplingOption),
+    entry(ppsPaperNameOption),
+    entry(tppsCurrentPageOption),
+    entry(tppsPageModeOption),
+    entry(tppsInsertOption),
+    entry(tppsInsertionsOption),
+    entry(tppsTabTypeOption),
+    entry(tppsTabTextOption),
+    entry(tppsTabPositionOption),
+    entry(tppsUntitledTextOption),
+    entry(imageShiftTypeOption),
+    entry(shiftFrontBackOption),
+    entry(horizontalShiftOption),
+    entry(verticalShiftOption),
+    entry(horizontalShiftBackOption),
+    entry(verticalShiftBackOption),
+    entry(printPositionOption),
+    entry(copyProtectionOption),
+    entry(backPatternOption),
+    entry(patternIndexOption),
+    entry(formPrintPatternOption),
+    entry(jobFormOption),
+    entry(jobFormPageCountOption),
+    entry(jobFormResolutionOption),
+    entry(prependOption),
+    entry(prependPageCountOption),
+    entry(prependResolutionOption),
+    entry(appendOption),
+    entry(appendPageCountOption),
+    entry(appendResolutionOption),
+    entry(dateStampOption),
+    entry(pageNumberingModeOption),
+    entry(pageNumberingStartPageOption),
+    entry(pageNumberingStartingNumberOption),
+    entry(setNumberingModeOption),
+    entry(setNumberingStartingNumberOption),
+    entry(tandemOption),
+    entry(sendEMailOption),
+    entry(sendEMailAddressOption),
+    entry(userAuthenticationOption),
+    entry(userAuthenticationPublicOption),
+    entry(userAuthenticationServerOption),
+    entry(userAuthenticationUserNameOption),
+    entry(userAuthenticationPasswordOption),
+    entry(relayServerSettingsOption),
+    entry(relayServerScreenIdOption),
+    entry(accountTrackOption),
+    entry(accountTrackDepartmentNameOption),
+    entry(accountTrackPasswordOption),
+    entry(waitModeSecurePrintIdOption),
+    entry(waitModePasswordOption),
+    entry(outputMethodOption),
+    entry(outputMethodUserboxNumberOption),
+    entry(outputMethodFileNameOption),
+    entry(encryptPdfOption),
+    entry(pdfPasswordOption),
+    entry(addShowpageOption),
+    entry(tabImageShiftOption),
+    entry(tabImageShiftRangeOption),
+    entry(tab1TrayOption),
+    entry(tab2TrayOption),
+    entry(tab1PageSizeOption),
+    entry(tab2PageSizeOption),
+    entry(tab1NumOfTabsOption),
+    entry(tab2NumOfTabsOption),
+    entry(tab1SpaceAboveOption),
+    entry(tab2SpaceAboveOption),
+    entry(tab1SpaceBelowOption),
+    entry(tab2SpaceBelowOption),
+    entry(tab1HeightOption),
+    entry(tab2HeightOption),
+    entry(tab1FontNameOption),
+    entry(tab2FontNameOption),
+    entry(tab1FontBoldOption),
+    entry(tab2FontBoldOption),
+    entry(tab1FontItalicOption),
+    entry(tab2FontItalicOption),
+    entry(tab1FontSizeOption),
+    entry(tab2FontSizeOption),
+    entry(tab1LineSpacingOption),
+    entry(tab2LineSpacingOption),
+    entry(tab1OrientationOption),
+    entry(tab2OrientationOption),
+    entry(tab1PositionOption),
+    entry(tab2PositionOption),
+    entry(tab1TextPositionOption),
+    entry(tab2TextPositionOption),
+    entry(pageSpecificFormsOption),
+    entry(pageSpecificTraysOption),
+    entry(chapterModeOption),
+    entry(chapterPagesOption),
+    entry(languageVersionOption),
+    entry(measureUnitOption),
+    entry(weightUnitOption),
+    entry(keychainOption),
+    entry(snmpVersionOption),
+    entry(snmpReadCommunityNameOption),
+    entry(snmpReadUserAuthPwOption),
+    entry(snmpReadUserPrivPwOption),
+    entry(snmpContextNameOption),
+    entry(snmpReadUserNameOption),
+    entry(snmpSecurityLevelOption),
+};
+#undef entry
+
+const OptionDescriptor& headOf(const AnyDescriptor& descriptor) {
+    return std::visit([](auto* d) -> const OptionDescriptor& { return *d; }, descriptor);
+}
+
+bool isPrintableAscii(const char* text) {
+    if (text == nullptr) return true;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (*c < 0x20 || *c > 0x7E) return false;
+    return true;
+}
+
+bool isNullOrNonEmpty(const char* text) {
+    return text == nullptr || *text != '\0';
+}
+
+void expectNamesWellFormed(const OptionNames& names, std::string_view where) {
+    for (const char* text : {names.ppdName, names.altName, names.reserved, names.pjlName}) {
+        EXPECT_TRUE(isNullOrNonEmpty(text)) << where;
+        EXPECT_TRUE(isPrintableAscii(text)) << where;
+    }
+    EXPECT_EQ(names.reserved, nullptr) << where;
+    EXPECT_LE(static_cast<std::uint32_t>(names.pjlMode), 3u) << where;
+}
+
+bool isTitleRow(std::uint32_t row) {
+    return row == noTitleRow || row < 1309;
+}
+
+TEST(OptionCatalogue, HoldsTheDescriptorsInTheirKnownProportions) {
+    ASSERT_EQ(allDescriptors.size(), 251u);
+    std::set<std::string_view> names;
+    std::size_t choices = 0, numerics = 0, texts = 0;
+    std::map<PjlMode, std::size_t> modes;
+    std::size_t choicesWithAltName = 0, descriptorsWithAltName = 0;
+    for (const CatalogueEntry& e : allDescriptors) {
+        EXPECT_TRUE(names.insert(e.name).second) << e.name;
+        const OptionDescriptor& head = headOf(e.descriptor);
+        ++modes[head.names.pjlMode];
+        if (const auto* choice = std::get_if<const ChoiceOptionDescriptor*>(&e.descriptor)) {
+            ++choices;
+            std::size_t withAlt = 0;
+            for (std::uint32_t i = 0; i < (*choice)->choiceCount; ++i)
+                withAlt += (*choice)->choices[i].names.altName != nullptr;
+            choicesWithAltName += withAlt;
+            descriptorsWithAltName += withAlt > 0;
+        } else if (std::holds_alternative<const NumericOptionDescriptor*>(e.descriptor)) {
+            ++numerics;
+        } else {
+            ++texts;
+        }
+    }
+    EXPECT_EQ(choices, 170u);
+    EXPECT_EQ(numerics, 55u);
+    EXPECT_EQ(texts, 26u);
+    EXPECT_EQ(modes[PjlMode::never], 186u);
+    EXPECT_EQ(modes[PjlMode::allJobKinds], 19u);
+    EXPECT_EQ(modes[PjlMode::jobKind1Only], 1u);
+    EXPECT_EQ(modes[PjlMode::jobKind2Only], 45u);
+    EXPECT_EQ(choicesWithAltName, 120u);
+    EXPECT_EQ(descriptorsWithAltName, 15u);
+}
+
+TEST(OptionCatalogue, EveryDescriptorIsWellFormed) {
+    for (const CatalogueEntry& e : allDescriptors) {
+        SCOPED_TRACE(e.name);
+        const OptionDescriptor& head = headOf(e.descriptor);
+        expectNamesWellFormed(head.names, e.name);
+        EXPECT_EQ(head.names.altName, nullptr);
+        EXPECT_TRUE(isTitleRow(head.titleRow));
+        if (const auto* p = std::get_if<const ChoiceOptionDescriptor*>(&e.descriptor)) {
+            const ChoiceOptionDescriptor& d = **p;
+            ASSERT_LE(d.choiceCount, maxChoiceCount);
+            if (d.choiceCount == 0) {
+                EXPECT_EQ(d.defaultIndex, 0u);
+                EXPECT_EQ(d.choices[0].titleRow, noTitleRow);
+                EXPECT_EQ(d.choices[0].name, nullptr);
+            } else {
+                EXPECT_LT(d.defaultIndex, d.choiceCount);
+            }
+            std::set<std::string_view> choiceNames;
+            for (std::uint32_t i = 0; i < d.choiceCount; ++i) {
+                const OptionChoice& c = d.choices[i];
+                ASSERT_NE(c.name, nullptr) << i;
+                EXPECT_TRUE(choiceNames.insert(c.name).second) << c.name;
+                EXPECT_TRUE(isNullOrNonEmpty(c.name) && isPrintableAscii(c.name)) << i;
+                EXPECT_TRUE(isTitleRow(c.titleRow)) << c.name;
+                expectNamesWellFormed(c.names, c.name);
+            }
+            for (std::size_t i = std::max<std::size_t>(d.choiceCount, 1); i < maxChoiceCount; ++i) {
+                const OptionChoice& c = d.choices[i];
+                EXPECT_TRUE(c.titleRow == 0 && c.name == nullptr && c.names.ppdName == nullptr &&
+                            c.names.altName == nullptr && c.names.pjlName == nullptr &&
+                            c.names.pjlMode == PjlMode::never)
+                    << "unused entry " << i;
+            }
+        } else if (const auto* p = std::get_if<const NumericOptionDescriptor*>(&e.descriptor)) {
+            const NumericOptionDescriptor& d = **p;
+            EXPECT_EQ(d.names.ppdName, nullptr) << "no numeric option reaches the PPD";
+            EXPECT_NE(d.divisor, 0u);
+            EXPECT_LE(d.minimum, d.defaultValue);
+            EXPECT_LE(d.defaultValue, d.maximum);
+            if (d.form == NumericForm::signedForm) {
+                EXPECT_GE(d.minimum, INT32_MIN);
+                EXPECT_LE(d.maximum, INT32_MAX);
+            } else {
+                EXPECT_GE(d.minimum, 0);
+                EXPECT_LE(d.maximum, 0xFFFFFFFFll);
+            }
+            for (std::uint32_t scale : d.outputScale) EXPECT_EQ(scale, d.outputScale[0]);
+            for (const char* value : d.ppdValues) EXPECT_EQ(value, nullptr);
+            ASSERT_LE(d.displayUnitCount, maxDisplayUnitCount);
+            for (const DisplayUnit& unit : d.displayUnits) {
+                EXPECT_TRUE(isTitleRow(unit.labelRow));
+                EXPECT_EQ(unit.decimals[0], unit.decimals[1]);
+                EXPECT_LE(unit.decimals[0], 3u);
+            }
+            for (std::size_t i = d.displayUnitCount; i < maxDisplayUnitCount; ++i) {
+                EXPECT_EQ(d.displayUnits[i].labelRow, noTitleRow);
+                EXPECT_EQ(d.displayUnits[i].scale, 1u);
+                EXPECT_EQ(d.displayUnits[i].decimals[0], 0u);
+            }
+        } else {
+            const TextOptionDescriptor& d =
+                **std::get_if<const TextOptionDescriptor*>(&e.descriptor);
+            EXPECT_TRUE(isPrintableAscii(d.defaultText));
+        }
+    }
+}
+
+// The record layout repeats, member by member, what the default record, validation and the
+// layout signature read of the member's catalogue object; written out the same way here.
+const std::map<std::string_view, std::string_view> publishedMemberData = {
+    {"DtPageSize", "36 choices, default 1"},
+    {"DtCustomPageSizeWidth", "divisor 10,000; 0 to 600,000,000; default 0"},
+    {"DtCustomPageSizeHeight", "divisor 10,000; 0 to 600,000,000; default 0"},
+    {"DtPageSizeType", "3 choices, default 0"},
+    {"DtPageSizeName", "no default text"},
+    {"DtOrientation", "2 choices, default 0"},
+    {"DtInputSlot", "6 choices, default 0"},
+    {"DtInputSlotPaperName", "1 choice, default choice 0"},
+    {"DtLayout", "10 choices, default 0"},
+    {"DtDuplex", "2 choices, default 1"},
+    {"DtBinding", "3 choices, default 0"},
+    {"DtGutter", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtGutterFront", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtGutterBack", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtCreep", "divisor 10,000; 0 to 50,000; default 0"},
+    {"DtCreepFront", "divisor 10,000; 0 to 500,000; default 0"},
+    {"DtCreepBack", "divisor 10,000; 0 to 500,000; default 0"},
+    {"DtFrontBackEqual", "2 choices, default 0"},
+    {"DtNUpCount", "13 choices, default 0"},
+    {"DtTargetPaperSize", "37 choices, default 0"},
+    {"DtCustomTargetPaperSizeWidth", "divisor 10,000; 0 to 600,000,000; default 0"},
+    {"DtCustomTargetPaperSizeHeight", "divisor 10,000; 0 to 600,000,000; default 0"},
+    {"DtTargetPaperSizeType", "2 choices, default 0"},
+    {"DtTargetPaperSizeName", "no default text"},
+    {"DtScaleToFit", "2 choices, default 0"},
+    {"DtZoom", "divisor 1; 1 to 1,000; default 100"},
+    {"DtFullBleed", "2 choices, default 0"},
+    {"DtRotate180", "2 choices, default 0"},
+    {"DtBookletBlankInsertion", "2 choices, default 0"},
+    {"DtOutputBin", "3 choices, default 0"},
+    {"DtStaple", "7 choices, default 0"},
+    {"DtPunch", "5 choices, default 0"},
+    {"DtRingBinding", "2 choices, default 0"},
+    {"DtPrintedSideFirst", "2 choices, default 1"},
+    {"DtPrintedSideLast", "2 choices, default 0"},
+    {"DtFeedDir", "3 choices, default 0"},
+    {"DtFaceUp", "2 choices, default 0"},
+    {"DtNTo1", "2 choices, default 0"},
+    {"DtNumCopies", "divisor 1; 1 to 9,999; default 1"},
+    {"DtCollate", "2 choices, default 0"},
+    {"DtDivideOutput", "2 choices, default 0"},
+    {"DtDivideOutputPages", "divisor 1; 1 to 9,999; default 1"},
+    {"DtOffsetCopies", "2 choices, default 0"},
+    {"DtOffsetCopiesCount", "divisor 1; 1 to 9,999; default 1"},
+    {"DtOffsetPages", "2 choices, default 0"},
+    {"DtOffsetPagesCount", "divisor 1; 1 to 65,535; default 1"},
+    {"DtPile", "2 choices, default 0"},
+    {"DtFold", "5 choices, default 0"},
+    {"DtFoldDirection", "2 choices, default 0"},
+    {"DtStitch", "2 choices, default 0"},
+    {"DtTrim", "2 choices, default 0"},
+    {"DtSquareFold", "2 choices, default 0"},
+    {"DtSquareFoldStrength", "5 choices, default 2"},
+    {"DtSlit", "3 choices, default 0"},
+    {"DtSlitPositionTop", "divisor 10,000; 80,000 to 260,000; default 80,000"},
+    {"DtSlitPositionBottom", "divisor 10,000; 80,000 to 260,000; default 80,000"},
+    {"DtSlitMargin", "divisor 10,000; -10,000 to 10,000; default 0"},
+    {"DtCrease", "5 choices, default 0"},
+    {"DtCreaseSide", "2 choices, default 1"},
+    {"DtCreasePosition1Value", "divisor 10,000; 70,000 to 2,900,000; default 70,000"},
+    {"DtCreasePosition2Value", "divisor 10,000; 80,000 to 2,900,000; default 80,000"},
+    {"DtCreasePosition3Value", "divisor 10,000; 90,000 to 2,900,000; default 90,000"},
+    {"DtCreasePosition4Value", "divisor 10,000; 100,000 to 2,900,000; default 100,000"},
+    {"DtMediaTypeAuto", "6 choices, default 0"},
+    {"DtMediaWeightAuto", "11 choices, default 0"},
+    {"DtMediaColorAuto", "7 choices, default 0"},
+    {"DtMediaPrepunchedAuto", "2 choices, default 0"},
+    {"DtMediaTypeTray1", "6 choices, default 0"},
+    {"DtMediaWeightTray1", "11 choices, default 0"},
+    {"DtMediaColorTray1", "7 choices, default 0"},
+    {"DtMediaPrepunchedTray1", "2 choices, default 0"},
+    {"DtMediaTypeTray2", "6 choices, default 0"},
+    {"DtMediaWeightTray2", "11 choices, default 0"},
+    {"DtMediaColorTray2", "7 choices, default 0"},
+    {"DtMediaPrepunchedTray2", "2 choices, default 0"},
+    {"DtMediaTypeTray3", "6 choices, default 0"},
+    {"DtMediaWeightTray3", "11 choices, default 0"},
+    {"DtMediaColorTray3", "7 choices, default 0"},
+    {"DtMediaPrepunchedTray3", "2 choices, default 0"},
+    {"DtMediaTypeTray4", "6 choices, default 0"},
+    {"DtMediaWeightTray4", "11 choices, default 0"},
+    {"DtMediaColorTray4", "7 choices, default 0"},
+    {"DtMediaPrepunchedTray4", "2 choices, default 0"},
+    {"DtMediaTypeTray5", "6 choices, default 0"},
+    {"DtMediaWeightTray5", "11 choices, default 0"},
+    {"DtMediaColorTray5", "7 choices, default 0"},
+    {"DtMediaPrepunchedTray5", "2 choices, default 0"},
+    {"DtHeaderPage", "7 choices, default 0"},
+    {"DtPIFrontCoverTray", "3 choices, default 0"},
+    {"DtPIFrontSheets", "divisor 1; 1 to 40; default 1"},
+    {"DtFrontCoverTray", "6 choices, default 0"},
+    {"DtFrontCoverPrinted", "2 choices, default 0"},
+    {"DtFrontCoverPaperName", "1 choice, default choice 0"},
+    {"DtFrontCoverMediaType", "no choices listed"},
+    {"DtFrontCoverMediaWeight", "no choices listed"},
+    {"DtFrontCoverMediaColor", "no choices listed"},
+    {"DtFrontCoverMediaPrepunched", "no choices listed"},
+    {"DtBackCoverTray", "6 choices, default 0"},
+    {"DtBackCoverPrinted", "2 choices, default 0"},
+    {"DtBackCoverPaperName", "1 choice, default choice 0"},
+    {"DtBackCoverMediaType", "no choices listed"},
+    {"DtBackCoverMediaWeight", "no choices listed"},
+    {"DtBackCoverMediaColor", "no choices listed"},
+    {"DtBackCoverMediaPrepunched", "no choices listed"},
+    {"DtPIBackCoverTray", "3 choices, default 0"},
+    {"DtPIBackSheets", "divisor 1; 1 to 40; default 1"},
+    {"DtPerfectBindMode", "6 choices, default 0"},
+    {"DtPerfectBindTrim", "2 choices, default 0"},
+    {"DtPerfectBindTrimSpine", "divisor 10,000; 10,000 to 300,000; default 100,000"},
+    {"DtPerfectBindDuplex", "2 choices, default 0"},
+    {"DtPerfectBindTray", "17 choices, default 0"},
+    {"DtPerfectBindPaperName", "1 choice, default choice 0"},
+    {"DtPerfectBindSlit", "2 choices, default 0"},
+    {"DtPerfectBindSlitPositionTop", "divisor 10,000; 80,000 to 260,000; default 80,000"},
+    {"DtPerfectBindSlitPositionBottom", "divisor 10,000; 80,000 to 260,000; default 80,000"},
+    {"DtPerfectBindCrease", "4 choices, default 0"},
+    {"DtChapterMode", "2 choices, default 0"},
+    {"DtChapterPages", "page range list (Part 2.108)"},
+    {"DtPageSpecificTrays", "page-specific tray entries (settings application)"},
+    {"DtTabImageShift", "2 choices, default 0"},
+    {"DtTabImageShiftRange", "divisor 10,000; 100,000 to 150,000; default 125,000"},
+    {"DtTab1Tray", "5 choices, default 0"},
+    {"DtTab2Tray", "5 choices, default 0"},
+    {"DtTab1PageSize", "3 choices, default 0"},
+    {"DtTab2PageSize", "3 choices, default 0"},
+    {"DtTab1NumOfTabs", "divisor 1; 1 to 15; default 5"},
+    {"DtTab2NumOfTabs", "divisor 1; 1 to 15; default 5"},
+    {"DtTab1SpaceAbove", "divisor 10,000; 0 to 500,000; default 340,000"},
+    {"DtTab2SpaceAbove", "divisor 10,000; 0 to 500,000; default 340,000"},
+    {"DtTab1Height", "divisor 10,000; 25,000 to 2,970,000; default 403,000"},
+    {"DtTab2Height", "divisor 10,000; 25,000 to 2,970,000; default 403,000"},
+    {"DtTab1SpaceBelow", "divisor 10,000; 0 to 500,000; default 340,000"},
+    {"DtTab2SpaceBelow", "divisor 10,000; 0 to 500,000; default 340,000"},
+    {"DtTab1FontName", "default \"ArialMT\""},
+    {"DtTab2FontName", "default \"ArialMT\""},
+    {"DtTab1FontBold", "2 choices, default 0"},
+    {"DtTab2FontBold", "2 choices, default 0"},
+    {"DtTab1FontItalic", "2 choices, default 0"},
+    {"DtTab2FontItalic", "2 choices, default 0"},
+    {"DtTab1FontSize", "divisor 10; 40 to 720; default 120"},
+    {"DtTab2FontSize", "divisor 10; 40 to 720; default 120"},
+    {"DtTab1LineSpacing", "divisor 10; 5 to 30; default 12"},
+    {"DtTab2LineSpacing", "divisor 10; 5 to 30; default 12"},
+    {"DtTab1Orientation", "4 choices, default 0"},
+    {"DtTab2Orientation", "4 choices, default 0"},
+    {"DtTab1Position", "3 choices, default 1"},
+    {"DtTab2Position", "3 choices, default 1"},
+    {"DtTab1TextPosition", "divisor 10,000; -100,000 to 100,000; default 0"},
+    {"DtTab2TextPosition", "divisor 10,000; -100,000 to 100,000; default 0"},
+    {"DtResolution", "2 choices, default 1"},
+    {"DtScreening", "4 choices, default 0"},
+    {"DtScreenDot", "21 choices, default 10"},
+    {"DtScreenFreq", "27 choices, default 20"},
+    {"DtScreenAngle", "24 choices, default 6"},
+    {"DtToneCurve", "1 choice, default choice 0"},
+    {"DtOtherScreening", "4 choices, default 0"},
+    {"DtOtherScreenDot", "21 choices, default 10"},
+    {"DtOtherScreenFreq", "27 choices, default 18"},
+    {"DtOtherScreenAngle", "24 choices, default 6"},
+    {"DtOtherToneCurve", "1 choice, default choice 0"},
+    {"DtPrintQuality", "3 choices, default 0"},
+    {"DtImageDensity", "7 choices, default 5"},
+    {"DtSmoothing", "4 choices, default 0"},
+    {"DtThinning", "5 choices, default 0"},
+    {"DtThinObject", "2 choices, default 0"},
+    {"DtUseCieColor", "2 choices, default 0"},
+    {"DtJobForm", "no choices listed"},
+    {"DtJobFormPageCount", "divisor 1; 0 to 4,294,967,295; default 0"},
+    {"DtJobFormResolution", "no choices listed"},
+    {"DtFormPrintPattern", "2 choices, default 0"},
+    {"DtPageSpecificForms", "page form list (Part 2.108)"},
+    {"DtPrepend", "no choices listed"},
+    {"DtPrependPageCount", "divisor 1; 0 to 4,294,967,295; default 0"},
+    {"DtPrependResolution", "no choices listed"},
+    {"DtAppend", "no choices listed"},
+    {"DtAppendPageCount", "divisor 1; 0 to 4,294,967,295; default 0"},
+    {"DtAppendResolution", "no choices listed"},
+    {"DtImageShiftType", "3 choices, default 0"},
+    {"DtShiftFrontBack", "2 choices, default 0"},
+    {"DtHorizontalShift", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtVerticalShift", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtHorizontalShiftBack", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtVerticalShiftBack", "divisor 10,000; -2,500,000 to 2,500,000; default 0"},
+    {"DtPrintPosition", "3 choices, default 1"},
+    {"DtDateStamp", "3 choices, default 0"},
+    {"DtPageNumberingMode", "4 choices, default 0"},
+    {"DtPageNumberingStartPage", "divisor 1; 1 to 9,999; default 1"},
+    {"DtPageNumberingStartingNumber", "divisor 1; 1 to 9,999; default 1"},
+    {"DtSetNumberingMode", "4 choices, default 0"},
+    {"DtSetNumberingStartingNumber", "divisor 1; 1 to 9,999; default 1"},
+    {"DtCopyProtection", "2 choices, default 0"},
+    {"DtBackPattern", "3 choices, default 0"},
+    {"DtPatternIndex", "4 choices, default 0"},
+    {"DtTandem", "2 choices, default 0"},
+    {"DtSendEMail", "3 choices, default 0"},
+    {"DtSendEMailAddress", "no default text"},
+    {"DtWaitMode", "6 choices, default 0"},
+    {"DtWaitModeSecurePrintId", "default \"NoName\""},
+    {"DtWaitModePassword", "default \"quillmar\""},
+    {"DtOutputMethod", "4 choices, default 0"},
+    {"DtOutputMethodUserboxNumber", "default \"0\""},
+    {"DtOutputMethodFileName", "no default text"},
+    {"DtEncryptPdf", "2 choices, default 0"},
+    {"DtPdfPassword", "no default text"},
+    {"DtAddShowpage", "2 choices, default 0"},
+    {"DtUserAuthentication", "4 choices, default 0"},
+    {"DtUserAuthenticationPublic", "2 choices, default 0"},
+    {"DtUserAuthenticationServer", "20 choices, default 0"},
+    {"DtUserAuthenticationUserName", "default \"NoName\""},
+    {"DtUserAuthenticationPassword", "default \"quillmar\""},
+    {"DtAccountTrack", "2 choices, default 0"},
+    {"DtAccountTrackDepartmentName", "default \"NoName\""},
+    {"DtAccountTrackPassword", "default \"quillmar\""},
+    {"DtRelayServerSettings", "relay server entries (settings application)"},
+    {"DtRelayServerScreenId", "no default text"},
+};
+
+std::string grouped(std::int64_t value) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+    return (value < 0 ? "-" : "") + digits;
+}
+
+std::string describe(const CoreDataMember& member) {
+    if (member.choiceOption != nullptr) {
+        const ChoiceOptionDescriptor& d = *member.choiceOption;
+        if (d.choiceCount == 0) return "no choices listed";
+        if (member.kind == MemberKind::choiceText)
+            return std::to_string(d.choiceCount) + " choice, default choice " +
+                   std::to_string(d.defaultIndex);
+        return std::to_string(d.choiceCount) + " choices, default " +
+               std::to_string(d.defaultIndex);
+    }
+    if (member.numericOption != nullptr) {
+        const NumericOptionDescriptor& d = *member.numericOption;
+        return "divisor " + grouped(d.divisor) + "; " + grouped(d.minimum) + " to " +
+               grouped(d.maximum) + "; default " + grouped(d.defaultValue);
+    }
+    const TextOptionDescriptor& d = *member.textOption;
+    if (d.defaultText == nullptr) return "no default text";
+    return std::string("default \"") + d.defaultText + "\"";
+}
+
+TEST(OptionCatalogue, MatchesThePublishedDataOfEveryRecordMember) {
+    std::size_t choiceMembers = 0, numericMembers = 0, textMembers = 0;
+    for (const CoreDataMember& member : coreDataMembers) {
+        if (member.kind == MemberKind::signature || member.kind == MemberKind::opaquePair) continue;
+        SCOPED_TRACE(member.name);
+        choiceMembers += member.choiceOption != nullptr;
+        numericMembers += member.numericOption != nullptr;
+        textMembers += member.textOption != nullptr;
+        if (member.kind == MemberKind::blob) {
+            EXPECT_EQ(member.textOption->defaultText, nullptr);
+            continue;
+        }
+        const auto published = publishedMemberData.find(member.name);
+        ASSERT_NE(published, publishedMemberData.end());
+        EXPECT_EQ(describe(member), published->second);
+        if (member.numericOption != nullptr) {
+            const bool isSigned = member.form == StoredForm::int32;
+            EXPECT_EQ(member.numericOption->form == NumericForm::signedForm, isSigned);
+        }
+    }
+    EXPECT_EQ(choiceMembers, 144u);
+    EXPECT_EQ(numericMembers, 52u);
+    EXPECT_EQ(textMembers, 19u);
+}
+
+// A few facts that are easy to copy wrong because they break a pattern.
+TEST(OptionCatalogue, KeepsTheIrregularEntries) {
+    EXPECT_EQ(faceUpOption.names.pjlMode, PjlMode::jobKind2Only);
+    EXPECT_EQ(faceUpOption.choices[0].names.pjlMode, PjlMode::allJobKinds);
+    EXPECT_STREQ(faceUpOption.choices[1].names.ppdName, "FaceUp");
+    EXPECT_EQ(headerPageOption.choices[0].names.pjlMode, PjlMode::never);
+    EXPECT_EQ(headerPageOption.choices[1].names.pjlMode, PjlMode::allJobKinds);
+    EXPECT_EQ(stapleOption.choices[3].names.ppdName, nullptr);
+    EXPECT_EQ(stapleOption.choices[3].names.pjlName, nullptr);
+    EXPECT_STREQ(nUpCountOption.choices[9].names.ppdName, "9");
+    EXPECT_EQ(nUpCountOption.names.pjlMode, PjlMode::jobKind1Only);
+    EXPECT_STREQ(screenAngleOption.choices[1].name, "7");
+    EXPECT_STREQ(screenAngleOption.choices[1].names.ppdName, "7.5");
+    EXPECT_STREQ(waitModeOption.choices[5].names.ppdName, "None");
+    EXPECT_STREQ(toneCurveOption.choices[0].names.pjlName, "OFF");
+    EXPECT_EQ(toneCurveOption.choices[0].names.ppdName, nullptr);
+    EXPECT_STREQ(mediaTypeTray3Option.choices[4].names.altName, "Rough");
+    EXPECT_STREQ(mediaTypeTray3Option.choices[4].names.pjlName, "ROUGH");
+    EXPECT_EQ(mediaTypeTray3Option.choices[4].names.pjlMode, PjlMode::jobKind2Only);
+    EXPECT_EQ(mediaPrepunchedTray5Option.choices[1].names.altName, nullptr);
+    EXPECT_STREQ(mediaPrepunchedTray5Option.choices[1].names.ppdName, "True");
+    EXPECT_STREQ(snmpContextNameOption.defaultText, "");
+    EXPECT_EQ(pageSizeNameOption.defaultText, nullptr);
+    EXPECT_EQ(jobFormPageCountOption.maximum, 0xFFFFFFFFll);
+    EXPECT_EQ(gutterOption.outputScale[3], 1000u);
+    EXPECT_EQ(gutterFrontOption.outputScale[3], 10u);
+    EXPECT_EQ(tab1FontSizeOption.outputScale[1], 1u);
+    EXPECT_EQ(tab1TextPositionOption.displayUnits[1].scale, 100u);
+    EXPECT_EQ(tab1HeightOption.displayUnits[1].scale, 10u);
+    EXPECT_EQ(tab1LineSpacingOption.displayUnitCount, 1u);
+    EXPECT_EQ(tab1LineSpacingOption.displayUnits[0].labelRow, noTitleRow);
+    EXPECT_EQ(tab1LineSpacingOption.displayUnits[0].scale, 10u);
+    EXPECT_EQ(tab1LineSpacingOption.displayUnits[0].decimals[0], 1u);
+    EXPECT_STREQ(languageVersionOption.choices[6].names.ppdName, "TradChinese");
+    EXPECT_STREQ(languageVersionOption.choices[6].name, "TraditionalChinese");
+    EXPECT_STREQ(offsetOption.names.ppdName, "QZOffset");
+    EXPECT_STREQ(offsetOption.names.pjlName, "JOBOFFSET");
+}
+
+}  // namespace
+}  // namespace pd
