@@ -1,0 +1,177 @@
+#include "core/catalog/page_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "core/catalog/option_catalogue.h"
+#include "core/catalog/paper_size.h"
+#include "core/record/core_data.h"
+#include "core/record/dimension_pair.h"
+#include "core/record/text_conversion.h"
+#include "core/record/unit_scale.h"
+
+namespace pd {
+
+namespace {
+
+constexpr std::uint32_t resultUnitsPerMillimetre = 1000;
+constexpr std::uint32_t largestLayoutChoice = 9;
+constexpr std::uint32_t largestNUpChoice = 12;
+constexpr std::uint32_t bindingTop = 2;
+
+std::uint32_t unitsOf(std::uint32_t divisor) {
+    return divisor != 0 ? divisor : 1;
+}
+
+// The finest unit among the custom sizes' own, so that no custom length loses precision. Computed
+// once; the catalogue does not change.
+std::uint32_t workingUnit() {
+    static const std::uint32_t unit = std::max({
+        unitsOf(customPageSizeWidthOption.divisor),
+        unitsOf(customPageSizeHeightOption.divisor),
+        unitsOf(customTargetPaperSizeWidthOption.divisor),
+        unitsOf(customTargetPaperSizeHeightOption.divisor),
+    });
+    return unit;
+}
+
+std::uint32_t saturate(std::uint64_t value) {
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(value, std::numeric_limits<std::uint32_t>::max()));
+}
+
+// Nearest integer, halves up.
+std::uint32_t roundHalfUp(double value) {
+    const double rounded = std::floor(value + 0.5);
+    if (!(rounded > 0.0)) return 0;
+    if (rounded >= static_cast<double>(std::numeric_limits<std::uint32_t>::max())) {
+        return std::numeric_limits<std::uint32_t>::max();
+    }
+    return static_cast<std::uint32_t>(rounded);
+}
+
+// Points to the working unit: U × 25.4 (or × 50.8) first, then the points, then / 72.
+std::uint32_t pointsInUnit(double points, double millimetresPerInch, std::uint32_t unit) {
+    return roundHalfUp(points * (unit * millimetresPerInch) / 72.0);
+}
+
+std::uint32_t sheetOrientationOf(std::uint32_t effectiveLayout, std::uint32_t nUpCount,
+                                 std::int32_t orientation) {
+    if (nUpCount > largestNUpChoice || (orientation != 0 && orientation != 1)) {
+        return sheetOrientationUndetermined;
+    }
+    // Imposition layouts and the N-up counts that lay pages side by side ("2", "6", "8" and
+    // their reverse orders) turn the sheet.
+    const bool turned = effectiveLayout != 0 || nUpCount == 1 || nUpCount == 2 || nUpCount == 5 ||
+                        nUpCount == 6 || nUpCount == 7 || nUpCount == 8;
+    const auto kept = static_cast<std::uint32_t>(orientation);
+    return turned ? 1 - kept : kept;
+}
+
+std::uint32_t resolvedFeedDirection(std::uint32_t feedDirection, std::uint32_t sheetOrientation,
+                                    std::uint32_t binding) {
+    if (feedDirection != feedDirectionAuto) return feedDirection;
+    const bool shortEdge = (sheetOrientation == sheetLandscape && binding != bindingTop) ||
+                           (sheetOrientation == sheetPortrait && binding == bindingTop);
+    return shortEdge ? feedDirectionShortEdge : feedDirectionLongEdge;
+}
+
+void setSize(PageGeometry& geometry, DimensionPair size, std::uint32_t unit) {
+    geometry.width = rescaleUnits(size.width, unit, resultUnitsPerMillimetre);
+    geometry.height = rescaleUnits(size.height, unit, resultUnitsPerMillimetre);
+}
+
+}  // namespace
+
+std::string_view PageGeometry::nameView() const {
+    return {name.data(), strnlen(name.data(), name.size())};
+}
+
+PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWidth,
+                              std::uint32_t customPageHeight, const char* pageSizeName,
+                              std::uint32_t feedDirection, std::uint32_t targetPaperSize,
+                              std::uint32_t customTargetWidth, std::uint32_t customTargetHeight,
+                              const char* targetPaperSizeName, std::uint32_t layout,
+                              std::uint32_t nUpCount, std::int32_t orientation,
+                              std::uint32_t binding) {
+    PageGeometry geometry{};
+    geometry.paperId = noPaperId;
+
+    const std::uint32_t unit = workingUnit();
+    const auto inWorkingUnit = [unit](std::uint32_t value, std::uint32_t divisor) {
+        return rescaleUnits(value, unitsOf(divisor), unit);
+    };
+    const std::uint32_t pageWidth =
+        inWorkingUnit(customPageWidth, customPageSizeWidthOption.divisor);
+    const std::uint32_t pageHeight =
+        inWorkingUnit(customPageHeight, customPageSizeHeightOption.divisor);
+    const std::uint32_t targetWidth =
+        inWorkingUnit(customTargetWidth, customTargetPaperSizeWidthOption.divisor);
+    const std::uint32_t targetHeight =
+        inWorkingUnit(customTargetHeight, customTargetPaperSizeHeightOption.divisor);
+
+    const std::uint32_t effectiveLayout = layout <= largestLayoutChoice ? layout : 0;
+    geometry.sheetOrientation = sheetOrientationOf(effectiveLayout, nUpCount, orientation);
+    geometry.feedDirection =
+        resolvedFeedDirection(feedDirection, geometry.sheetOrientation, binding);
+
+    if (targetPaperSize != noTargetPaperSize) {
+        geometry.source = sheetFromTargetPaperSize;
+        geometry.paperId = paperIdFromPageSizeNumber(targetPaperSize);
+        const DimensionPair size = targetPaperSize == customTargetPaperSize
+                                       ? DimensionPair{targetWidth, targetHeight}
+                                       : paperSizeInUnit(geometry.paperId, unit);
+        setSize(geometry, size, unit);
+        if (targetPaperSizeName != nullptr) {
+            copyUtf8Bounded(geometry.name.data(), targetPaperSizeName, geometry.name.size());
+        }
+        return geometry;
+    }
+
+    geometry.source = sheetFromPageSize;
+    geometry.paperId = pageSize;
+    const bool doubled = effectiveLayout != 0;
+    DimensionPair size;
+    if (pageSize == noPaperId) {
+        size = doubled ? DimensionPair{pageHeight, saturate(2 * std::uint64_t{pageWidth})}
+                       : DimensionPair{pageWidth, pageHeight};
+    } else if (const PaperSizeInfo* row = findPaperSizeInfo(pageSize); row != nullptr) {
+        // The sheet is measured from the whole-point columns, as the page is laid out in points.
+        if (doubled) {
+            geometry.paperId = row->doubleSizePaperId;
+            size = DimensionPair{pointsInUnit(row->heightPoints, 25.4, unit),
+                                 pointsInUnit(row->widthPoints, 50.8, unit)};
+        } else {
+            size = DimensionPair{pointsInUnit(row->widthPoints, 25.4, unit),
+                                 pointsInUnit(row->heightPoints, 25.4, unit)};
+        }
+    }
+    setSize(geometry, size, unit);
+    if (pageSizeName != nullptr && pageSize == noPaperId && !doubled) {
+        copyUtf8Bounded(geometry.name.data(), pageSizeName, geometry.name.size());
+    }
+    return geometry;
+}
+
+PageGeometry pageGeometryFromCoreData(const PdCoreData& record) {
+    // The record's names may lack their NUL when the record has not been validated; bounded
+    // copies keep the reads inside the fields.
+    const auto terminated = [](std::string_view text) {
+        std::array<char, 129> copy{};
+        std::memcpy(copy.data(), text.data(), std::min(text.size(), copy.size() - 1));
+        return copy;
+    };
+    const auto pageSizeName = terminated(record.DtPageSizeName.view());
+    const auto targetPaperSizeName = terminated(record.DtTargetPaperSizeName.view());
+    return makePageGeometry(record.DtPageSize.get(), record.DtCustomPageSizeWidth.get(),
+                            record.DtCustomPageSizeHeight.get(), pageSizeName.data(),
+                            record.DtFeedDir.get(), record.DtTargetPaperSize.get(),
+                            record.DtCustomTargetPaperSizeWidth.get(),
+                            record.DtCustomTargetPaperSizeHeight.get(), targetPaperSizeName.data(),
+                            record.DtLayout.get(), record.DtNUpCount.get(),
+                            record.DtOrientation.get(), record.DtBinding.get());
+}
+
+}  // namespace pd

@@ -1,0 +1,57 @@
+// The sheet that a job is printed on, worked out from the paper settings of a record: the target
+// paper size when one is set, otherwise the page size, or the paper twice its size when an
+// imposition layout puts two pages on one sheet.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace pd {
+
+struct PdCoreData;
+
+// Values of `PageGeometry::feedDirection` (the `feedDirOption` choices; "Auto" is resolved).
+inline constexpr std::uint32_t feedDirectionAuto = 0;
+inline constexpr std::uint32_t feedDirectionLongEdge = 1;
+inline constexpr std::uint32_t feedDirectionShortEdge = 2;
+
+// Values of `PageGeometry::sheetOrientation`.
+inline constexpr std::uint32_t sheetPortrait = 0;
+inline constexpr std::uint32_t sheetLandscape = 1;
+inline constexpr std::uint32_t sheetOrientationUndetermined = 2;
+
+// Values of `PageGeometry::source`.
+inline constexpr std::uint32_t sheetFromPageSize = 1;
+inline constexpr std::uint32_t sheetFromTargetPaperSize = 2;
+
+struct PageGeometry {
+    std::uint32_t paperId;  // `noPaperId` for a custom sheet or when no standard paper fits
+    std::uint32_t width;    // 1/1000 mm
+    std::uint32_t height;   // 1/1000 mm
+    // UTF-8, NUL-terminated: the target paper size name when a target is set, the page size name
+    // for a custom page on its own, empty otherwise.
+    std::array<char, 128> name;
+    std::uint32_t feedDirection;
+    std::uint32_t sheetOrientation;
+    std::uint32_t source;
+
+    std::string_view nameView() const;
+    bool operator==(const PageGeometry&) const = default;
+};
+
+// Custom lengths are in the units of their options (`customPageSizeWidthOption` and the like);
+// the choices are indices of `feedDirOption`, `layoutOption`, `nUpCountOption`,
+// `orientationOption` and `bindingOption`. Either name may be null.
+PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWidth,
+                              std::uint32_t customPageHeight, const char* pageSizeName,
+                              std::uint32_t feedDirection, std::uint32_t targetPaperSize,
+                              std::uint32_t customTargetWidth, std::uint32_t customTargetHeight,
+                              const char* targetPaperSizeName, std::uint32_t layout,
+                              std::uint32_t nUpCount, std::int32_t orientation,
+                              std::uint32_t binding);
+
+// `makePageGeometry` over the record's paper settings.
+PageGeometry pageGeometryFromCoreData(const PdCoreData& record);
+
+}  // namespace pd
