@@ -1,6 +1,15 @@
-#include <cstdio>
+// psfilter: the CUPS filter that turns a PostScript job and its options into the printer's
+// PJL-framed PostScript stream.
+#include <unistd.h>
 
-int main(int argc, char**) {
-    if (argc == 1) std::fputs("R5.0.662\n", stdout);
-    return argc == 1 ? 0 : 2;
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "filter/filter_job.h"
+
+int main(int argc, char** argv) {
+    // A closed output is a failed write, reported by the exit status, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    return pd::runPsfilter(argc, argv, std::getenv("PPD"), stdin, STDOUT_FILENO);
 }

@@ -1,0 +1,184 @@
+#include "filter/filter_job.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string_view>
+
+#include "core/record/base64.h"
+#include "core/record/number_text.h"
+#include "filter/driver_postscript.h"
+#include "filter/job_ppd.h"
+#include "filter/job_services.h"
+#include "filter/job_settings_comments.h"
+#include "filter/line_reader.h"
+#include "filter/media_option.h"
+
+namespace pd {
+
+namespace {
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::int64_t leadingNumber(const char* text) {
+    return parseInt64(text).value_or(0);
+}
+
+// CUPS turns "nolandscape" into landscape=false; such a value asks for no landscape.
+bool isNegative(std::string_view value) {
+    const auto equalsIgnoringCase = [&](std::string_view word) {
+        return value.size() == word.size() &&
+               std::equal(value.begin(), value.end(), word.begin(), [](char a, char b) {
+                   return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
+               });
+    };
+    return equalsIgnoringCase("false") || equalsIgnoringCase("no") || equalsIgnoringCase("off");
+}
+
+// Closes the input file when the run opened one.
+struct InputFile {
+    std::FILE* file = nullptr;
+    bool owned = false;
+    ~InputFile() {
+        if (owned && file != nullptr) std::fclose(file);
+    }
+};
+
+constexpr std::string_view frameOpening = "\x1b%-12345X@PJL\n";
+constexpr std::string_view languageSwitch = "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
+constexpr std::string_view frameClosing = "\n\x1b%-12345X";
+
+int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& output) {
+    rebuildRecord(job);
+    job.ppdFile = openJobPpd(ppdPath, job.optionCount, job.jobOptions);
+    mergeJobSettings(job);
+    job.pjlHeader = jobPjlHeader(job.record, job.jobName, job.jobOwner);
+
+    JobRewriter rewriter(output);
+    rewriter.ppdFile = job.ppdFile;
+    rewriter.pendingFeatureList = std::move(job.pendingFeatureList);
+    rewriter.texts = buildInsertedTexts(job.record);
+    LineReader reader(input, output);
+
+    const bool framed = !job.pjlHeader.empty();
+    if (framed) {
+        output.write(frameOpening);
+        output.write(job.pjlHeader);
+        output.write(languageSwitch);
+    }
+    CurrentLine line;
+    ReadResult result;
+    while ((result = reader.readLine(line)) == ReadResult::line && !output.failed()) {
+        rewriteLine(rewriter, line);
+    }
+    // A job that could not be read or written whole ends unframed: the printer must not take a
+    // truncated job for a complete one.
+    if (result == ReadResult::failed || output.failed()) {
+        output.flush();
+        return exitJobFailed;
+    }
+    if (framed) output.write(frameClosing);
+    return output.flush() ? exitJobDone : exitJobFailed;
+}
+
+}  // namespace
+
+FilterJob::~FilterJob() {
+    closeJobPpd(ppdFile);
+    cupsFreeOptions(optionCount, jobOptions);
+}
+
+void scanJobOptions(FilterJob& job, const char* user) {
+    for (int i = 0; i < job.optionCount; ++i) {
+        const cups_option_t& option = job.jobOptions[i];
+        if (option.name == nullptr) continue;
+        const std::string_view name = option.name;
+        const char* value = option.value != nullptr ? option.value : "";
+        if (name.starts_with("S_PCD")) {
+            job.recordChunks.push_back({option.name, value});
+        } else if (contains(name, "PMOrientation")) {
+            const std::int64_t n = leadingNumber(value);
+            job.jobOrientation = (n == 2 || n == 4) ? 1 : 0;
+        } else if (name == "orientation-requested") {
+            const std::int64_t n = leadingNumber(value);
+            job.jobOrientation = (n == 4 || n == 5) ? 1 : 0;
+        } else if (contains(name, "PMJobOwner")) {
+            job.jobOwner = value;
+        } else if (contains(name, "PMJobName")) {
+            job.jobName = value;
+        } else if (name == "media") {
+            job.mediaText = value;
+        } else if (name == "landscape") {
+            if (!isNegative(value)) job.jobOrientation = 1;
+        }
+    }
+    if (job.jobOwner.empty() && user != nullptr) job.jobOwner = user;
+}
+
+bool chunkNameLess(const RecordChunk& a, const RecordChunk& b) {
+    return std::strcmp(a.name.c_str(), b.name.c_str()) < 0;
+}
+
+void rebuildRecord(FilterJob& job) {
+    job.record = jobDefaultRecord();
+    if (job.recordChunks.empty()) return;
+    std::sort(job.recordChunks.begin(), job.recordChunks.end(), chunkNameLess);
+    std::string text;
+    for (const RecordChunk& chunk : job.recordChunks) text += chunk.value;
+    std::uint32_t length = 0;
+    const auto bytes = coreDataBytes(job.record);
+    const bool decoded =
+        base64Decode(text, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &length);
+    if (decoded && length == coreDataSize) {
+        jobValidateRecord(job.record);
+    } else {
+        job.record = jobDefaultRecord();
+    }
+}
+
+void mergeJobSettings(FilterJob& job) {
+    JobPageSetup setup = pageSetupFromRecord(job.record, job.jobOrientation);
+    applyMediaOption(setup, job.mediaText);
+    mergeJobPageSetup(job.record, setup, job.changedFields);
+    job.pendingFeatureList = jobPendingFeatures(job.record, job.changedFields);
+}
+
+InsertedTexts buildInsertedTexts(const PdCoreData& record) {
+    return {buildJobSettingsComments(record), buildBeginSetupCode(record, 0),
+            buildEndSetupCode(record, 0), buildPageStartCode(record)};
+}
+
+int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,
+                int outputFd) {
+    try {
+        JobOutput output(outputFd);
+        if (argc == 1) {
+            output.write(filterVersionText);
+            output.write("\n");
+            output.flush();
+            return exitNoJob;
+        }
+        if (argc != 6 && argc != 7) return exitNoJob;
+        FilterJob job;
+        job.optionCount = cupsParseOptions(argv[5], 0, &job.jobOptions);
+        if (job.optionCount <= 0) return exitNoJob;
+        InputFile input;
+        if (argc == 7) {
+            input.file = std::fopen(argv[6], "rb");
+            input.owned = true;
+        } else {
+            input.file = standardInput;
+        }
+        if (input.file == nullptr) return exitNoJob;
+        scanJobOptions(job, argv[2]);
+        return runJob(job, input.file, ppdPath, output);
+    } catch (...) {
+        // Only a failed allocation can get here; the job is not complete.
+        return exitJobFailed;
+    }
+}
+
+}  // namespace pd

@@ -1,0 +1,29 @@
+#include "filter/job_services.h"
+
+#include "filter/pjl/pjl_job_header.h"
+
+namespace pd {
+
+PdCoreData jobDefaultRecord() {
+    PdCoreData record;
+    record.DtPageSize.set(1);
+    record.DtPageSizeName.assign("A4");
+    return record;
+}
+
+void jobValidateRecord(PdCoreData&) {}
+
+std::uint32_t jobLayoutSignature() {
+    return 0;
+}
+
+std::vector<PendingFeature> jobPendingFeatures(const PdCoreData&, const ChangedFieldList&) {
+    return {};
+}
+
+std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
+                         const std::string& jobOwner) {
+    return buildPjlJobHeader(&record, jobName.c_str(), jobOwner.c_str(), nullptr, 1, 0);
+}
+
+}  // namespace pd

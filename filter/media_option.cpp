@@ -1,0 +1,131 @@
+#include "filter/media_option.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "core/catalog/option_catalogue.h"
+#include "core/record/regex_match.h"
+#include "core/record/text_conversion.h"
+#include "core/record/unit_scale.h"
+
+namespace pd {
+
+namespace {
+
+constexpr std::uint8_t customPaperId = 36;
+
+// The pattern is compiled once for the process; a failed compile accepts no custom size.
+const regex_t* customSizePattern() {
+    static regex_t pattern;
+    static const bool compiled = [] {
+        clearRegex(pattern);
+        return regexCompile(pattern,
+                            "^Custom\\.((\\+|-)?[0-9]+(\\.[0-9]+)?)x((\\+|-)?[0-9]+(\\.[0-9]+)?)"
+                            "(in|cm|mm)?$",
+                            REG_EXTENDED | REG_ICASE) == 0;
+    }();
+    return compiled ? &pattern : nullptr;
+}
+
+// A length in whole micrometres, or empty when it is not positive or too large for any field.
+std::optional<std::uint64_t> micrometres(const std::string& number, const std::string& unit) {
+    const double value = std::atof(number.c_str());
+    double result;
+    if (unit.empty()) {
+        result = std::round(value * 25400.0 / 72.0);
+    } else if (unit == "in") {
+        result = std::trunc(value * 25400.0 + 0.5);
+    } else if (unit == "mm") {
+        result = std::trunc(value * 1000.0 + 0.5);
+    } else if (unit == "cm") {
+        result = std::trunc(value * 10.0 * 1000.0 + 0.5);
+    } else {
+        return std::nullopt;  // a unit in capitals matches the pattern but is no unit we know
+    }
+    if (!(result >= 1.0 &&
+          result <= static_cast<double>(std::numeric_limits<std::uint32_t>::max()))) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(result);
+}
+
+// Micrometres in the units of a field whose divisor is given in units per millimetre; empty
+// when the result does not fit 32 bits or is 0.
+std::optional<std::uint32_t> inFieldUnits(std::uint64_t value, std::uint32_t divisor) {
+    if (divisor != 1000) {
+        const std::uint64_t g = greatestCommonDivisor(1000, divisor);
+        const std::uint64_t up = divisor / g;
+        const std::uint64_t down = 1000 / g;
+        const std::uint64_t half = up < down ? down / 2 : 0;
+        value = (value * up + half) / down;
+    }
+    if (value == 0 || value > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+bool applyPageSizeKeyword(JobPageSetup& setup, std::string_view token) {
+    for (std::uint32_t i = 0; i < pageSizeOption.choiceCount && i < pageSizeOption.choices.size();
+         ++i) {
+        const char* keyword = pageSizeOption.choices[i].names.ppdName;
+        if (keyword == nullptr || *keyword == '\0' || token != keyword) continue;
+        char name[128] = {};
+        copyUtf8Bounded(name, keyword, sizeof name);
+        setup.pageSize = static_cast<std::uint8_t>(i);
+        setup.pageSizeName.assign(name);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+JobPageSetup pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOrientation) {
+    JobPageSetup setup;
+    setup.pageSize = record.DtPageSize.get();
+    if (setup.pageSize == customPaperId) {
+        setup.customWidth = record.DtCustomPageSizeWidth.get();
+        setup.customHeight = record.DtCustomPageSizeHeight.get();
+    }
+    std::memcpy(setup.pageSizeName.bytes, record.DtPageSizeName.bytes, sizeof setup.pageSizeName);
+    setup.inputSlot = record.DtInputSlot.get();
+    setup.orientation = jobOrientation;
+    return setup;
+}
+
+std::optional<CustomMediaSize> parseCustomMediaSize(std::string_view token) {
+    const regex_t* pattern = customSizePattern();
+    if (pattern == nullptr) return std::nullopt;
+    const std::string text(token);
+    const SubmatchList groups = regexSubmatches(*pattern, text.c_str(), 0);
+    if (groups.size() < 8) return std::nullopt;
+    const auto width = micrometres(groups[1], groups[7]);
+    const auto height = micrometres(groups[4], groups[7]);
+    if (!width || !height) return std::nullopt;
+    const auto fieldWidth = inFieldUnits(*width, customPageSizeWidthOption.divisor);
+    const auto fieldHeight = inFieldUnits(*height, customPageSizeHeightOption.divisor);
+    if (!fieldWidth || !fieldHeight) return std::nullopt;
+    return CustomMediaSize{*fieldWidth, *fieldHeight};
+}
+
+bool applyMediaOption(JobPageSetup& setup, std::string_view mediaText) {
+    if (mediaText.empty()) return false;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = mediaText.find(',', start);
+        const std::string_view token = mediaText.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (applyPageSizeKeyword(setup, token)) return true;
+        if (const auto size = parseCustomMediaSize(token)) {
+            setup.customWidth = size->width;
+            setup.customHeight = size->height;
+            setup.pageSize = customPaperId;
+            return true;
+        }
+        if (comma == std::string_view::npos) return false;
+        start = comma + 1;
+    }
+}
+
+}  // namespace pd

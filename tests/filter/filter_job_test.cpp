@@ -1,0 +1,131 @@
+#include "filter/filter_job.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/record/base64.h"
+#include "filter/job_services.h"
+#include "filter/media_option.h"
+
+namespace pd {
+namespace {
+
+void parse(FilterJob& job, const char* options) {
+    job.optionCount = cupsParseOptions(options, 0, &job.jobOptions);
+}
+
+TEST(OptionScan, ReadsOrientationOwnerNameAndMedia) {
+    const struct {
+        const char* options;
+        std::uint8_t orientation;
+    } cases[] = {
+        {"media=A4", 2},
+        {"orientation-requested=3", 0},
+        {"orientation-requested=4", 1},
+        {"orientation-requested=5", 1},
+        {"orientation-requested=99999999999999999999", 0},
+        {"com.apple.print.PageFormat.PMOrientation=2", 1},
+        {"com.apple.print.PageFormat.PMOrientation=1", 0},
+        {"landscape", 1},
+        {"landscape=true", 1},
+        {"nolandscape", 2},
+        {"landscape=false", 2},
+        {"landscape=No", 2},
+        {"landscape=off", 2},
+        {"orientation-requested=4 nolandscape", 1},
+    };
+    for (const auto& c : cases) {
+        FilterJob job;
+        parse(job, c.options);
+        scanJobOptions(job, "lpuser");
+        EXPECT_EQ(job.jobOrientation, c.orientation) << c.options;
+        EXPECT_EQ(job.jobOwner, "lpuser");
+    }
+    FilterJob job;
+    parse(job,
+          "xS_PCD0001=a S_PCD0002=b S_PCD0001=c media=Plain,Letter "
+          "com.apple.print.JobInfo.PMJobOwner=owner my.PMJobName='Quarterly report'");
+    scanJobOptions(job, "lpuser");
+    EXPECT_EQ(job.jobOwner, "owner");
+    EXPECT_EQ(job.jobName, "Quarterly report");
+    EXPECT_EQ(job.mediaText, "Plain,Letter");
+    ASSERT_EQ(job.recordChunks.size(), 2u);
+}
+
+TEST(RecordChunks, AreJoinedInNameOrder) {
+    PdCoreData record = jobDefaultRecord();
+    record.DtOutputMethodFileName.assign("joined in order");
+    const auto bytes = coreDataBytes(record);
+    const std::string text = base64Encode(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    FilterJob job;
+    job.recordChunks = {{"S_PCD0002", text.substr(20000)}, {"S_PCD0001", text.substr(0, 20000)}};
+    rebuildRecord(job);
+    EXPECT_EQ(job.record.DtOutputMethodFileName.view(), "joined in order");
+
+    FilterJob shortJob;
+    shortJob.recordChunks = {{"S_PCD0001", text.substr(0, 20000)}};
+    rebuildRecord(shortJob);
+    EXPECT_EQ(shortJob.record.DtOutputMethodFileName.view(), "");
+}
+
+TEST(MediaOption, TakesTheFirstAcceptedToken) {
+    const struct {
+        const char* media;
+        std::uint8_t pageSize;
+        const char* name;
+        std::uint32_t width;
+        std::uint32_t height;
+    } cases[] = {
+        {"A4,Plain", 1, "A4", 0, 0},
+        {"Plain,Letter", 17, "Letter", 0, 0},
+        {"Custom.612x792", 36, "Kept", 2159000, 2794000},
+        {"Custom.210x297mm,A4", 36, "Kept", 2100000, 2970000},
+        {"custom.210X297mm", 36, "Kept", 2100000, 2970000},
+        {"Custom.8.5x11in", 36, "Kept", 2159000, 2794000},
+        {"Custom.21x29.7cm", 36, "Kept", 2100000, 2970000},
+        {"Custom.+100x100", 36, "Kept", 352780, 352780},
+        {"B4", 5, "Kept", 0, 0},
+        {"", 5, "Kept", 0, 0},
+        {",Letter", 17, "Letter", 0, 0},
+        {"Custom.8x10IN,Letter", 17, "Letter", 0, 0},
+        {"Custom.-210x297mm,Custom.210x0mm,Custom.0.0001x1mm,Letter", 17, "Letter", 0, 0},
+        {"Custom.429497x1mm,Custom.1e3x1,Custom.99999999999999999999x1,Letter", 17, "Letter", 0, 0},
+        {"Custom.429496x1mm", 36, "Kept", 4294960000u, 10000},
+    };
+    for (const auto& c : cases) {
+        JobPageSetup setup;
+        setup.pageSize = 5;
+        setup.pageSizeName.assign("Kept");
+        applyMediaOption(setup, c.media);
+        EXPECT_EQ(setup.pageSize, c.pageSize) << c.media;
+        EXPECT_EQ(setup.pageSizeName.view(), c.name) << c.media;
+        EXPECT_EQ(setup.customWidth, c.width) << c.media;
+        EXPECT_EQ(setup.customHeight, c.height) << c.media;
+    }
+}
+
+TEST(MediaOption, PageSetupStartsFromTheRecordsOwnPaper) {
+    PdCoreData record = jobDefaultRecord();
+    record.DtPageSize.set(36);
+    record.DtCustomPageSizeWidth.set(1000000);
+    record.DtCustomPageSizeHeight.set(2000000);
+    record.DtPageSizeName.assign("Poster");
+    record.DtInputSlot.set(3);
+    record.DtOrientation.set(1);
+    JobPageSetup setup = pageSetupFromRecord(record, 2);
+    EXPECT_EQ(setup.pageSize, 36);
+    EXPECT_EQ(setup.customWidth, 1000000u);
+    EXPECT_EQ(setup.customHeight, 2000000u);
+    EXPECT_EQ(setup.pageSizeName.view(), "Poster");
+    EXPECT_EQ(setup.inputSlot, 3);
+    EXPECT_EQ(setup.orientation, 2);
+
+    record.DtPageSize.set(1);
+    setup = pageSetupFromRecord(record, 0);
+    EXPECT_EQ(setup.customWidth, 0u);
+    EXPECT_EQ(setup.orientation, 0);
+}
+
+}  // namespace
+}  // namespace pd
