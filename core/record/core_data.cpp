@@ -15,17 +15,6 @@ constexpr bool membersArePacked() {
     return end == coreDataSize;
 }
 
-constexpr std::size_t countOptionMembers() {
-    std::size_t count = 0;
-    for (const CoreDataMember& member : coreDataMembers) {
-        const int governed = (member.choiceOption != nullptr) + (member.numericOption != nullptr) +
-                             (member.textOption != nullptr);
-        if (governed > 1) return 0;
-        count += governed;
-    }
-    return count;
-}
-
 }  // namespace
 
 // The size column of the member list must agree with the stored types, and the members must lie
@@ -34,7 +23,6 @@ constexpr std::size_t countOptionMembers() {
 #include "core/record/fields.def"
 #undef PD_FIELD
 static_assert(membersArePacked());
-static_assert(countOptionMembers() == coreDataOptionMemberCount);
 static_assert(offsetof(PdCoreData, DtCustomPageSizeWidth) == 10);
 static_assert(offsetof(PdCoreData, DtGutter) == 241);
 static_assert(offsetof(PdCoreData, DtJobForm) == 22807);
