@@ -3,7 +3,7 @@
 // Every option the driver knows is described once, as constant data, by one descriptor object:
 // its names toward the PPD and the PJL header, its title row in the localisation table, and by
 // kind its choices, its numeric limits or its default text. Readers name descriptor objects
-// directly (see option_catalogue.h) and interpret them through the rules in option_reading.h.
+// directly (see option_catalogue.h) and interpret them through the rules of option_reading.h.
 #pragma once
 
 #include <array>

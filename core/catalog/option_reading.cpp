@@ -1,0 +1,78 @@
+#include "core/catalog/option_reading.h"
+
+namespace pd {
+
+std::uint32_t defaultChoiceIndex(const ChoiceOptionDescriptor& option) {
+    const std::uint32_t index = option.defaultIndex & 0xFF;
+    return index < maxChoiceCount ? index : 0;
+}
+
+std::uint32_t resolvedChoiceIndex(const ChoiceOptionDescriptor& option, std::uint32_t value) {
+    const bool isChoice = value < option.choiceCount && value < maxChoiceCount;
+    return isChoice ? value : defaultChoiceIndex(option);
+}
+
+const OptionChoice& choiceForValue(const ChoiceOptionDescriptor& option, std::uint32_t value) {
+    return option.choices[resolvedChoiceIndex(option, value)];
+}
+
+bool isMediaNotSpecified(const ChoiceOptionDescriptor& mediaOption, std::uint32_t value) {
+    return value == mediaOption.choiceCount;
+}
+
+std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& option,
+                                                 std::string_view keyword) {
+    for (std::uint32_t i = 0; i < option.choiceCount && i < maxChoiceCount; ++i) {
+        const char* ppdName = option.choices[i].names.ppdName;
+        if (ppdName != nullptr && keyword == ppdName) return i;
+    }
+    return std::nullopt;
+}
+
+const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
+    const OptionNames& names = option.choices[defaultChoiceIndex(option)].names;
+    for (const char* text : {names.ppdName, names.altName, names.reserved, names.pjlName})
+        if (text != nullptr) return text;
+    return nullptr;
+}
+
+bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value) {
+    return option.minimum <= value && value <= option.maximum;
+}
+
+std::uint32_t effectiveDivisor(const NumericOptionDescriptor& option) {
+    return option.divisor != 0 ? option.divisor : 1;
+}
+
+std::string_view defaultTextOf(const TextOptionDescriptor& option) {
+    return option.defaultText != nullptr ? std::string_view(option.defaultText)
+                                         : std::string_view();
+}
+
+bool takesPartInPpd(const OptionDescriptor& option) {
+    return isNameSet(option.names.ppdName);
+}
+
+bool hasPpdChoice(const OptionChoice& choice) {
+    return isNameSet(choice.names.ppdName);
+}
+
+bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind) {
+    switch (mode) {
+        case PjlMode::allJobKinds:
+            return jobKind == 1 || jobKind == 2;
+        case PjlMode::jobKind1Only:
+            return jobKind == 1;
+        case PjlMode::jobKind2Only:
+            return jobKind == 2;
+        case PjlMode::never:
+            return false;
+    }
+    return false;
+}
+
+bool isWrittenToPjl(const OptionDescriptor& option, std::uint32_t jobKind) {
+    return isNameSet(option.names.pjlName) && pjlModeAdmits(option.names.pjlMode, jobKind);
+}
+
+}  // namespace pd

@@ -1,0 +1,80 @@
+// The rules by which every reader interprets a descriptor of the option catalogue.
+//
+// Descriptors are read without locks from any thread; these functions only read them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+// Choices ---------------------------------------------------------------------------------------
+
+// The default choice's index: the low byte of defaultIndex. A low byte beyond the fixed capacity
+// reads as 0, so that the result always names an entry.
+std::uint32_t defaultChoiceIndex(const ChoiceOptionDescriptor& option);
+
+// The index that a stored value stands for: the value itself below choiceCount, otherwise the
+// default choice. A descriptor without choices resolves every value to its empty first entry.
+std::uint32_t resolvedChoiceIndex(const ChoiceOptionDescriptor& option, std::uint32_t value);
+
+// The entry that a stored value stands for (see resolvedChoiceIndex).
+const OptionChoice& choiceForValue(const ChoiceOptionDescriptor& option, std::uint32_t value);
+
+// True when a tray or cover media value means "not specified": one past the last choice of the
+// media option (6 for type, 11 for weight, 7 for colour, 2 for pre-punched).
+bool isMediaNotSpecified(const ChoiceOptionDescriptor& mediaOption, std::uint32_t value);
+
+// The index of the first used choice whose PPD choice keyword equals keyword byte for byte;
+// nothing when no choice has it. Choices without a PPD choice keyword never match.
+std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& option,
+                                                 std::string_view keyword);
+
+// The default text of a field that holds a choice's name as text (paper names, tone curves): the
+// first of the default choice's PPD choice keyword, altName, reserved and PJL value that is not
+// null; null when all four are.
+const char* defaultChoiceText(const ChoiceOptionDescriptor& option);
+
+// Numbers ---------------------------------------------------------------------------------------
+
+// Whether a stored value lies within [minimum, maximum]. Pass the field's value as read in the
+// descriptor's signedness (an int32 field sign-extended, a uint16 or uint32 field zero-extended).
+bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value);
+
+// The divisor to divide by: the descriptor's, or 1 in place of 0.
+std::uint32_t effectiveDivisor(const NumericOptionDescriptor& option);
+
+// Texts -----------------------------------------------------------------------------------------
+
+// The default content of a text field; empty when the descriptor has no default text.
+std::string_view defaultTextOf(const TextOptionDescriptor& option);
+
+// Titles, PPD and PJL ---------------------------------------------------------------------------
+
+// Whether a title or label row names a row of the localisation table.
+constexpr bool hasTitleRow(std::uint32_t row) {
+    return row != noTitleRow;
+}
+
+// Whether a name is set: neither null nor empty. Only set names are written anywhere.
+constexpr bool isNameSet(const char* name) {
+    return name != nullptr && name[0] != '\0';
+}
+
+// Whether an option takes part in the PPD mapping, the supported PPD options and the summary.
+bool takesPartInPpd(const OptionDescriptor& option);
+
+// Whether a choice yields a PPD choice.
+bool hasPpdChoice(const OptionChoice& choice);
+
+// Whether a PJL mode admits a job header of the given kind (1 or 2; any other kind admits none).
+bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind);
+
+// Whether an option is written to a PJL job header of the given kind: its PJL name is set and its
+// mode admits the kind.
+bool isWrittenToPjl(const OptionDescriptor& option, std::uint32_t jobKind);
+
+}  // namespace pd

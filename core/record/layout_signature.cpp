@@ -1,0 +1,134 @@
+#include "core/record/layout_signature.h"
+
+#include <array>
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "core/record/static_recursive_mutex.h"
+#include "core/record/text_conversion.h"
+
+namespace pd {
+
+namespace {
+
+constexpr std::array<std::uint32_t, 256> makeCrcTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? (c >> 1) ^ 0xEDB88320u : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 256> crcTable = makeCrcTable();
+
+void crcAddBytes(std::uint32_t& value, const unsigned char* bytes, std::size_t size) {
+    std::uint32_t crc = value ^ 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
+    value = crc ^ 0xFFFFFFFFu;
+}
+
+// A text as the signature feeds it: the sanitised identifier and its NUL.
+std::string encodedText(const char* text) {
+    std::string identifier = sanitizeIdentifier(text);
+    identifier.push_back('\0');
+    return identifier;
+}
+
+// A number as the signature feeds it; returns the count of bytes used at the front of bytes.
+std::size_t encodeNumber(std::uint32_t number, unsigned char (&bytes)[4]) {
+    const std::size_t size = number <= 0xFFFF ? 2 : 4;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<unsigned char>(number >> (8 * (size - 1 - i)));
+    return size;
+}
+
+// The running value of one computation, and optionally a copy of every byte fed.
+struct LayoutFeed {
+    std::uint32_t value = 0xFFFFFFFFu;
+    std::vector<unsigned char>* bytesFed = nullptr;
+
+    void feed(const unsigned char* bytes, std::size_t size) {
+        crcAddBytes(value, bytes, size);
+        if (bytesFed != nullptr) bytesFed->insert(bytesFed->end(), bytes, bytes + size);
+    }
+    void text(const char* text) {
+        if (text == nullptr) return;
+        const std::string encoded = encodedText(text);
+        feed(reinterpret_cast<const unsigned char*>(encoded.data()), encoded.size());
+    }
+    void number(std::uint32_t number) {
+        unsigned char bytes[4];
+        feed(bytes, encodeNumber(number, bytes));
+    }
+    void choiceNames(const ChoiceOptionDescriptor& option) {
+        number(option.choiceCount);
+        const std::uint32_t count =
+            option.choiceCount < maxChoiceCount ? option.choiceCount : maxChoiceCount;
+        for (std::uint32_t i = 0; i < count; ++i) text(option.choices[i].name);
+    }
+};
+
+constinit StaticRecursiveMutex layoutSignatureMutex;
+std::atomic<bool> signatureDone{false};
+std::uint32_t cachedSignature = 0;
+
+}  // namespace
+
+void crcAddText(std::uint32_t& value, const char* text) {
+    LayoutFeed feed{value};
+    feed.text(text);
+    value = feed.value;
+}
+
+void crcAddNumber(std::uint32_t& value, std::uint32_t number) {
+    LayoutFeed feed{value};
+    feed.number(number);
+    value = feed.value;
+}
+
+void crcAddDivisor(std::uint32_t& value, const NumericOptionDescriptor& option) {
+    crcAddNumber(value, option.divisor);
+}
+
+void crcAddChoiceNames(std::uint32_t& value, const ChoiceOptionDescriptor& option) {
+    LayoutFeed feed{value};
+    feed.choiceNames(option);
+    value = feed.value;
+}
+
+std::uint32_t layoutSignatureOf(std::span<const CoreDataMember> members,
+                                std::vector<unsigned char>* bytesFed) {
+    LayoutFeed feed{0xFFFFFFFFu, bytesFed};
+    std::uint32_t optionMembers = 0;
+    feed.number(coreDataSize);
+    for (const CoreDataMember& member : members) {
+        if (member.kind == MemberKind::signature || member.kind == MemberKind::opaquePair) continue;
+        ++optionMembers;
+        // The member name without its "Dt" prefix.
+        feed.text(member.name + 2);
+        if (member.choiceOption != nullptr)
+            feed.choiceNames(*member.choiceOption);
+        else if (member.numericOption != nullptr)
+            feed.number(member.numericOption->divisor);
+        feed.number(static_cast<std::uint32_t>(elementWidth(member.form)));
+        if (member.form == StoredForm::text || member.form == StoredForm::bytes)
+            feed.number(static_cast<std::uint32_t>(member.size));
+    }
+    feed.number(optionMembers);
+    return feed.value;
+}
+
+std::uint32_t computeCoreDataSignature() {
+    if (signatureDone.load(std::memory_order_acquire)) return cachedSignature;
+    const std::lock_guard<StaticRecursiveMutex> lock(layoutSignatureMutex);
+    if (!signatureDone.load(std::memory_order_relaxed)) {
+        cachedSignature = layoutSignatureOf(coreDataMembers);
+        signatureDone.store(true, std::memory_order_release);
+    }
+    return cachedSignature;
+}
+
+}  // namespace pd
