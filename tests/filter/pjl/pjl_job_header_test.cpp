@@ -1,0 +1,215 @@
+#include "filter/pjl/pjl_job_header.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/record/core_data.h"
+#include "pjl_test_support.h"
+
+namespace pd {
+namespace {
+
+using test::headerLines;
+using test::isWellFormedSetLine;
+
+std::vector<std::string> filterHeader(const PdCoreData* record, const char* jobName,
+                                      const char* userName) {
+    return headerLines(buildPjlJobHeader(record, jobName, userName, nullptr, 1, 0));
+}
+
+std::vector<std::string> linesNamed(const std::vector<std::string>& lines,
+                                    const std::string& name) {
+    std::vector<std::string> found;
+    for (const std::string& line : lines) {
+        if (line.rfind("@PJL SET " + name + "=", 0) == 0) found.push_back(line);
+    }
+    return found;
+}
+
+TEST(PjlJobHeader, FilterHeadHasCodeSetTypeUserAndJob) {
+    const auto lines = filterHeader(nullptr, "report.pdf", "alice");
+    const std::vector<std::string> expected = {
+        "@PJL SET STRINGCODESET=UTF8",
+        "@PJL SET QXCOETYPE=2",
+        "@PJL SET USERNAME=\"alice\"",
+        "@PJL SET JOBNAME=\"report.pdf\"",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(PjlJobHeader, HeadLinesFollowTheirInputs) {
+    EXPECT_EQ(buildPjlJobHeader(nullptr, nullptr, nullptr, nullptr, 1, 0),
+              "@PJL SET STRINGCODESET=UTF8\r\n@PJL SET QXCOETYPE=2\r\n");
+    EXPECT_EQ(buildPjlJobHeader(nullptr, "", "", "", 1, 0),
+              "@PJL SET STRINGCODESET=UTF8\r\n@PJL SET QXCOETYPE=2\r\n@PJL SET USERNAME=\"\"\r\n"
+              "@PJL SET JOBNAME=\"\"\r\n");
+    EXPECT_EQ(buildPjlJobHeader(nullptr, nullptr, nullptr, "0042", 1, 0),
+              "@PJL SET DRIVERJOBID=\"0042\"\r\n@PJL SET STRINGCODESET=UTF8\r\n"
+              "@PJL SET QXCOETYPE=2\r\n");
+}
+
+TEST(PjlJobHeader, NamesAreValidUtf8AndTheJobNameIsBounded) {
+    const std::string ascii300(300, 'j');
+    // Bytes 238 to 240 (0-based) hold one three-byte character, which does not fit in 240 bytes.
+    const std::string euroAtTheEdge = std::string(238, 'e') + "\xE2\x82\xAC" + "tail";
+    const std::string longUser = std::string(500, 'u') + "\xC3\xA9";
+    struct NameCase {
+        std::string jobName;
+        std::string userName;
+        std::string jobValue;
+        std::string userValue;
+    };
+    const NameCase cases[] = {
+        {ascii300, "bob", std::string(240, 'j'), "bob"},
+        {euroAtTheEdge, "bob", std::string(238, 'e'), "bob"},
+        {"caf\xC3\xA9", "j\xC3\xBCrgen\xFF", "caf\xC3\xA9", "j??rgen?"},
+        {std::string(300, '\xFF'), longUser, std::string(240, '?'), longUser},
+    };
+    for (const NameCase& c : cases) {
+        const auto lines = filterHeader(nullptr, c.jobName.c_str(), c.userName.c_str());
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[2], "@PJL SET USERNAME=\"" + c.userValue + "\"");
+        EXPECT_EQ(lines[3], "@PJL SET JOBNAME=\"" + c.jobValue + "\"");
+    }
+}
+
+// Whatever a job name, a user name, a driver job id or a record text holds, each stays one
+// well-formed line: nothing a user submits can add a PJL command.
+TEST(PjlJobHeader, HostileTextsGiveOneWellFormedLineEach) {
+    const char* hostile = "x\"\r\n@PJL SET HOLD=OFF\r\n@PJL ENTER LANGUAGE=PCL\n\"";
+    PdCoreData record;
+    record.DtSendEMail.set(2);
+    record.DtSendEMailAddress.assign(hostile);
+    const auto lines = headerLines(buildPjlJobHeader(&record, hostile, hostile, hostile, 1, 0));
+    for (const std::string& line : lines) EXPECT_TRUE(isWellFormedSetLine(line)) << line;
+    EXPECT_TRUE(linesNamed(lines, "HOLD").empty());
+    for (const char* name : {"DRIVERJOBID", "USERNAME", "JOBNAME", "SENDEMAILADDRESS"}) {
+        const auto named = linesNamed(lines, name);
+        ASSERT_EQ(named.size(), 1u) << name;
+        EXPECT_EQ(named[0], std::string("@PJL SET ") + name +
+                                "=\"x'  @PJL SET HOLD=OFF  @PJL ENTER LANGUAGE=PCL '\"");
+    }
+}
+
+TEST(PjlJobHeader, FilterBodyOfAnEmptyRecord) {
+    PdCoreData record;
+    const auto lines = filterHeader(&record, "j", "u");
+    const std::vector<std::string> expected = {
+        "@PJL SET STRINGCODESET=UTF8",    "@PJL SET QXCOETYPE=2",
+        "@PJL SET USERNAME=\"u\"",        "@PJL SET JOBNAME=\"j\"",
+        "@PJL SET LAYOUT=NORMAL",         "@PJL SET BINDING=LEFT",
+        "@PJL SET HEADERPAGE=OFF",        "@PJL SET PERFECTBINDMODE=OFF",
+        "@PJL SET PERFECTBINDTRIM=OFF",   "@PJL SET PERFECTBINDSPINE=0",
+        "@PJL SET PERFECTBINDDUPLEX=OFF", "@PJL SET PERFECTBINDCREASE=OFF",
+        "@PJL SET SCREENTYPE=AMPHOTO",    "@PJL SET SENDEMAIL=OFF",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(PjlJobHeader, JobKindChoosesTheOptions) {
+    PdCoreData record;
+    record.DtLayout.set(2);
+    record.DtNUpCount.set(3);
+    record.DtDuplex.set(1);
+    record.DtBinding.set(1);
+    record.DtPerfectBindTrimSpine.set(100500);
+
+    const auto kind1 = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 1, 0));
+    EXPECT_EQ(linesNamed(kind1, "LAYOUT"), std::vector<std::string>{"@PJL SET LAYOUT=NORMAL"});
+    EXPECT_EQ(linesNamed(kind1, "INFONIN1"), std::vector<std::string>{"@PJL SET INFONIN1=N4"});
+    EXPECT_EQ(linesNamed(kind1, "BINDING"), std::vector<std::string>{"@PJL SET BINDING=RIGHT"});
+    EXPECT_EQ(linesNamed(kind1, "PERFECTBINDSPINE"),
+              std::vector<std::string>{"@PJL SET PERFECTBINDSPINE=101"});
+    EXPECT_TRUE(linesNamed(kind1, "DUPLEX").empty());
+
+    const auto kind2 = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 2, 0));
+    EXPECT_EQ(linesNamed(kind2, "LAYOUT"), std::vector<std::string>{"@PJL SET LAYOUT=BOOKLET4IN1"});
+    EXPECT_TRUE(linesNamed(kind2, "INFONIN1").empty());
+    EXPECT_EQ(linesNamed(kind2, "DUPLEX"), std::vector<std::string>{"@PJL SET DUPLEX=ON"});
+
+    for (std::uint32_t kind : {0u, 3u}) {
+        const auto other = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, kind, 0));
+        const std::vector<std::string> expected = {
+            "@PJL SET STRINGCODESET=UTF8", "@PJL SET QXCOETYPE=2",   "@PJL SET USERNAME=\"u\"",
+            "@PJL SET JOBNAME=\"j\"",      "@PJL SET LAYOUT=NORMAL", "@PJL SET HEADERPAGE=OFF",
+            "@PJL SET SENDEMAIL=OFF",
+        };
+        EXPECT_EQ(other, expected) << kind;
+    }
+}
+
+TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
+    PdCoreData record;
+    record.DtNUpCount.set(1);
+    record.DtHeaderPage.set(1);
+    record.DtSendEMail.set(1);
+    record.DtSendEMailAddress.assign("a@b");
+    const auto lines = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 2, 0));
+    std::vector<std::string> names;
+    for (const std::string& line : lines) {
+        names.push_back(line.substr(9, line.find('=') - 9));
+    }
+    const std::vector<std::string> expected = {
+        "STRINGCODESET",
+        "QXCOETYPE",
+        "USERNAME",
+        "JOBNAME",
+        "MEDIASOURCE",
+        "LAYOUT",
+        "DUPLEX",
+        "BINDING",
+        "FULLBLEED",
+        "ROTATE180",
+        "OUTBIN",
+        "FINISH",
+        "PUNCH",
+        "RINGBINDMODE",
+        "RINGBINDFRONTFACE",
+        "RINGBINDBACKFACE",
+        "FEEDDIRECTION",
+        "OUTPUTMODE",
+        "NTO1",
+        "PILEMODE",
+        "FOLDING",
+        "TRIM",
+        "SQUAREFOLD",
+        "SQUAREFOLDSTRENGTH",
+        "HEADERPAGE",
+        "HEADERPAGETRAY",
+        "PIFRONT",
+        "PIBACK",
+        "PERFECTBINDMODE",
+        "PERFECTBINDTRIM",
+        "PERFECTBINDSPINE",
+        "PERFECTBINDDUPLEX",
+        "PERFECTBINDCREASE",
+        "RESOLUTION",
+        "SCREENTYPE",
+        "QXCUSTOMSCREENSHAPEK",
+        "QXCUSTOMSCREENLPIK",
+        "QXCUSTOMSCREENDEGREEK",
+        "TONERSAVE",
+        "LOWDENSITY",
+        "SMOOTHING",
+        "THINNING",
+        "THINNINGAREA",
+        "USECIECOLOR",
+        "PRINTPOSITION",
+        "JIMONMODE",
+        "JIMONPATTERN",
+        "JIMONBACKPATTERN",
+        "JIMONPATTERNINDEX",
+        "TANDEM",
+        "SENDEMAIL",
+        "SENDEMAILTIMING",
+        "SENDEMAILADDRESS",
+        "PDFPASSWDRQ",
+        "QXADDSHOWPAGE",
+    };
+    EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace pd
