@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/record/number_text.h"
+
 namespace pd {
 
 namespace {
@@ -40,6 +42,13 @@ std::string formatUInt16(std::uint16_t value) {
 }
 std::string formatUInt64(std::uint64_t value) {
     return decimal(value);
+}
+
+bool parseUInt16(std::string_view text, std::uint16_t& value) {
+    const std::optional<std::uint64_t> number = parseUInt64(text);
+    if (!number) return false;
+    value = static_cast<std::uint16_t>(*number > 0xFFFF ? 0xFFFF : *number);
+    return true;
 }
 
 }  // namespace pd

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pd {
 
@@ -15,5 +16,9 @@ std::string formatUnsigned(std::uint32_t value);
 std::string formatUInt8(std::uint8_t value);
 std::string formatUInt16(std::uint16_t value);
 std::string formatUInt64(std::uint64_t value);
+
+// Reads the leading number of text (after blanks); a value above 65535 gives 65535. False, with
+// value unchanged, when the text holds no number.
+bool parseUInt16(std::string_view text, std::uint16_t& value);
 
 }  // namespace pd

@@ -29,5 +29,20 @@ TEST(NumberFormat, DecimalTexts) {
     EXPECT_EQ(formatUInt64(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615");
 }
 
+TEST(NumberFormat, ParseUInt16ClampsAndKeepsTheOutputWithoutANumber) {
+    const struct {
+        const char* text;
+        bool read;
+        std::uint16_t value;
+    } cases[] = {{"42", true, 42},    {"70000", true, 65535}, {" 7", true, 7},
+                 {"12abc", true, 12}, {"abc", false, 999},    {"", false, 999},
+                 {"-1", true, 65535}};
+    for (const auto& c : cases) {
+        std::uint16_t value = 999;
+        EXPECT_EQ(parseUInt16(c.text, value), c.read) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace pd
