@@ -1,0 +1,95 @@
+#include "core/rules/change_context.h"
+
+namespace pd {
+
+ChangeContext::ChangeContext(ChangedFieldList& changedFields,
+                             const InstalledOptions* installedOptions, PdCoreData& record)
+    : ChangeContext(changedFields, installedOptions, record, record) {}
+
+ChangeContext::ChangeContext(ChangedFieldList& changedFields,
+                             const InstalledOptions* installedOptions, PdCoreData& record,
+                             const PdCoreData& snapshotSource)
+    : record(record),
+      changedFields(changedFields),
+      snapshot(std::make_unique<const PdCoreData>(snapshotSource)),
+      installedOptions(installedOptions) {}
+
+bool isRuleFlagOn(const ChangeContext& change) {
+    return change.ruleFlag != nullptr && *change.ruleFlag != 0;
+}
+
+void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourceList,
+                         const PdCoreData& target, ChangedFieldList& targetList) {
+    if (sourceList.empty()) return;
+    const auto* sourceBase = reinterpret_cast<const unsigned char*>(&source);
+    const auto* targetBase = reinterpret_cast<const unsigned char*>(&target);
+    // Decide every member against the source list as it was on entry, so that identities carried
+    // into the same list are not found again.
+    const std::size_t sourceCount = sourceList.size();
+    for (const CoreDataMember& member : coreDataMembers) {
+        if (member.kind == MemberKind::signature || member.kind == MemberKind::opaquePair) continue;
+        const FieldIdentity identity = sourceBase + member.offset;
+        bool held = false;
+        for (std::size_t i = 0; i < sourceCount && !held; ++i)
+            held = sourceList.entries[i] == identity;
+        if (held) targetList.append(targetBase + member.offset);
+    }
+}
+
+ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
+                                ChangedFieldList& list) {
+    ChangeContext nested(list, parent.installedOptions, copy, *parent.snapshot);
+    nested.ruleFlag = parent.ruleFlag;
+    translateChangeList(parent.record, parent.inProgress, copy, nested.inProgress);
+    return nested;
+}
+
+bool isPaperSizeChanged(const PdCoreData& record, const ChangeContext& change) {
+    return isInProgress(change, record.DtPageSize) ||
+           isInProgress(change, record.DtTargetPaperSize) ||
+           isInProgress(change, record.DtOrientation) ||
+           isInProgress(change, record.DtCustomPageSizeWidth) ||
+           isInProgress(change, record.DtCustomPageSizeHeight) ||
+           isInProgress(change, record.DtCustomTargetPaperSizeWidth) ||
+           isInProgress(change, record.DtCustomTargetPaperSizeHeight);
+}
+
+bool isBindingChanged(const PdCoreData& record, const ChangeContext& change) {
+    return isInProgress(change, record.DtBinding) || isInProgress(change, record.DtFeedDir);
+}
+
+namespace {
+
+template <typename... Members>
+bool holdsAny(const ChangedFieldList& list, const Members&... members) {
+    return (list.contains(fieldIdentity(members)) || ...);
+}
+
+}  // namespace
+
+bool isSlotMediaChanged(const ChangedFieldList& list, const PdCoreData& r) {
+    switch (r.DtInputSlot.get()) {
+        case 0:
+            return holdsAny(list, r.DtMediaTypeAuto, r.DtMediaWeightAuto, r.DtMediaColorAuto,
+                            r.DtMediaPrepunchedAuto);
+        case 1:
+            return holdsAny(list, r.DtMediaTypeTray1, r.DtMediaWeightTray1, r.DtMediaColorTray1,
+                            r.DtMediaPrepunchedTray1);
+        case 2:
+            return holdsAny(list, r.DtMediaTypeTray2, r.DtMediaWeightTray2, r.DtMediaColorTray2,
+                            r.DtMediaPrepunchedTray2);
+        case 3:
+            return holdsAny(list, r.DtMediaTypeTray3, r.DtMediaWeightTray3, r.DtMediaColorTray3,
+                            r.DtMediaPrepunchedTray3);
+        case 4:
+            return holdsAny(list, r.DtMediaTypeTray4, r.DtMediaWeightTray4, r.DtMediaColorTray4,
+                            r.DtMediaPrepunchedTray4);
+        case 5:
+            return holdsAny(list, r.DtMediaTypeTray5, r.DtMediaWeightTray5, r.DtMediaColorTray5,
+                            r.DtMediaPrepunchedTray5);
+        default:
+            return false;
+    }
+}
+
+}  // namespace pd

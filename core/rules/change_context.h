@@ -1,0 +1,80 @@
+// The state of one change of a settings record through the rules.
+//
+// A change starts when a page-setup request (or a what-if probe, on a copy of the record) makes a
+// context, and ends when that context is destroyed. Setters never open or end a change; they read
+// and extend the one they are given. A context and its record belong to one thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "core/record/core_data.h"
+#include "core/rules/changed_field_list.h"
+
+namespace pd {
+
+// The printer's installed finishing units. The capability tests read bytes 1, 2, 3, 6 and 8;
+// no caller of the driver supplies it, so every change runs without one.
+struct InstalledOptions {
+    std::array<std::uint8_t, 9> bytes{};
+};
+
+struct ChangeContext {
+    // The record being changed; not owned.
+    PdCoreData& record;
+    // The members whose setters are running, after the members that the opener marked. Grows and
+    // shrinks like a stack.
+    ChangedFieldList inProgress;
+    // The caller's list: every member stored during the change, in order, repeats kept. Only grows.
+    ChangedFieldList& changedFields;
+    // The rule flag: on when present and not 0. No change of this driver has one.
+    const std::uint8_t* ruleFlag = nullptr;
+    // The record as it was when the outermost change began; the source of a setter's previous
+    // value.
+    std::unique_ptr<const PdCoreData> snapshot;
+    const InstalledOptions* installedOptions = nullptr;
+
+    // A change of record whose stores go to changedFields: nothing in progress, no rule flag, the
+    // snapshot a copy of the record.
+    ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
+                  PdCoreData& record);
+    // The same with the snapshot copied from snapshotSource instead of the record.
+    ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
+                  PdCoreData& record, const PdCoreData& snapshotSource);
+
+    ChangeContext(ChangeContext&&) = default;
+};
+
+bool isRuleFlagOn(const ChangeContext& change);
+
+// Whether a member of the change's record stands anywhere in the in-progress list.
+template <typename Member>
+bool isInProgress(const ChangeContext& change, const Member& member) {
+    return change.inProgress.contains(fieldIdentity(member));
+}
+
+// Appends, for every option member (DtPageSize to DtRelayServerScreenId, in record order) whose
+// identity in source stands in sourceList, that member's identity in target to targetList; each
+// member once. The two lists may be one.
+void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourceList,
+                         const PdCoreData& target, ChangedFieldList& targetList);
+
+// A change on copy nested in parent: copy's members that are in progress in the parent are in
+// progress here, the stores go to list, the rule flag and installed options are the parent's and
+// the snapshot is a copy of the parent's. Nothing done in it touches the parent's record or lists.
+ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
+                                ChangedFieldList& list);
+
+// Whether a member that makes the printed sheet is in progress: DtPageSize, DtTargetPaperSize,
+// DtOrientation or one of the four custom lengths. The names and types do not count.
+bool isPaperSizeChanged(const PdCoreData& record, const ChangeContext& change);
+
+// Whether DtBinding or DtFeedDir is in progress.
+bool isBindingChanged(const PdCoreData& record, const ChangeContext& change);
+
+// Whether list holds a media member of the record's selected input slot: the four Auto media
+// members for slot 0, the four of tray n for slot n (1 to 5); false for any other slot.
+bool isSlotMediaChanged(const ChangedFieldList& list, const PdCoreData& record);
+
+}  // namespace pd

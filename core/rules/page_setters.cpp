@@ -1,0 +1,152 @@
+// The setters of the paper and sheet members and of the binding edge.
+#include "core/catalog/page_geometry.h"
+#include "core/catalog/paper_size.h"
+#include "core/rules/binding_side.h"
+#include "core/rules/full_bleed.h"
+#include "core/rules/paper_capability.h"
+#include "core/rules/paper_rules.h"
+#include "core/rules/probes.h"
+#include "core/rules/setter_shape.h"
+#include "core/rules/setters.h"
+#include "core/rules/slot_media_rules.h"
+#include "core/rules/target_paper_search.h"
+
+namespace pd {
+
+namespace {
+
+using R = PdCoreData;
+
+constexpr std::uint8_t slotAuto = 0;
+// The restriction of the automatic paper source.
+constexpr std::uint32_t autoSlotFeature = 21;
+
+constexpr std::uint8_t portrait = 0;
+constexpr std::uint8_t landscape = 1;
+
+constexpr std::uint8_t bindingTop = 2;
+
+// Portrait takes the left and right variants of the reversed two-up repeat layouts, landscape
+// the top and bottom ones.
+constexpr ChoiceRule orientationLayoutRules[] = {
+    {portrait, &R::DtLayout, 8, &R::DtLayout, setLayout, 6, RuleKind::yields},
+    {portrait, &R::DtLayout, 9, &R::DtLayout, setLayout, 7, RuleKind::yields},
+    {landscape, &R::DtLayout, 6, &R::DtLayout, setLayout, 8, RuleKind::yields},
+    {landscape, &R::DtLayout, 7, &R::DtLayout, setLayout, 9, RuleKind::yields},
+};
+
+// A corner staple goes only with a top binding: with a side binding it becomes the plain single
+// staple (3), tested in this order.
+constexpr ChoiceRule bindingStapleRules[] = {
+    {0, &R::DtStaple, 1, &R::DtStaple, setStaple, 3, RuleKind::yields},
+    {1, &R::DtStaple, 2, &R::DtStaple, setStaple, 3, RuleKind::yields},
+    {1, &R::DtStaple, 1, &R::DtStaple, setStaple, 3, RuleKind::yields},
+    {0, &R::DtStaple, 2, &R::DtStaple, setStaple, 3, RuleKind::yields},
+};
+
+bool autoSlotRefusesSheet(const PdCoreData& record, const ChangeContext& change) {
+    return !isPaperSizeAllowed(pageGeometryFromCoreData(record), autoSlotFeature,
+                               change.installedOptions);
+}
+
+}  // namespace
+
+void setInputSlot(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtInputSlot, value, change, [&] {
+        resolveSlotMediaRules(record, change);
+        // The probes copy the record, so they are asked after the cheap tests.
+        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() != 0 &&
+            autoSlotRefusesSheet(record, change) &&
+            probeFeedDirOff(record, change, autoSlotFeature))
+            writeDirect(record, &R::DtFeedDir, 0, change);
+        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() == 0 &&
+            !isInProgress(change, record.DtBinding) && autoSlotRefusesSheet(record, change)) {
+            const auto side = static_cast<std::uint8_t>(finishingSide(record));
+            if (probeBinding(record, side, change, autoSlotFeature))
+                setBinding(record, side, change);
+        }
+        // DtTargetPaperSize is a paper member: while it is in progress this row does not act.
+        if (record.DtInputSlot.get() == slotAuto && !isPaperSizeChanged(record, change) &&
+            autoSlotRefusesSheet(record, change)) {
+            const auto target = static_cast<std::uint8_t>(
+                findTargetPaperSize(record, change, standardSizeSearch, autoSlotFeature));
+            setTargetPaperSize(record, target, change);
+        }
+    });
+}
+
+void setCustomPageSizeWidth(PdCoreData& record, std::uint32_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtCustomPageSizeWidth, value, change, [&] {
+        resolvePaperRules(record, change);
+        checkFullBleed(record, change);
+    });
+}
+
+void setTargetPaperSize(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtTargetPaperSize, value, change, [&] {
+        resolvePaperRules(record, change);
+        checkFullBleed(record, change);
+    });
+}
+
+void setPageSize(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtPageSize, value, change, [&] {
+        resolvePaperRules(record, change);
+        checkFullBleed(record, change);
+        // A wide target paper belongs to a standard page; a wide or custom page keeps it.
+        const std::uint8_t page = record.DtPageSize.get();
+        const bool standardPage = !isOversizePaper(page) && page != noPaperId;
+        const bool wideTarget =
+            isOversizePaper(paperIdFromPageSizeNumber(record.DtTargetPaperSize.get()));
+        if (ruleFires(RuleKind::yields, standardPage && wideTarget,
+                      isInProgress(change, record.DtTargetPaperSize)))
+            setTargetPaperSize(record, 0, change);
+    });
+}
+
+void setOrientation(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtOrientation, value, change, [&] {
+        applyChoiceRules(record, &R::DtOrientation, orientationLayoutRules, change);
+        // Adhesive binding and booklets bind at the top in landscape and at a side in portrait;
+        // decided by the value given, whatever the rows above did.
+        const std::uint8_t layout = record.DtLayout.get();
+        const bool topBound = record.DtBinding.get() == bindingTop;
+        const bool wrongEdge = (value == portrait && topBound) || (value == landscape && !topBound);
+        if (ruleFires(RuleKind::yields, (layout == 1 || layout == 2) && wrongEdge,
+                      isInProgress(change, record.DtBinding)))
+            setBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change);
+        resolvePaperRules(record, change);
+    });
+}
+
+void setBinding(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &R::DtBinding, value, change, [&] {
+        applyChoiceRules(record, &R::DtBinding, bindingStapleRules, change);
+        // A plain single staple with a top binding goes to the corner of the binding asked for.
+        const bool topWithPlainStaple =
+            record.DtBinding.get() == bindingTop && record.DtStaple.get() == 3;
+        if (ruleFires(RuleKind::yields, topWithPlainStaple && value == 1,
+                      isInProgress(change, record.DtStaple)))
+            setStaple(record, 2, change);
+        else if (ruleFires(RuleKind::yields, topWithPlainStaple && value != 1,
+                           isInProgress(change, record.DtStaple)))
+            setStaple(record, 1, change);
+        // While a staple setter further out runs, the same conversions adjust its value.
+        const bool stapleInProgress = isInProgress(change, record.DtStaple);
+        const auto plainStapleOnTop = [&] {
+            return record.DtBinding.get() == bindingTop && record.DtStaple.get() == 3;
+        };
+        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == 0, stapleInProgress))
+            setStaple(record, 1, change);
+        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == 1, stapleInProgress))
+            setStaple(record, 2, change);
+        const std::uint8_t binding = record.DtBinding.get();
+        const std::uint8_t staple = record.DtStaple.get();
+        if (ruleFires(RuleKind::during, binding <= 1 && (staple == 1 || staple == 2),
+                      stapleInProgress))
+            setStaple(record, 3, change);
+        resolvePaperRules(record, change);
+    });
+}
+
+}  // namespace pd

@@ -1,0 +1,78 @@
+#include "core/rules/probes.h"
+
+#include <memory>
+
+#include "core/catalog/page_geometry.h"
+#include "core/catalog/paper_size.h"
+#include "core/rules/record_comparison.h"
+#include "core/rules/setter_shape.h"
+#include "core/rules/setters.h"
+
+namespace pd {
+
+namespace {
+
+// Makes a copy of record, runs trial on it in a change nested in change, and gives the answer of
+// judge(copy). The copy, the nested change and its list die with the call.
+template <typename Trial, typename Judge>
+bool probe(const PdCoreData& record, const ChangeContext& change, Trial&& trial, Judge&& judge) {
+    const auto copy = std::make_unique<PdCoreData>(record);
+    ChangedFieldList trialFields;
+    ChangeContext nested = beginNestedChange(change, *copy, trialFields);
+    trial(*copy, nested);
+    return judge(*copy);
+}
+
+}  // namespace
+
+bool sheetsDiffer(const PdCoreData& a, const PdCoreData& b) {
+    const PageGeometry sheetA = pageGeometryFromCoreData(a);
+    const PageGeometry sheetB = pageGeometryFromCoreData(b);
+    if (sheetA.paperId != sheetB.paperId) return true;
+    return sheetA.paperId == noPaperId &&
+           (sheetA.width != sheetB.width || sheetA.height != sheetB.height);
+}
+
+bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature) {
+    return probe(
+        record, change,
+        [](PdCoreData& copy, ChangeContext& nested) {
+            writeDirect(copy, &PdCoreData::DtFeedDir, 0, nested);
+        },
+        [&](const PdCoreData& copy) {
+            return recordsEqual(copy, record, change.installedOptions, feature);
+        });
+}
+
+bool probeBinding(const PdCoreData& record, std::uint8_t binding, const ChangeContext& change,
+                  std::uint32_t feature) {
+    return probe(
+        record, change,
+        [binding](PdCoreData& copy, ChangeContext& nested) { setBinding(copy, binding, nested); },
+        [&](const PdCoreData& copy) {
+            return recordsEqual(copy, record, change.installedOptions, feature);
+        });
+}
+
+bool probeStaple(const PdCoreData& record, const ChangeContext& change) {
+    return probe(
+        record, change, [](PdCoreData& copy, ChangeContext& nested) { setStaple(copy, 0, nested); },
+        [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
+}
+
+bool probeFold(const PdCoreData& record, const ChangeContext& change) {
+    return probe(
+        record, change, [](PdCoreData& copy, ChangeContext& nested) { setFold(copy, 0, nested); },
+        [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
+}
+
+bool probeCreaseOff(const PdCoreData& record, const ChangeContext& change) {
+    return probe(
+        record, change,
+        [](PdCoreData& copy, ChangeContext& nested) {
+            writeDirect(copy, &PdCoreData::DtCrease, 0, nested);
+        },
+        [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
+}
+
+}  // namespace pd

@@ -1,0 +1,377 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/rules/change_context.h"
+#include "core/rules/platform_data.h"
+#include "core/rules/probes.h"
+#include "core/rules/setter_shape.h"
+#include "core/rules/setters.h"
+
+namespace pd {
+namespace {
+
+// Members of one record, in list order, by name.
+std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
+    std::vector<std::string> result;
+    const auto* base = reinterpret_cast<const unsigned char*>(&record);
+    for (const FieldIdentity entry : list.entries) {
+        std::string name = "(other record)";
+        for (const CoreDataMember& member : coreDataMembers)
+            if (entry == base + member.offset) name = member.name;
+        result.push_back(name);
+    }
+    return result;
+}
+
+using Names = std::vector<std::string>;
+
+// A4 portrait, Auto slot, left binding, image in the middle, no finishing.
+PdCoreData plainRecord() {
+    PdCoreData record;
+    record.DtPageSize.set(1);
+    record.DtPrintPosition.set(1);
+    return record;
+}
+
+TEST(RuleKinds, ConsultTheTargetsInProgressStateAsTheirKindSays) {
+    struct Case {
+        RuleKind kind;
+        bool guard, inProgress, condition, fires;
+    };
+    const Case cases[] = {
+        {RuleKind::yields, true, false, true, true},
+        {RuleKind::yields, true, true, true, false},
+        {RuleKind::yields, true, false, false, false},
+        {RuleKind::forced, true, true, false, true},
+        {RuleKind::forced, true, false, true, true},
+        {RuleKind::forced, true, false, false, false},
+        {RuleKind::forced, false, true, true, false},
+        {RuleKind::during, true, true, true, true},
+        {RuleKind::during, true, false, true, false},
+        {RuleKind::always, true, true, true, true},
+        {RuleKind::always, true, false, false, false},
+        {RuleKind::write, true, true, true, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.fires, ruleFires(c.kind, c.guard, c.inProgress, c.condition))
+            << static_cast<int>(c.kind) << c.guard << c.inProgress << c.condition;
+}
+
+TEST(SetterShape, ASetterGivenTheCurrentValueStillRecordsAndAppliesItsRules) {
+    PdCoreData record = plainRecord();
+    record.DtStaple.set(1);  // a corner staple does not go with the left binding it already has
+    ChangedFieldList changed;
+    {
+        ChangeContext change(changed, nullptr, record);
+        setBinding(record, 0, change);
+        EXPECT_TRUE(change.inProgress.empty());
+    }
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ(3, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtBinding", "DtStaple"}), names(record, changed));
+}
+
+TEST(SetterShape, AYieldingRuleLeavesAMemberTheOpenerMarkedAlone) {
+    // Landscape turns layout 6 into 8, but not while the layout is marked, even though its own
+    // setter has not run.
+    PdCoreData record = plainRecord();
+    record.DtLayout.set(6);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    change.inProgress.append(fieldIdentity(record.DtLayout));
+    setOrientation(record, 1, change);
+    EXPECT_EQ(6, record.DtLayout.get());
+    EXPECT_EQ((Names{"DtLayout"}), names(record, change.inProgress));
+    EXPECT_EQ((Names{"DtOrientation"}), names(record, changed));
+
+    change.inProgress.removeLast();
+    setOrientation(record, 1, change);
+    EXPECT_EQ(8, record.DtLayout.get());
+}
+
+TEST(SetterShape, ADuringRuleAdjustsTheValueASetterFurtherOutIsSetting) {
+    // A staple change (further out) meets a binding change: the side staple still becomes the
+    // plain single staple with a left binding.
+    PdCoreData record = plainRecord();
+    record.DtStaple.set(2);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    runRuleSetter(record, &PdCoreData::DtStaple, std::uint8_t{2}, change,
+                  [&] { setBinding(record, 0, change); });
+    EXPECT_EQ(3, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtStaple", "DtBinding", "DtStaple"}), names(record, changed));
+    EXPECT_TRUE(change.inProgress.empty());
+}
+
+// Two setters of this test's own, written in the framework's terms: "thinning" overrides the
+// screen angle to 6 even while the angle is being set, and "fold" gives way to 0 when set to 3.
+void setThinningForcing(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &PdCoreData::DtThinning, value, change, [&] {
+        if (ruleFires(RuleKind::forced, record.DtThinning.get() == 2,
+                      isInProgress(change, record.DtScreenAngle), record.DtScreenAngle.get() != 6))
+            setScreenAngle(record, 6, change);
+    });
+}
+
+std::vector<std::uint8_t> foldSeenAfterGivingWay;
+
+void setFoldGivingWay(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, &PdCoreData::DtFold, value, change, [&] {
+        if (record.DtFold.get() == 3) setFoldGivingWay(record, 0, change);
+        foldSeenAfterGivingWay.push_back(record.DtFold.get());
+    });
+}
+
+TEST(SetterShape, AForcedRuleRunsTheSetterOfAnInProgressTargetWhateverItsValue) {
+    PdCoreData record = plainRecord();
+    record.DtScreenAngle.set(6);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    runRuleSetter(record, &PdCoreData::DtScreenAngle, std::uint8_t{6}, change,
+                  [&] { setThinningForcing(record, 2, change); });
+    EXPECT_EQ(6, record.DtScreenAngle.get());
+    EXPECT_EQ((Names{"DtScreenAngle", "DtThinning", "DtScreenAngle"}), names(record, changed));
+
+    // Not in progress and already 6: the target's condition fails and nothing runs.
+    changed.entries.clear();
+    setThinningForcing(record, 2, change);
+    EXPECT_EQ((Names{"DtThinning"}), names(record, changed));
+}
+
+TEST(SetterShape, AfterReEntryTheOuterRulesSeeTheInnerValue) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    change.inProgress.append(fieldIdentity(record.DtPageSize));
+    foldSeenAfterGivingWay.clear();
+    setFoldGivingWay(record, 3, change);
+    EXPECT_EQ(0, record.DtFold.get());
+    EXPECT_EQ((std::vector<std::uint8_t>{0, 0}), foldSeenAfterGivingWay);
+    EXPECT_EQ((Names{"DtFold", "DtFold"}), names(record, changed));
+    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+}
+
+TEST(SetterShape, ThePreviousValueComesFromTheSnapshotOnlyWhenTheChangeBeganWithTheMember) {
+    PdCoreData record = plainRecord();
+    record.DtBinding.set(2);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    std::uint8_t seen = 0xFF;
+    runRuleSetter(record, &PdCoreData::DtBinding, std::uint8_t{0}, change, [&] {
+        seen = previousValue(record, &PdCoreData::DtBinding, std::uint8_t{0}, change);
+    });
+    EXPECT_EQ(2, seen);
+
+    change.inProgress.append(fieldIdentity(record.DtPageSize));
+    runRuleSetter(record, &PdCoreData::DtBinding, std::uint8_t{1}, change, [&] {
+        seen = previousValue(record, &PdCoreData::DtBinding, std::uint8_t{1}, change);
+    });
+    EXPECT_EQ(1, seen);
+}
+
+TEST(SetterShape, DirectWritesGoToTheCallersListOnly) {
+    PdCoreData record = plainRecord();
+    record.DtFeedDir.set(2);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    writeDirect(record, &PdCoreData::DtFeedDir, 0, change);
+    EXPECT_EQ(0, record.DtFeedDir.get());
+    EXPECT_EQ((Names{"DtFeedDir"}), names(record, changed));
+    EXPECT_TRUE(change.inProgress.empty());
+}
+
+TEST(PlainSetters, ListTheMemberWithoutMarkingItAndStoreBounded) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    const std::string longName(200, 'x');
+    setPageSizeName(record, longName.c_str(), change);
+    EXPECT_EQ(std::string(127, 'x'), record.DtPageSizeName.view());
+    EXPECT_EQ('\0', record.DtPageSizeName.bytes[127]);
+
+    // 126 ASCII bytes and a two-byte character: the character does not fit whole and is left out.
+    const std::string split = std::string(126, 'y') + "\xC3\xA9";
+    setPageSizeName(record, split.c_str(), change);
+    EXPECT_EQ(std::string(126, 'y'), record.DtPageSizeName.view());
+
+    setPageSizeName(record, nullptr, change);
+    EXPECT_EQ(std::string(128, '\0'),
+              std::string(record.DtPageSizeName.bytes, sizeof record.DtPageSizeName.bytes));
+    setPageSizeType(record, 1, change);
+    setCustomPageSizeHeight(record, 0x01020304, change);
+    EXPECT_EQ(1, record.DtPageSizeType.get());
+    EXPECT_EQ(0x01, record.DtCustomPageSizeHeight.bytes[0]);
+    EXPECT_EQ((Names{"DtPageSizeName", "DtPageSizeName", "DtPageSizeName", "DtPageSizeType",
+                     "DtCustomPageSizeHeight"}),
+              names(record, changed));
+    EXPECT_TRUE(change.inProgress.empty());
+}
+
+TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    change.inProgress.append(fieldIdentity(record.DtPageSize));
+    setGutter(record, -2, change);
+    setOffsetCopiesCount(record, 0x1234, change);
+    setJobForm(record, 0xFFFFFFFF, change);
+    EXPECT_EQ(-2, record.DtGutter.get());
+    EXPECT_EQ(0x12, record.DtOffsetCopiesCount.bytes[0]);
+    EXPECT_EQ(0xFFFFFFFFu, record.DtJobForm.get());
+    EXPECT_EQ((Names{"DtGutter", "DtOffsetCopiesCount", "DtJobForm"}), names(record, changed));
+    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+}
+
+TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    ByteBlock<1028> blob{};
+    blob.bytes[0] = 0;
+    blob.bytes[1] = 1;
+    blob.bytes[1027] = 9;
+    setPageSpecificForms(record, &blob, change);
+    EXPECT_EQ(0, std::memcmp(blob.bytes, record.DtPageSpecificForms.bytes, sizeof blob.bytes));
+
+    setPageSpecificForms(record, &record.DtPageSpecificForms, change);  // itself: unchanged
+    EXPECT_EQ(9, record.DtPageSpecificForms.bytes[1027]);
+
+    const auto* shifted = reinterpret_cast<const ByteBlock<1028>*>(
+        record.DtPageSpecificForms.bytes - 1);  // overlaps the member
+    setPageSpecificForms(record, shifted, change);
+    EXPECT_EQ(0, record.DtPageSpecificForms.bytes[1027]);
+
+    record.DtPageSpecificForms.bytes[5] = 1;
+    setPageSpecificForms(record, nullptr, change);
+    EXPECT_EQ(0, record.DtPageSpecificForms.bytes[5]);
+    EXPECT_EQ(4u, changed.size());
+}
+
+TEST(ChangePredicates, AskWhetherAGroupOfMembersIsInProgress) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    change.inProgress.append(fieldIdentity(record.DtPageSizeName));
+    change.inProgress.append(fieldIdentity(record.DtPageSizeType));
+    EXPECT_FALSE(isPaperSizeChanged(record, change));
+    change.inProgress.append(fieldIdentity(record.DtCustomTargetPaperSizeHeight));
+    EXPECT_TRUE(isPaperSizeChanged(record, change));
+
+    EXPECT_FALSE(isBindingChanged(record, change));
+    change.inProgress.append(fieldIdentity(record.DtFeedDir));
+    EXPECT_TRUE(isBindingChanged(record, change));
+
+    // A copy's members are other identities.
+    const PdCoreData copy = record;
+    EXPECT_FALSE(isBindingChanged(copy, change));
+}
+
+TEST(ChangePredicates, SlotMediaLooksAtTheSelectedSourceOnly) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList list;
+    list.append(fieldIdentity(record.DtMediaPrepunchedTray2));
+    EXPECT_FALSE(isSlotMediaChanged(list, record));
+    record.DtInputSlot.set(2);
+    EXPECT_TRUE(isSlotMediaChanged(list, record));
+    record.DtInputSlot.set(3);
+    EXPECT_FALSE(isSlotMediaChanged(list, record));
+    list.append(fieldIdentity(record.DtMediaColorAuto));
+    record.DtInputSlot.set(0);
+    EXPECT_TRUE(isSlotMediaChanged(list, record));
+    record.DtInputSlot.set(6);
+    EXPECT_FALSE(isSlotMediaChanged(list, record));
+}
+
+TEST(TranslateChangeList, CarriesEachMemberOnceInRecordOrder) {
+    PdCoreData source = plainRecord();
+    PdCoreData target = plainRecord();
+    ChangedFieldList from;
+    from.append(fieldIdentity(source.DtStaple));
+    from.append(fieldIdentity(source.DtPageSize));
+    from.append(fieldIdentity(source.DtStaple));
+    from.append(fieldIdentity(target.DtFold));  // another record's identity: passed over
+    from.append(fieldIdentity(source.layoutSignature));
+    ChangedFieldList to;
+    translateChangeList(source, from, target, to);
+    EXPECT_EQ((Names{"DtPageSize", "DtStaple"}), names(target, to));
+
+    ChangedFieldList empty;
+    translateChangeList(source, empty, target, to);
+    EXPECT_EQ(2u, to.size());
+
+    // One list as source and target: the carried identities follow its entries.
+    translateChangeList(source, from, source, from);
+    EXPECT_EQ((Names{"DtStaple", "DtPageSize", "DtStaple", "(other record)", "layoutSignature",
+                     "DtPageSize", "DtStaple"}),
+              names(source, from));
+}
+
+TEST(NestedChange, SeesTheParentsMembersInProgressAndLeavesItsListsAlone) {
+    PdCoreData record = plainRecord();
+    record.DtLayout.set(6);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    const std::uint8_t flag = 0;
+    change.ruleFlag = &flag;
+    change.inProgress.append(fieldIdentity(record.DtLayout));
+    change.inProgress.append(fieldIdentity(record.DtPageSize));
+    change.inProgress.append(fieldIdentity(record.DtLayout));
+    changed.append(fieldIdentity(record.DtPageSize));
+
+    PdCoreData copy = record;
+    ChangedFieldList trial;
+    {
+        ChangeContext nested = beginNestedChange(change, copy, trial);
+        EXPECT_EQ((Names{"DtPageSize", "DtLayout"}), names(copy, nested.inProgress));
+        EXPECT_EQ(&flag, nested.ruleFlag);
+        // The layout is in progress outside, so the orientation's rule leaves it alone here too.
+        setOrientation(copy, 1, nested);
+    }
+    EXPECT_EQ(6, copy.DtLayout.get());
+    EXPECT_EQ(1, copy.DtOrientation.get());
+    EXPECT_EQ((Names{"DtOrientation"}), names(copy, trial));
+    EXPECT_EQ(0, record.DtOrientation.get());
+    EXPECT_EQ(3u, change.inProgress.size());
+    EXPECT_EQ((Names{"DtPageSize"}), names(record, changed));
+}
+
+TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
+    PdCoreData record = plainRecord();
+    record.DtStaple.set(1);
+    record.DtFeedDir.set(2);
+    const PdCoreData before = record;
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    change.inProgress.append(fieldIdentity(record.DtPageSize));
+
+    EXPECT_TRUE(probeBinding(record, 0, change, 0));  // the staple turns into its equivalent
+    EXPECT_FALSE(probeBinding(record, 0, change, 15));  // feature 15 refuses A4
+    EXPECT_TRUE(probeBinding(record, 2, change, 0));
+    EXPECT_TRUE(probeFeedDirOff(record, change, 0));
+    EXPECT_FALSE(probeCreaseOff(record, change));
+    EXPECT_FALSE(probeStaple(record, change));
+    EXPECT_FALSE(probeFold(record, change));
+
+    EXPECT_EQ(0, std::memcmp(&before, &record, sizeof record));
+    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+    EXPECT_TRUE(changed.empty());
+}
+
+TEST(Requests, ARequestWithoutAListStillChangesTheRecord) {
+    PdCoreData record = plainRecord();
+    record.DtLayout.set(6);
+    applyOrientationRequest(record, {1}, nullptr, nullptr, nullptr);
+    EXPECT_EQ(1, record.DtOrientation.get());
+    EXPECT_EQ(8, record.DtLayout.get());
+
+    ChangedFieldList changed;
+    applyOrientationRequest(record, {}, &changed, nullptr, nullptr);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(1, record.DtOrientation.get());
+}
+
+}  // namespace
+}  // namespace pd
