@@ -1,8 +1,11 @@
 #include "core/catalog/language.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <mutex>
 
+#include "core/catalog/option_catalogue.h"
 #include "platform/preferred_languages.h"
 
 namespace pd {
@@ -172,6 +175,22 @@ bool usePreferredLanguagesOfFilter() {
 
 LanguageIndex systemLanguageIndex() {
     return languageIndexOfNumbers(preferredLanguageNumbers());
+}
+
+LanguageIndex ppdLanguageIndex(const ppd_file_t* ppd) {
+    if (!ppd) return languageUsEnglish;
+    if (ppd->lang_version) {
+        const std::uint32_t count = std::min<std::uint32_t>(languageVersionOption.choiceCount,
+                                                            languageVersionOption.choices.size());
+        for (std::uint32_t choice = 0; choice < count; ++choice) {
+            const char* keyword = languageVersionOption.choices[choice].names.ppdName;
+            if (!keyword || std::strcmp(keyword, ppd->lang_version) != 0) continue;
+            // English, the first choice, leaves the language to the user's preference.
+            if (choice != 0) return choice;
+            break;
+        }
+    }
+    return systemLanguageIndex();
 }
 
 }  // namespace pd

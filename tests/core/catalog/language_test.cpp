@@ -1,7 +1,14 @@
+// The PPD calls of libcups are marked deprecated; they remain the interface the driver works with.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
 #include "core/catalog/language.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +115,67 @@ TEST(LanguageSelection, NumbersWithoutALanguageAreSkipped) {
     }
 }
 
+// A PPD record as the CUPS library fills it, with only the language version set.
+ppd_file_t ppdInLanguage(const char* languageVersion) {
+    ppd_file_t ppd{};
+    ppd.lang_version = const_cast<char*>(languageVersion);
+    return ppd;
+}
+
+TEST(PpdLanguageIndex, FollowsThePpdLanguageUnlessItIsEnglishOrUnknown) {
+    const LanguageIndex system = systemLanguageIndex();
+    const struct {
+        const char* languageVersion;
+        LanguageIndex index;
+    } cases[] = {
+        {"Japanese", languageJapanese},
+        {"German", languageGerman},
+        {"French", languageFrench},
+        {"Italian", languageItalian},
+        {"Spanish", languageSpanish},
+        {"TradChinese", languageTraditionalChinese},
+        {"SimplChinese", languageSimplifiedChinese},
+        {"Korean", languageKorean},
+        {"English", system},
+        {"japanese", system},
+        {"SimplifiedChinese", system},
+        {"Portuguese", system},
+        {"", system},
+        {nullptr, system},
+    };
+    for (const auto& c : cases) {
+        const ppd_file_t ppd = ppdInLanguage(c.languageVersion);
+        EXPECT_EQ(ppdLanguageIndex(&ppd), c.index)
+            << (c.languageVersion ? c.languageVersion : "(none)");
+    }
+    EXPECT_EQ(ppdLanguageIndex(nullptr), languageUsEnglish);
+}
+
+TEST(PpdLanguageIndex, ReadsTheLanguageVersionThatCupsReports) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("pd_language_" + std::to_string(getpid()) + ".ppd");
+    {
+        std::ofstream file(path);
+        file << "*PPD-Adobe: \"4.3\"\n"
+                "*FormatVersion: \"4.3\"\n"
+                "*FileVersion: \"1.0\"\n"
+                "*LanguageVersion: Korean\n"
+                "*LanguageEncoding: UTF-8\n"
+                "*PCFileName: \"TEST.PPD\"\n"
+                "*Manufacturer: \"Test\"\n"
+                "*Product: \"(Test)\"\n"
+                "*ModelName: \"Test\"\n"
+                "*ShortNickName: \"Test\"\n"
+                "*NickName: \"Test\"\n"
+                "*PSVersion: \"(3010.000) 0\"\n";
+    }
+    ppd_file_t* ppd = ppdOpenFile(path.c_str());
+    std::filesystem::remove(path);
+    ASSERT_NE(ppd, nullptr);
+    EXPECT_EQ(ppdLanguageIndex(ppd), languageKorean);
+    ppdClose(ppd);
+}
+
 // The preferred language list is read once per process, so each of these runs in a fresh
 // process of its own and reports the language it ends up with through its exit code (100 when a
 // step in between went wrong).
@@ -134,6 +202,18 @@ int languageOfFilter() {
     return static_cast<int>(systemLanguageIndex());
 }
 
+// A Japanese PPD wins over the French user; an English one leaves the French user's choice.
+int languageOfPpds() {
+    const FakePreferredLanguages fake(Entries{"fr-FR", "de"});
+    const ppd_file_t english = ppdInLanguage("English");
+    const ppd_file_t japanese = ppdInLanguage("Japanese");
+    const ppd_file_t none = ppdInLanguage(nullptr);
+    if (ppdLanguageIndex(&japanese) != languageJapanese ||
+        ppdLanguageIndex(&none) != languageFrench || ppdLanguageIndex(nullptr) != languageUsEnglish)
+        return stepFailed;
+    return static_cast<int>(ppdLanguageIndex(&english));
+}
+
 int languageOfLateFilter() {
     const FakePreferredLanguages fake(Entries{"ja-JP"});
     preferredLanguageNumbers();
@@ -153,6 +233,10 @@ TEST_F(PreferredLanguagesOfProcess, AreReadOnceFromTheSystem) {
 TEST_F(PreferredLanguagesOfProcess, NoPreferenceGivesUsEnglish) {
     EXPECT_EXIT(std::exit(languageWithoutPreference()),
                 ::testing::ExitedWithCode(languageUsEnglish), "");
+}
+
+TEST_F(PreferredLanguagesOfProcess, PpdLanguageFallsBackToTheUsersLanguage) {
+    EXPECT_EXIT(std::exit(languageOfPpds()), ::testing::ExitedWithCode(languageFrench), "");
 }
 
 TEST_F(PreferredLanguagesOfProcess, FilterAnswersUsEnglishForEveryUser) {
