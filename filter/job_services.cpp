@@ -1,5 +1,6 @@
 #include "filter/job_services.h"
 
+#include "core/record/layout_signature.h"
 #include "filter/pjl/pjl_job_header.h"
 
 namespace pd {
@@ -14,7 +15,7 @@ PdCoreData jobDefaultRecord() {
 void jobValidateRecord(PdCoreData&) {}
 
 std::uint32_t jobLayoutSignature() {
-    return 0;
+    return computeCoreDataSignature();
 }
 
 std::vector<PendingFeature> jobPendingFeatures(const PdCoreData&, const ChangedFieldList&) {

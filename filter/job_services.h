@@ -21,7 +21,7 @@ PdCoreData jobDefaultRecord();
 // Validates a record rebuilt from the job's chunks. Stand-in: leaves the record as it is.
 void jobValidateRecord(PdCoreData& record);
 
-// The layout signature of this build's record layout. Stand-in: 0.
+// The layout signature of this build's record layout.
 std::uint32_t jobLayoutSignature();
 
 // The (PPD keyword, choice) pairs of the fields in changed that have a PPD writer, in the
