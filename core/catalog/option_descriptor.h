@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace pd {
@@ -79,17 +80,14 @@ struct DisplayUnit {
 // unsigned (uint16 and uint32 record fields).
 enum class NumericForm : std::uint8_t { unsignedForm, signedForm };
 
-// The destinations of the output scale words.
-enum class OutputScaleWord : std::size_t {
-    ppdChoice = 0,
-    postScript = 1,
-    unused = 2,
-    pjlHeader = 3
-};
+// The destinations of the output scale words; word 2 has no reader.
+inline constexpr std::size_t outputScalePpdWord = 0;
+inline constexpr std::size_t outputScalePostScriptWord = 1;
+inline constexpr std::size_t outputScalePjlWord = 3;
 
 struct NumericOptionDescriptor : OptionDescriptor {
     NumericForm form = NumericForm::unsignedForm;
-    // Output units per displayed unit, one word per destination (see OutputScaleWord).
+    // Output units per displayed unit, one word per destination (outputScale...Word).
     std::array<std::uint32_t, 4> outputScale{};
     // Stored units per displayed unit: 10000 for lengths (1/10000 mm), 10 for tenths, 1 for counts.
     std::uint32_t divisor = 1;

@@ -710,9 +710,9 @@ TEST(OptionCatalogue, KeepsTheIrregularEntries) {
     EXPECT_STREQ(snmpContextNameOption.defaultText, "");
     EXPECT_EQ(pageSizeNameOption.defaultText, nullptr);
     EXPECT_EQ(jobFormPageCountOption.maximum, 0xFFFFFFFFll);
-    EXPECT_EQ(gutterOption.outputScale[3], 1000u);
-    EXPECT_EQ(gutterFrontOption.outputScale[3], 10u);
-    EXPECT_EQ(tab1FontSizeOption.outputScale[1], 1u);
+    EXPECT_EQ(gutterOption.outputScale[outputScalePjlWord], 1000u);
+    EXPECT_EQ(gutterFrontOption.outputScale[outputScalePjlWord], 10u);
+    EXPECT_EQ(tab1FontSizeOption.outputScale[outputScalePostScriptWord], 1u);
     EXPECT_EQ(tab1TextPositionOption.displayUnits[1].scale, 100u);
     EXPECT_EQ(tab1HeightOption.displayUnits[1].scale, 10u);
     EXPECT_EQ(tab1LineSpacingOption.displayUnitCount, 1u);
