@@ -6,19 +6,10 @@
 
 #include <cstdint>
 
+#include "core/catalog/tray_media.h"
 #include "core/rules/change_context.h"
 
 namespace pd {
-
-// The media of a tray as choice indexes; one past each option's last choice means unspecified.
-struct MediaAttributes {
-    std::uint32_t type;
-    std::uint32_t weight;
-    std::uint32_t color;
-    std::uint32_t prepunched;
-
-    bool operator==(const MediaAttributes&) const = default;
-};
 
 inline constexpr std::uint32_t mediaTypeUnspecified = 6;
 inline constexpr std::uint32_t mediaWeightUnspecified = 11;

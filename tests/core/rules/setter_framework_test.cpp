@@ -347,7 +347,7 @@ TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSize));
 
-    EXPECT_TRUE(probeBinding(record, 0, change, 0));  // the staple turns into its equivalent
+    EXPECT_TRUE(probeBinding(record, 0, change, 0));    // the staple turns into its equivalent
     EXPECT_FALSE(probeBinding(record, 0, change, 15));  // feature 15 refuses A4
     EXPECT_TRUE(probeBinding(record, 2, change, 0));
     EXPECT_TRUE(probeFeedDirOff(record, change, 0));
