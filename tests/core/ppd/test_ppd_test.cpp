@@ -2,6 +2,10 @@
 // a PostScript interpreter runs without an error.
 #include <gtest/gtest.h>
 
+#include "core/ppd/ppd_choices.h"
+#include "core/ppd/supported_ppd_options.h"
+#include "tests/core/ppd/record_fixture.h"
+
 // The PPD calls of libcups are marked deprecated; they remain the interface the driver works with.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -116,6 +120,41 @@ TEST(TestPpd, FeatureCodeIsDistinctAndRunsInGhostscript) {
     std::remove(path);
     EXPECT_EQ(0, status) << output;
     EXPECT_EQ(std::string::npos, output.find("Error")) << output;
+}
+
+TEST(TestPpd, DeclaresEveryOptionAndChoiceTheDriverHandles) {
+    const PpdFile ppd = openTestPpd();
+    ASSERT_NE(nullptr, ppd);
+    SupportedPpdOptionList handled;
+    collectSupportedPpdOptions(handled);
+    ASSERT_FALSE(handled.empty());
+    for (const SupportedPpdOption& entry : handled) {
+        ppd_option_t* option = ppdFindOption(ppd.get(), entry.keyword.c_str());
+        ASSERT_NE(nullptr, option) << entry.keyword;
+        for (const PpdChoice& pair : entry.choices)
+            EXPECT_NE(nullptr, ppdFindChoice(option, pair.choice.c_str()))
+                << pair.keyword << " " << pair.choice;
+    }
+}
+
+// libcups finds and marks every pair of a record at its defaults, and those are the PPD's own
+// defaults, so a job printed without the panel gets the driver's defaults too.
+TEST(TestPpd, DefaultRecordPairsAreThePpdDefaults) {
+    const PpdFile ppd = openTestPpd();
+    ASSERT_NE(nullptr, ppd);
+    PpdChoiceList pairs;
+    coreDataToPpdChoices(defaultRecord(), pairs, nullptr);
+    ASSERT_FALSE(pairs.empty());
+    ppdMarkDefaults(ppd.get());
+    for (const PpdChoice& pair : pairs) {
+        EXPECT_NE(nullptr, ppdFindChoice(ppdFindOption(ppd.get(), pair.keyword.c_str()),
+                                         pair.choice.c_str()))
+            << pair.keyword << " " << pair.choice;
+        const ppd_choice_t* marked = ppdFindMarkedChoice(ppd.get(), pair.keyword.c_str());
+        ASSERT_NE(nullptr, marked) << pair.keyword;
+        EXPECT_EQ(pair.choice, marked->choice) << pair.keyword;
+        EXPECT_EQ(0, ppdMarkOption(ppd.get(), pair.keyword.c_str(), pair.choice.c_str()));
+    }
 }
 
 }  // namespace
