@@ -110,6 +110,8 @@ struct NumberFixture {
 TEST(PpdNumberWriters, ScaleTheMemberIntoThePpdUnit) {
     // -1 mm of gutter, factor 1000 over 10000: looked up as -1000 (1/1000 mm).
     NumberFixture gutter(gutterOption, "DtGutter", {"-2000", "-1000", "0"});
+    gutter.option.outputScale[0] = 1000;
+    gutter.option.divisor = 10000;
     gutter.record.DtGutter.set(-10000);
     PpdChoiceList out;
     EXPECT_TRUE(writePpdSignedNumber({PpdWriterKind::signedNumber, &gutter.member}, gutter.record,
@@ -124,6 +126,8 @@ TEST(PpdNumberWriters, ScaleTheMemberIntoThePpdUnit) {
     EXPECT_THAT(out, ElementsAre(PpdChoice{"QZNumber", "-1000"}));
 
     NumberFixture zoom(zoomOption, "DtZoom", {"100", "200"});
+    zoom.option.outputScale[0] = 1;
+    zoom.option.divisor = 1;
     zoom.record.DtZoom.set(150);
     out.clear();
     EXPECT_TRUE(
@@ -131,6 +135,8 @@ TEST(PpdNumberWriters, ScaleTheMemberIntoThePpdUnit) {
     EXPECT_THAT(out, ElementsAre(PpdChoice{"QZNumber", "200"}));
 
     NumberFixture width(customPageSizeWidthOption, "DtCustomPageSizeWidth", {"100000", "210000"});
+    width.option.outputScale[0] = 1000;
+    width.option.divisor = 10000;
     width.record.DtCustomPageSizeWidth.set(2100000);  // 210 mm
     out.clear();
     EXPECT_TRUE(writePpdNumber({PpdWriterKind::number, &width.member}, width.record, out, nullptr));
@@ -168,6 +174,8 @@ TEST(PpdNumberWriters, ExtremeProductsTakeTheLastEntryAndDivisorZeroCountsAsOne)
 
 TEST(PpdNumberWriters, FilterKeywordAndListDecide) {
     NumberFixture zoom(zoomOption, "DtZoom", {"100", "200"});
+    zoom.option.outputScale[0] = 1;
+    zoom.option.divisor = 1;
     const PpdWriterRow row{PpdWriterKind::number16, &zoom.member};
     PpdChoiceList out;
 

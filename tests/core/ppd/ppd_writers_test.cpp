@@ -5,11 +5,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/catalog/option_catalogue.h"
 #include "core/ppd/ppd_choices.h"
+#include "core/ppd/supported_ppd_options.h"
 #include "tests/core/ppd/record_fixture.h"
 
 namespace pd {
@@ -354,6 +358,28 @@ TEST(CoreDataToPpdChoices, AnyRecordYieldsTheSameKeywordsAndNeverPageSizeOrInput
     coreDataToPpdChoices(record, out, nullptr);
     EXPECT_EQ(keywordsOf(defaultPairs), keywordsOf(out));
     EXPECT_EQ((PpdChoice{"QZDuplex", "True"}), out[1]);
+}
+
+// Random records: every pair is a choice that the option offers.
+TEST(CoreDataToPpdChoices, RandomRecordsYieldOnlyOfferedChoices) {
+    SupportedPpdOptionList supported;
+    collectSupportedPpdOptions(supported);
+    std::map<std::string, std::set<std::string>> offered;
+    for (const SupportedPpdOption& entry : supported)
+        for (const PpdChoice& pair : entry.choices) offered[entry.keyword].insert(pair.choice);
+
+    std::mt19937 random(20261210);
+    PdCoreData record;
+    for (int round = 0; round < 200; ++round) {
+        for (unsigned char& byte : coreDataBytes(record))
+            byte = static_cast<unsigned char>(random() % (round % 2 == 0 ? 4 : 256));
+        PpdChoiceList out;
+        coreDataToPpdChoices(record, out, nullptr);
+        ASSERT_EQ(keywordsOf(defaultPairs), keywordsOf(out));
+        for (const PpdChoice& pair : out)
+            EXPECT_TRUE(offered[pair.keyword].contains(pair.choice))
+                << pair.keyword << " " << pair.choice;
+    }
 }
 
 struct ChangedCase {

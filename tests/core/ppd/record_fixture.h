@@ -1,9 +1,10 @@
 // Records for the PPD mapping tests.
 #pragma once
 
-#include <cstring>
+#include <ostream>
 #include <string_view>
 
+#include "core/ppd/ppd_choices.h"
 #include "core/record/core_data.h"
 
 namespace pd {
@@ -27,6 +28,10 @@ inline CoreDataMember memberNamed(std::string_view name) {
     for (const CoreDataMember& member : coreDataMembers)
         if (name == member.name) return member;
     return {};
+}
+
+inline void PrintTo(const PpdChoice& pair, std::ostream* os) {
+    *os << "(" << pair.keyword << ", " << pair.choice << ")";
 }
 
 }  // namespace pd

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/catalog/option_catalogue.h"
+#include "tests/core/ppd/record_fixture.h"
 
 namespace pd {
 namespace {
