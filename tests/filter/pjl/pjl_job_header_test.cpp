@@ -79,6 +79,11 @@ TEST(PjlJobHeader, NamesAreValidUtf8AndTheJobNameIsBounded) {
 // well-formed line: nothing a user submits can add a PJL command.
 TEST(PjlJobHeader, HostileTextsGiveOneWellFormedLineEach) {
     const char* hostile = "x\"\r\n@PJL SET HOLD=OFF\r\n@PJL ENTER LANGUAGE=PCL\n\"";
+    // The checker itself refuses what an unsafe header would hold.
+    EXPECT_FALSE(isWellFormedSetLine("@PJL SET X=\"a\"b\""));
+    EXPECT_FALSE(isWellFormedSetLine("@PJL SET X=a\rb"));
+    EXPECT_TRUE(isWellFormedSetLine("@PJL SET X=\"a'b\""));
+
     PdCoreData record;
     record.DtSendEMail.set(2);
     record.DtSendEMailAddress.assign(hostile);

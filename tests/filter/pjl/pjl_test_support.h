@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -31,8 +30,24 @@ inline std::vector<std::string> headerLines(const std::string& header) {
 // True when line is one well-formed SET line: a name of capitals and digits, "=", then a value
 // that is either bare (no quote, no control byte) or wholly inside one pair of quotes.
 inline bool isWellFormedSetLine(const std::string& line) {
-    static const std::regex form(R"(@PJL SET [A-Z0-9]+=("[^"\x00-\x1F\x7F]*"|[^"\x00-\x1F\x7F]*))");
-    return std::regex_match(line, form);
+    const std::string prefix = "@PJL SET ";
+    if (line.rfind(prefix, 0) != 0) return false;
+    const std::size_t equals = line.find('=', prefix.size());
+    if (equals == std::string::npos || equals == prefix.size()) return false;
+    for (std::size_t i = prefix.size(); i < equals; ++i) {
+        const char c = line[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    }
+    std::string value = line.substr(equals + 1);
+    if (!value.empty() && value.front() == '"') {
+        if (value.size() < 2 || value.back() != '"') return false;
+        value = value.substr(1, value.size() - 2);
+    }
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || byte < 0x20 || byte == 0x7F) return false;
+    }
+    return true;
 }
 
 }  // namespace pd::test
