@@ -6,10 +6,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor frontCoverTrayOption{
-    // title: L10N_LBL_FRONTCOVERTRAY
-    {{.ppdName = "QZFrontCoverTray"}, 272},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFrontCoverTray"}, 272},  // title L10N_LBL_FRONTCOVERTRAY
+    6,                                       // choiceCount
+    0,                                       // defaultIndex
     {{
         // L10N_OPT_FRONTCOVERTRAY_NONE
         {.titleRow = 236, .name = "None", .names = {.ppdName = "None"}},
@@ -27,10 +26,9 @@ constinit const ChoiceOptionDescriptor frontCoverTrayOption{
 };
 
 constinit const ChoiceOptionDescriptor frontCoverPaperNameOption{
-    // title: L10N_LBL_FRONTCOVERPAPERNAME
-    {{}, 631},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 631},  // title L10N_LBL_FRONTCOVERPAPERNAME
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_FRONTCOVERPAPERNAME_NONE
         {.titleRow = 221, .name = "None", .names = {}},
@@ -38,47 +36,46 @@ constinit const ChoiceOptionDescriptor frontCoverPaperNameOption{
 };
 
 constinit const ChoiceOptionDescriptor frontCoverMediaTypeOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor frontCoverMediaWeightOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor frontCoverMediaColorOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor piFrontCoverTrayOption{
-    // title: L10N_LBL_PIFRONTCOVERTRAY
     {{.ppdName = "QZPIFrontCoverTray", .pjlName = "PIFRONT", .pjlMode = PjlMode::jobKind2Only},
-     1303},
-    3,  // choiceCount
-    0,  // defaultIndex
+     1303},  // title L10N_LBL_PIFRONTCOVERTRAY
+    3,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_PIFRONTCOVERTRAY_NONE
         {.titleRow = 243,
@@ -96,15 +93,15 @@ constinit const ChoiceOptionDescriptor piFrontCoverTrayOption{
 };
 
 constinit const NumericOptionDescriptor piFrontSheetsOption{
-    {{.pjlName = "PIFRONTPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    40,            // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{.pjlName = "PIFRONTPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},  // no title
+    NumericForm::unsignedForm,                                                   // form
+    {1, 1, 1, 1},                                                                // outputScale
+    1,                                                                           // divisor
+    1,                                                                           // minimum
+    40,                                                                          // maximum
+    1,                                                                           // defaultValue
+    {},                                                                          // ppdValues
+    1,                                                                           // displayUnitCount
     {{
         // L10N_LBL_PIFRONTSHEETSUNIT
         {.labelRow = 647, .scale = 1, .decimals = {0, 0}},
@@ -112,10 +109,9 @@ constinit const NumericOptionDescriptor piFrontSheetsOption{
 };
 
 constinit const ChoiceOptionDescriptor frontCoverPrintedOption{
-    // title: L10N_LBL_FRONTCOVERPRINTED
-    {{.ppdName = "QZFrontCoverPrinted"}, 270},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFrontCoverPrinted"}, 270},  // title L10N_LBL_FRONTCOVERPRINTED
+    2,                                          // choiceCount
+    0,                                          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -123,10 +119,9 @@ constinit const ChoiceOptionDescriptor frontCoverPrintedOption{
 };
 
 constinit const ChoiceOptionDescriptor backCoverTrayOption{
-    // title: L10N_LBL_BACKCOVERTRAY
-    {{.ppdName = "QZBackCoverTray"}, 273},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZBackCoverTray"}, 273},  // title L10N_LBL_BACKCOVERTRAY
+    6,                                      // choiceCount
+    0,                                      // defaultIndex
     {{
         // L10N_OPT_BACKCOVERTRAY_NONE
         {.titleRow = 233, .name = "None", .names = {.ppdName = "None"}},
@@ -144,10 +139,9 @@ constinit const ChoiceOptionDescriptor backCoverTrayOption{
 };
 
 constinit const ChoiceOptionDescriptor backCoverPaperNameOption{
-    // title: L10N_LBL_BACKCOVERPAPERNAME
-    {{}, 632},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 632},  // title L10N_LBL_BACKCOVERPAPERNAME
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_BACKCOVERPAPERNAME_NONE
         {.titleRow = 222, .name = "None", .names = {}},
@@ -155,46 +149,46 @@ constinit const ChoiceOptionDescriptor backCoverPaperNameOption{
 };
 
 constinit const ChoiceOptionDescriptor backCoverMediaTypeOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor backCoverMediaWeightOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor backCoverMediaColorOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor piBackCoverTrayOption{
-    // title: L10N_LBL_PIBACKCOVERTRAY
-    {{.ppdName = "QZPIBackCoverTray", .pjlName = "PIBACK", .pjlMode = PjlMode::jobKind2Only}, 1304},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZPIBackCoverTray", .pjlName = "PIBACK", .pjlMode = PjlMode::jobKind2Only},
+     1304},  // title L10N_LBL_PIBACKCOVERTRAY
+    3,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_PIBACKCOVERTRAY_NONE
         {.titleRow = 244,
@@ -212,15 +206,15 @@ constinit const ChoiceOptionDescriptor piBackCoverTrayOption{
 };
 
 constinit const NumericOptionDescriptor piBackSheetsOption{
-    {{.pjlName = "PIBACKPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    40,            // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{.pjlName = "PIBACKPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},  // no title
+    NumericForm::unsignedForm,                                                  // form
+    {1, 1, 1, 1},                                                               // outputScale
+    1,                                                                          // divisor
+    1,                                                                          // minimum
+    40,                                                                         // maximum
+    1,                                                                          // defaultValue
+    {},                                                                         // ppdValues
+    1,                                                                          // displayUnitCount
     {{
         // L10N_LBL_PIBACKSHEETSUNIT
         {.labelRow = 648, .scale = 1, .decimals = {0, 0}},
@@ -228,10 +222,9 @@ constinit const NumericOptionDescriptor piBackSheetsOption{
 };
 
 constinit const ChoiceOptionDescriptor backCoverPrintedOption{
-    // title: L10N_LBL_BACKCOVERPRINTED
-    {{.ppdName = "QZBackCoverPrinted"}, 271},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZBackCoverPrinted"}, 271},  // title L10N_LBL_BACKCOVERPRINTED
+    2,                                         // choiceCount
+    0,                                         // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},

@@ -7,10 +7,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor sendEMailOption{
-    // title: L10N_LBL_SENDEMAIL
-    {{}, 692},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, 692},  // title L10N_LBL_SENDEMAIL
+    3,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_SENDEMAIL_OFF
         {.titleRow = 249, .name = "Off", .names = {}},
@@ -22,16 +21,14 @@ constinit const ChoiceOptionDescriptor sendEMailOption{
 };
 
 constinit const TextOptionDescriptor sendEMailAddressOption{
-    // title: L10N_LBL_SENDEMAILADDRESS
-    {{}, 693},
-    nullptr,  // defaultText
+    {{}, 693},  // title L10N_LBL_SENDEMAILADDRESS
+    nullptr,    // defaultText
 };
 
 constinit const ChoiceOptionDescriptor userAuthenticationOption{
-    // title: L10N_LBL_USERAUTHENTICATION
-    {{}, 694},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{}, 694},  // title L10N_LBL_USERAUTHENTICATION
+    4,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_USERAUTHENTICATION_OFF
         {.titleRow = 261, .name = "Off", .names = {}},
@@ -45,10 +42,9 @@ constinit const ChoiceOptionDescriptor userAuthenticationOption{
 };
 
 constinit const ChoiceOptionDescriptor userAuthenticationPublicOption{
-    // title: L10N_LBL_USERAUTHENTICATIONPUBLIC
-    {{}, 1152},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1152},  // title L10N_LBL_USERAUTHENTICATIONPUBLIC
+    2,           // choiceCount
+    0,           // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -56,10 +52,9 @@ constinit const ChoiceOptionDescriptor userAuthenticationPublicOption{
 };
 
 constinit const ChoiceOptionDescriptor userAuthenticationServerOption{
-    // title: L10N_LBL_USERAUTHENTICATIONSERVER
-    {{}, 1153},
-    20,  // choiceCount
-    0,   // defaultIndex
+    {{}, 1153},  // title L10N_LBL_USERAUTHENTICATIONSERVER
+    20,          // choiceCount
+    0,           // defaultIndex
     {{
         // L10N_OPT_USERAUTHENTICATIONSERVER_SERVER1
         {.titleRow = 1223, .name = "Server1", .names = {}},
@@ -105,32 +100,29 @@ constinit const ChoiceOptionDescriptor userAuthenticationServerOption{
 };
 
 constinit const TextOptionDescriptor userAuthenticationUserNameOption{
-    // title: L10N_LBL_USERAUTHENTICATIONUSERNAME
-    {{}, 695},
-    "NoName",  // defaultText
+    {{}, 695},  // title L10N_LBL_USERAUTHENTICATIONUSERNAME
+    "NoName",   // defaultText
 };
 
 constinit const TextOptionDescriptor userAuthenticationPasswordOption{
-    // title: L10N_LBL_USERAUTHENTICATIONPASSWORD
-    {{}, 705},
+    {{}, 705},   // title L10N_LBL_USERAUTHENTICATIONPASSWORD
     "quillmar",  // defaultText
 };
 
 constinit const TextOptionDescriptor relayServerSettingsOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const TextOptionDescriptor relayServerScreenIdOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const ChoiceOptionDescriptor accountTrackOption{
-    // title: L10N_LBL_ACCOUNTTRACK
-    {{}, 709},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 709},  // title L10N_LBL_ACCOUNTTRACK
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -138,34 +130,31 @@ constinit const ChoiceOptionDescriptor accountTrackOption{
 };
 
 constinit const TextOptionDescriptor accountTrackDepartmentNameOption{
-    // title: L10N_LBL_ACCOUNTTRACKDEPARTMENTNAME
-    {{.pjlName = "QXSECTIONNAME", .pjlMode = PjlMode::allJobKinds}, 710},
+    {{.pjlName = "QXSECTIONNAME", .pjlMode = PjlMode::allJobKinds},
+     710},     // title L10N_LBL_ACCOUNTTRACKDEPARTMENTNAME
     "NoName",  // defaultText
 };
 
 constinit const TextOptionDescriptor accountTrackPasswordOption{
-    // title: L10N_LBL_ACCOUNTTRACKPASSWORD
-    {{.pjlName = "QXSECTIONKEY2", .pjlMode = PjlMode::allJobKinds}, 706},
+    {{.pjlName = "QXSECTIONKEY2", .pjlMode = PjlMode::allJobKinds},
+     706},       // title L10N_LBL_ACCOUNTTRACKPASSWORD
     "quillmar",  // defaultText
 };
 
 constinit const TextOptionDescriptor waitModeSecurePrintIdOption{
-    // title: L10N_LBL_WAITMODESECUREPRINTID
-    {{}, 1141},
-    "NoName",  // defaultText
+    {{}, 1141},  // title L10N_LBL_WAITMODESECUREPRINTID
+    "NoName",    // defaultText
 };
 
 constinit const TextOptionDescriptor waitModePasswordOption{
-    // title: L10N_LBL_WAITMODEPASSWORD
-    {{}, 707},
+    {{}, 707},   // title L10N_LBL_WAITMODEPASSWORD
     "quillmar",  // defaultText
 };
 
 constinit const ChoiceOptionDescriptor outputMethodOption{
-    // title: L10N_LBL_OUTPUTMETHOD
-    {{}, 1142},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1142},  // title L10N_LBL_OUTPUTMETHOD
+    4,           // choiceCount
+    0,           // defaultIndex
     {{
         // L10N_OPT_OUTPUTMETHOD_PRINT
         {.titleRow = 766, .name = "Print", .names = {}},
@@ -179,22 +168,20 @@ constinit const ChoiceOptionDescriptor outputMethodOption{
 };
 
 constinit const TextOptionDescriptor outputMethodUserboxNumberOption{
-    // title: L10N_LBL_OUTPUTMETHODUSERBOXNUMBER
-    {{}, 1145},
-    "0",  // defaultText
+    {{}, 1145},  // title L10N_LBL_OUTPUTMETHODUSERBOXNUMBER
+    "0",         // defaultText
 };
 
 constinit const TextOptionDescriptor outputMethodFileNameOption{
-    // title: L10N_LBL_OUTPUTMETHODFILENAME
-    {{}, 711},
-    nullptr,  // defaultText
+    {{}, 711},  // title L10N_LBL_OUTPUTMETHODFILENAME
+    nullptr,    // defaultText
 };
 
 constinit const ChoiceOptionDescriptor encryptPdfOption{
-    // title: L10N_LBL_ENCRYPTPDF
-    {{.pjlName = "PDFPASSWDRQ", .pjlMode = PjlMode::jobKind2Only}, 1292},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "PDFPASSWDRQ", .pjlMode = PjlMode::jobKind2Only},
+     1292},  // title L10N_LBL_ENCRYPTPDF
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -206,16 +193,16 @@ constinit const ChoiceOptionDescriptor encryptPdfOption{
 };
 
 constinit const TextOptionDescriptor pdfPasswordOption{
-    // title: L10N_LBL_PDFPASSWORD
-    {{.pjlName = "PDFPASSWD", .pjlMode = PjlMode::jobKind2Only}, 708},
+    {{.pjlName = "PDFPASSWD", .pjlMode = PjlMode::jobKind2Only},
+     708},    // title L10N_LBL_PDFPASSWORD
     nullptr,  // defaultText
 };
 
 constinit const ChoiceOptionDescriptor addShowpageOption{
-    // title: L10N_LBL_ADDSHOWPAGE
-    {{.pjlName = "QXADDSHOWPAGE", .pjlMode = PjlMode::jobKind2Only}, 1301},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "QXADDSHOWPAGE", .pjlMode = PjlMode::jobKind2Only},
+     1301},  // title L10N_LBL_ADDSHOWPAGE
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",

@@ -6,10 +6,10 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor imageShiftTypeOption{
-    // title: L10N_LBL_IMAGESHIFTTYPE
-    {{.ppdName = "QZImageShift", .pjlName = "IMAGESHIFT", .pjlMode = PjlMode::allJobKinds}, 1119},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZImageShift", .pjlName = "IMAGESHIFT", .pjlMode = PjlMode::allJobKinds},
+     1119},  // title L10N_LBL_IMAGESHIFTTYPE
+    3,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_IMAGESHIFTTYPE_OFF
         {.titleRow = 245,
@@ -27,10 +27,9 @@ constinit const ChoiceOptionDescriptor imageShiftTypeOption{
 };
 
 constinit const ChoiceOptionDescriptor shiftFrontBackOption{
-    // title: L10N_LBL_SHIFTFRONTBACK
-    {{}, 1034},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1034},  // title L10N_LBL_SHIFTFRONTBACK
+    2,           // choiceCount
+    0,           // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -38,16 +37,15 @@ constinit const ChoiceOptionDescriptor shiftFrontBackOption{
 };
 
 constinit const NumericOptionDescriptor horizontalShiftOption{
-    // title: L10N_LBL_HORIZONTALSHIFT
-    {{}, 665},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 665},                // title L10N_LBL_HORIZONTALSHIFT
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_HORIZONTALSHIFTUNIT
         {.labelRow = 872, .scale = 10, .decimals = {1, 1}},
@@ -57,16 +55,15 @@ constinit const NumericOptionDescriptor horizontalShiftOption{
 };
 
 constinit const NumericOptionDescriptor verticalShiftOption{
-    // title: L10N_LBL_VERTICALSHIFT
-    {{}, 666},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 666},                // title L10N_LBL_VERTICALSHIFT
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_VERTICALSHIFTUNIT
         {.labelRow = 873, .scale = 10, .decimals = {1, 1}},
@@ -76,16 +73,15 @@ constinit const NumericOptionDescriptor verticalShiftOption{
 };
 
 constinit const NumericOptionDescriptor horizontalShiftBackOption{
-    // title: L10N_LBL_HORIZONTALSHIFTBACK
-    {{}, 667},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 667},                // title L10N_LBL_HORIZONTALSHIFTBACK
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_HORIZONTALSHIFTBACKUNIT
         {.labelRow = 871, .scale = 10, .decimals = {1, 1}},
@@ -95,16 +91,15 @@ constinit const NumericOptionDescriptor horizontalShiftBackOption{
 };
 
 constinit const NumericOptionDescriptor verticalShiftBackOption{
-    // title: L10N_LBL_VERTICALSHIFTBACK
-    {{}, 668},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 668},                // title L10N_LBL_VERTICALSHIFTBACK
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_VERTICALSHIFTBACKUNIT
         {.labelRow = 874, .scale = 10, .decimals = {1, 1}},
@@ -114,11 +109,10 @@ constinit const NumericOptionDescriptor verticalShiftBackOption{
 };
 
 constinit const ChoiceOptionDescriptor printPositionOption{
-    // title: L10N_LBL_PRINTPOSITION
     {{.ppdName = "QZPrintPosition", .pjlName = "PRINTPOSITION", .pjlMode = PjlMode::jobKind2Only},
-     404},
-    3,  // choiceCount
-    1,  // defaultIndex
+     404},  // title L10N_LBL_PRINTPOSITION
+    3,      // choiceCount
+    1,      // defaultIndex
     {{
         // L10N_OPT_PRINTPOSITION_LEFT
         {.titleRow = 405,
@@ -136,10 +130,10 @@ constinit const ChoiceOptionDescriptor printPositionOption{
 };
 
 constinit const ChoiceOptionDescriptor copyProtectionOption{
-    // title: L10N_LBL_JIMONMODE
-    {{.ppdName = "QZJimonMode", .pjlName = "JIMONMODE", .pjlMode = PjlMode::jobKind2Only}, 1125},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZJimonMode", .pjlName = "JIMONMODE", .pjlMode = PjlMode::jobKind2Only},
+     1125},  // title L10N_LBL_JIMONMODE
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -151,13 +145,12 @@ constinit const ChoiceOptionDescriptor copyProtectionOption{
 };
 
 constinit const ChoiceOptionDescriptor backPatternOption{
-    // title: L10N_LBL_BACKPATTERN
     {{.ppdName = "QZJimonBackPattern",
       .pjlName = "JIMONBACKPATTERN",
       .pjlMode = PjlMode::jobKind2Only},
-     1126},
-    3,  // choiceCount
-    0,  // defaultIndex
+     1126},  // title L10N_LBL_BACKPATTERN
+    3,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_BACKPATTERN_PATTERN1
         {.titleRow = 1128,
@@ -175,13 +168,12 @@ constinit const ChoiceOptionDescriptor backPatternOption{
 };
 
 constinit const ChoiceOptionDescriptor patternIndexOption{
-    // title: L10N_LBL_PATTERNINDEX
     {{.ppdName = "QZJimonPatternIndex",
       .pjlName = "JIMONPATTERNINDEX",
       .pjlMode = PjlMode::jobKind2Only},
-     1127},
-    4,  // choiceCount
-    0,  // defaultIndex
+     1127},  // title L10N_LBL_PATTERNINDEX
+    4,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_PATTERNINDEX_PATTERN1
         {.titleRow = 1131,
@@ -203,10 +195,9 @@ constinit const ChoiceOptionDescriptor patternIndexOption{
 };
 
 constinit const ChoiceOptionDescriptor formPrintPatternOption{
-    // title: L10N_LBL_FORMPRINTPATTERN
-    {{}, 669},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 669},  // title L10N_LBL_FORMPRINTPATTERN
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_FORMPRINTPATTERN_REPEATED
         {.titleRow = 670, .name = "Repeated", .names = {}},
@@ -216,106 +207,103 @@ constinit const ChoiceOptionDescriptor formPrintPatternOption{
 };
 
 constinit const ChoiceOptionDescriptor jobFormOption{
-    // title: L10N_LBL_JOBFORM
-    {{}, 672},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, 672},  // title L10N_LBL_JOBFORM
+    0,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const NumericOptionDescriptor jobFormPageCountOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    0,             // minimum
-    0xFFFFFFFF,    // maximum
-    0,             // defaultValue
-    {},            // ppdValues
-    0,             // displayUnitCount
-    {},            // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    0,                          // minimum
+    0xFFFFFFFF,                 // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor jobFormResolutionOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor prependOption{
-    // title: L10N_LBL_PREPEND
-    {{}, 673},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, 673},  // title L10N_LBL_PREPEND
+    0,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const NumericOptionDescriptor prependPageCountOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    0,             // minimum
-    0xFFFFFFFF,    // maximum
-    0,             // defaultValue
-    {},            // ppdValues
-    0,             // displayUnitCount
-    {},            // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    0,                          // minimum
+    0xFFFFFFFF,                 // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor prependResolutionOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor appendOption{
-    // title: L10N_LBL_APPEND
-    {{}, 674},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, 674},  // title L10N_LBL_APPEND
+    0,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const NumericOptionDescriptor appendPageCountOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    0,             // minimum
-    0xFFFFFFFF,    // maximum
-    0,             // defaultValue
-    {},            // ppdValues
-    0,             // displayUnitCount
-    {},            // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    0,                          // minimum
+    0xFFFFFFFF,                 // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor appendResolutionOption{
-    {{}, noTitleRow},
-    0,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    0,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = nullptr, .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor dateStampOption{
-    // title: L10N_LBL_DATESTAMP
-    {{.ppdName = "QZDateStamp", .pjlName = "DATESTAMP", .pjlMode = PjlMode::jobKind2Only}, 409},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZDateStamp", .pjlName = "DATESTAMP", .pjlMode = PjlMode::jobKind2Only},
+     409},  // title L10N_LBL_DATESTAMP
+    3,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_DATESTAMP_OFF
         {.titleRow = 234,
@@ -335,10 +323,10 @@ constinit const ChoiceOptionDescriptor dateStampOption{
 };
 
 constinit const ChoiceOptionDescriptor pageNumberingModeOption{
-    // title: L10N_LBL_PAGENUMBERINGMODE
-    {{.pjlName = "PAGESTAMP", .pjlMode = PjlMode::allJobKinds}, 687},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "PAGESTAMP", .pjlMode = PjlMode::allJobKinds},
+     687},  // title L10N_LBL_PAGENUMBERINGMODE
+    4,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_PAGENUMBERINGMODE_OFF
         {.titleRow = 247,
@@ -360,34 +348,36 @@ constinit const ChoiceOptionDescriptor pageNumberingModeOption{
 };
 
 constinit const NumericOptionDescriptor pageNumberingStartPageOption{
-    // title: L10N_LBL_PAGENUMBERINGSTARTPAGE
-    {{}, 688}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
-    1,                                                   // divisor
-    1,                                                   // minimum
-    9999,                                                // maximum
-    1,                                                   // defaultValue
-    {},                                                  // ppdValues
-    1,                                                   // displayUnitCount
-    {},                                                  // displayUnits
+    {{}, 688},                  // title L10N_LBL_PAGENUMBERINGSTARTPAGE
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const NumericOptionDescriptor pageNumberingStartingNumberOption{
-    // title: L10N_LBL_PAGENUMBERINGSTARTINGNUMBER
-    {{}, 689}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
-    1,                                                   // divisor
-    1,                                                   // minimum
-    9999,                                                // maximum
-    1,                                                   // defaultValue
-    {},                                                  // ppdValues
-    1,                                                   // displayUnitCount
-    {},                                                  // displayUnits
+    {{}, 689},                  // title L10N_LBL_PAGENUMBERINGSTARTINGNUMBER
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor setNumberingModeOption{
-    // title: L10N_LBL_SETNUMBERINGMODE
-    {{.pjlName = "NUMBERING", .pjlMode = PjlMode::allJobKinds}, 691},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "NUMBERING", .pjlMode = PjlMode::allJobKinds},
+     691},  // title L10N_LBL_SETNUMBERINGMODE
+    4,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_SETNUMBERINGMODE_OFF
         {.titleRow = 248,
@@ -409,22 +399,23 @@ constinit const ChoiceOptionDescriptor setNumberingModeOption{
 };
 
 constinit const NumericOptionDescriptor setNumberingStartingNumberOption{
-    // title: L10N_LBL_SETNUMBERINGSTARTINGNUMBER
-    {{}, 690}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
-    1,                                                   // divisor
-    1,                                                   // minimum
-    9999,                                                // maximum
-    1,                                                   // defaultValue
-    {},                                                  // ppdValues
-    1,                                                   // displayUnitCount
-    {},                                                  // displayUnits
+    {{}, 690},                  // title L10N_LBL_SETNUMBERINGSTARTINGNUMBER
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor tandemOption{
-    // title: L10N_LBL_TANDEM
-    {{.ppdName = "QZTandem", .pjlName = "TANDEM", .pjlMode = PjlMode::jobKind2Only}, 1135},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZTandem", .pjlName = "TANDEM", .pjlMode = PjlMode::jobKind2Only},
+     1135},  // title L10N_LBL_TANDEM
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",

@@ -7,10 +7,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor opPaperSourcesOption{
-    // title: L10N_LBL_PAPERSOURCES
-    {{.ppdName = "QZOpPaperSources"}, 414},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpPaperSources"}, 414},  // title L10N_LBL_PAPERSOURCES
+    4,                                       // choiceCount
+    0,                                       // defaultIndex
     {{
         // L10N_OPT_PAPERSOURCES_NONE
         {.titleRow = 430, .name = "None", .names = {.ppdName = "None"}},
@@ -24,10 +23,9 @@ constinit const ChoiceOptionDescriptor opPaperSourcesOption{
 };
 
 constinit const ChoiceOptionDescriptor opZFoldUnitOption{
-    // title: L10N_LBL_ZFOLDUNIT
-    {{.ppdName = "QZOpZFoldUnit"}, 1161},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpZFoldUnit"}, 1161},  // title L10N_LBL_ZFOLDUNIT
+    5,                                     // choiceCount
+    0,                                     // defaultIndex
     {{
         // L10N_OPT_ZFOLDUNIT_NONE
         {.titleRow = 435, .name = "None", .names = {.ppdName = "None"}},
@@ -43,10 +41,9 @@ constinit const ChoiceOptionDescriptor opZFoldUnitOption{
 };
 
 constinit const ChoiceOptionDescriptor opStaplerOption{
-    // title: L10N_LBL_STAPLER
-    {{.ppdName = "QZOpStapler"}, 439},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpStapler"}, 439},  // title L10N_LBL_STAPLER
+    2,                                  // choiceCount
+    0,                                  // defaultIndex
     {{
         // L10N_OPT_STAPLER_NONE
         {.titleRow = 433, .name = "None", .names = {.ppdName = "None"}},
@@ -56,10 +53,9 @@ constinit const ChoiceOptionDescriptor opStaplerOption{
 };
 
 constinit const ChoiceOptionDescriptor opPunchUnitOption{
-    // title: L10N_LBL_PUNCHUNIT
-    {{.ppdName = "QZOpPunchUnit"}, 444},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpPunchUnit"}, 444},  // title L10N_LBL_PUNCHUNIT
+    5,                                    // choiceCount
+    0,                                    // defaultIndex
     {{
         // L10N_OPT_PUNCHUNIT_NONE
         {.titleRow = 436, .name = "None", .names = {.ppdName = "None"}},
@@ -75,10 +71,9 @@ constinit const ChoiceOptionDescriptor opPunchUnitOption{
 };
 
 constinit const ChoiceOptionDescriptor opPostInserterOption{
-    // title: L10N_LBL_POSTINSERTER
-    {{.ppdName = "QZOpPostInserter"}, 443},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpPostInserter"}, 443},  // title L10N_LBL_POSTINSERTER
+    2,                                       // choiceCount
+    0,                                       // defaultIndex
     {{
         // L10N_OPT_POSTINSERTER_NONE
         {.titleRow = 434, .name = "None", .names = {.ppdName = "None"}},
@@ -88,10 +83,9 @@ constinit const ChoiceOptionDescriptor opPostInserterOption{
 };
 
 constinit const ChoiceOptionDescriptor opSaddleUnitOption{
-    // title: L10N_LBL_SADDLEUNIT
-    {{.ppdName = "QZOpSaddleUnit"}, 1155},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpSaddleUnit"}, 1155},  // title L10N_LBL_SADDLEUNIT
+    2,                                      // choiceCount
+    0,                                      // defaultIndex
     {{
         // L10N_OPT_SADDLEUNIT_NONE
         {.titleRow = 259, .name = "None", .names = {.ppdName = "None"}},
@@ -101,10 +95,9 @@ constinit const ChoiceOptionDescriptor opSaddleUnitOption{
 };
 
 constinit const ChoiceOptionDescriptor opMultiHolePunchOption{
-    // title: L10N_LBL_MULTIHOLEPUNCH
-    {{.ppdName = "QZOpMultiHolePunch"}, 441},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpMultiHolePunch"}, 441},  // title L10N_LBL_MULTIHOLEPUNCH
+    2,                                         // choiceCount
+    0,                                         // defaultIndex
     {{
         // L10N_OPT_MULTIHOLEPUNCH_NONE
         {.titleRow = 429, .name = "None", .names = {.ppdName = "None"}},
@@ -114,10 +107,9 @@ constinit const ChoiceOptionDescriptor opMultiHolePunchOption{
 };
 
 constinit const ChoiceOptionDescriptor opRingBinderOption{
-    // title: L10N_LBL_RINGBINDER
-    {{.ppdName = "QZOpRingBinder"}, 1159},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOpRingBinder"}, 1159},  // title L10N_LBL_RINGBINDER
+    2,                                      // choiceCount
+    0,                                      // defaultIndex
     {{
         // L10N_OPT_RINGBINDER_NONE
         {.titleRow = 260, .name = "None", .names = {.ppdName = "None"}},
@@ -127,9 +119,9 @@ constinit const ChoiceOptionDescriptor opRingBinderOption{
 };
 
 constinit const ChoiceOptionDescriptor falseTrueOption{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -137,10 +129,9 @@ constinit const ChoiceOptionDescriptor falseTrueOption{
 };
 
 constinit const ChoiceOptionDescriptor pageSizeOption{
-    // title: L10N_LBL_PAGESIZE
-    {{.ppdName = "PageSize"}, 118},
-    36,  // choiceCount
-    1,   // defaultIndex
+    {{.ppdName = "PageSize"}, 118},  // title L10N_LBL_PAGESIZE
+    36,                              // choiceCount
+    1,                               // defaultIndex
     {{
         // L10N_OPT_PAGESIZE_A3
         {.titleRow = 124, .name = "A3", .names = {.ppdName = "A3"}},
@@ -220,35 +211,35 @@ constinit const ChoiceOptionDescriptor pageSizeOption{
 };
 
 constinit const NumericOptionDescriptor customPageSizeWidthOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1000, 1000, 1000, 1000},  // outputScale
-    10000,                     // divisor
-    0,                         // minimum
-    600000000,                 // maximum
-    0,                         // defaultValue
-    {},                        // ppdValues
-    0,                         // displayUnitCount
-    {},                        // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1000, 1000, 1000, 1000},   // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    600000000,                  // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const NumericOptionDescriptor customPageSizeHeightOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1000, 1000, 1000, 1000},  // outputScale
-    10000,                     // divisor
-    0,                         // minimum
-    600000000,                 // maximum
-    0,                         // defaultValue
-    {},                        // ppdValues
-    0,                         // displayUnitCount
-    {},                        // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1000, 1000, 1000, 1000},   // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    600000000,                  // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor pageSizeTypeOption{
-    {{}, noTitleRow},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    3,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "NotFromEngine", .names = {}},
         {.titleRow = noTitleRow, .name = "FromEngine", .names = {}},
@@ -257,15 +248,14 @@ constinit const ChoiceOptionDescriptor pageSizeTypeOption{
 };
 
 constinit const TextOptionDescriptor pageSizeNameOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const ChoiceOptionDescriptor orientationOption{
-    // title: L10N_LBL_ORIENTATION
-    {{}, 537},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 537},  // title L10N_LBL_ORIENTATION
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_ORIENTATION_PORT
         {.titleRow = 538, .name = "Port", .names = {}},
@@ -275,10 +265,10 @@ constinit const ChoiceOptionDescriptor orientationOption{
 };
 
 constinit const ChoiceOptionDescriptor inputSlotOption{
-    // title: L10N_LBL_INPUTSLOT
-    {{.ppdName = "InputSlot", .pjlName = "MEDIASOURCE", .pjlMode = PjlMode::jobKind2Only}, 12},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "InputSlot", .pjlName = "MEDIASOURCE", .pjlMode = PjlMode::jobKind2Only},
+     12},  // title L10N_LBL_INPUTSLOT
+    6,     // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_INPUTSLOT_AUTO
         {.titleRow = 274,
@@ -308,10 +298,9 @@ constinit const ChoiceOptionDescriptor inputSlotOption{
 };
 
 constinit const ChoiceOptionDescriptor inputSlotPaperNameOption{
-    // title: L10N_LBL_INPUTSLOTPAPERNAME
-    {{}, 630},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 630},  // title L10N_LBL_INPUTSLOTPAPERNAME
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_INPUTSLOTPAPERNAME_NONE
         {.titleRow = 220, .name = "None", .names = {}},

@@ -7,10 +7,10 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor layoutOption{
-    // title: L10N_LBL_LAYOUT
-    {{.ppdName = "QZLayout", .pjlName = "LAYOUT", .pjlMode = PjlMode::allJobKinds}, 13},
-    10,  // choiceCount
-    0,   // defaultIndex
+    {{.ppdName = "QZLayout", .pjlName = "LAYOUT", .pjlMode = PjlMode::allJobKinds},
+     13},  // title L10N_LBL_LAYOUT
+    10,    // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_LAYOUT_NONE
         {.titleRow = 237,
@@ -68,10 +68,10 @@ constinit const ChoiceOptionDescriptor layoutOption{
 };
 
 constinit const ChoiceOptionDescriptor duplexOption{
-    // title: L10N_LBL_DUPLEX
-    {{.ppdName = "QZDuplex", .pjlName = "DUPLEX", .pjlMode = PjlMode::jobKind2Only}, 19},
-    2,  // choiceCount
-    1,  // defaultIndex
+    {{.ppdName = "QZDuplex", .pjlName = "DUPLEX", .pjlMode = PjlMode::jobKind2Only},
+     19},  // title L10N_LBL_DUPLEX
+    2,     // choiceCount
+    1,     // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -83,10 +83,9 @@ constinit const ChoiceOptionDescriptor duplexOption{
 };
 
 constinit const ChoiceOptionDescriptor bookletBlankInsertionOption{
-    // title: L10N_LBL_BOOKLETBLANKINSERTION
-    {{}, 1256},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1256},  // title L10N_LBL_BOOKLETBLANKINSERTION
+    2,           // choiceCount
+    0,           // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -94,16 +93,15 @@ constinit const ChoiceOptionDescriptor bookletBlankInsertionOption{
 };
 
 constinit const NumericOptionDescriptor numCopiesOption{
-    // title: L10N_LBL_COPIES
-    {{.pjlMode = PjlMode::allJobKinds}, 1299},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    9999,          // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{.pjlMode = PjlMode::allJobKinds}, 1299},  // title L10N_LBL_COPIES
+    NumericForm::unsignedForm,                  // form
+    {1, 1, 1, 1},                               // outputScale
+    1,                                          // divisor
+    1,                                          // minimum
+    9999,                                       // maximum
+    1,                                          // defaultValue
+    {},                                         // ppdValues
+    1,                                          // displayUnitCount
     {{
         // L10N_LBL_COPIESUNIT
         {.labelRow = 1300, .scale = 1, .decimals = {0, 0}},
@@ -111,10 +109,9 @@ constinit const NumericOptionDescriptor numCopiesOption{
 };
 
 constinit const ChoiceOptionDescriptor collateOption{
-    // title: L10N_LBL_COLLATE
-    {{.ppdName = "QZCollate"}, 20},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZCollate"}, 20},  // title L10N_LBL_COLLATE
+    2,                               // choiceCount
+    0,                               // defaultIndex
     {{
         // L10N_OPT_COLLATE_SORT
         {.titleRow = 627, .name = "Sort", .names = {.ppdName = "Sort"}},
@@ -124,10 +121,10 @@ constinit const ChoiceOptionDescriptor collateOption{
 };
 
 constinit const ChoiceOptionDescriptor offsetOption{
-    // title: L10N_LBL_OFFSET
-    {{.ppdName = "QZOffset", .pjlName = "JOBOFFSET", .pjlMode = PjlMode::jobKind2Only}, 23},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOffset", .pjlName = "JOBOFFSET", .pjlMode = PjlMode::jobKind2Only},
+     23},  // title L10N_LBL_OFFSET
+    2,     // choiceCount
+    0,     // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -139,10 +136,10 @@ constinit const ChoiceOptionDescriptor offsetOption{
 };
 
 constinit const ChoiceOptionDescriptor nTo1Option{
-    // title: L10N_LBL_NTO1
-    {{.ppdName = "QZNto1", .pjlName = "NTO1", .pjlMode = PjlMode::jobKind2Only}, 620},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZNto1", .pjlName = "NTO1", .pjlMode = PjlMode::jobKind2Only},
+     620},  // title L10N_LBL_NTO1
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -154,10 +151,10 @@ constinit const ChoiceOptionDescriptor nTo1Option{
 };
 
 constinit const ChoiceOptionDescriptor faceUpOption{
-    // title: L10N_LBL_FACEUP
-    {{.ppdName = "QZOutputOrder", .pjlName = "OUTPUTMODE", .pjlMode = PjlMode::jobKind2Only}, 26},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZOutputOrder", .pjlName = "OUTPUTMODE", .pjlMode = PjlMode::jobKind2Only},
+     26},  // title L10N_LBL_FACEUP
+    2,     // choiceCount
+    0,     // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -169,10 +166,10 @@ constinit const ChoiceOptionDescriptor faceUpOption{
 };
 
 constinit const ChoiceOptionDescriptor bindingOption{
-    // title: L10N_LBL_BINDING
-    {{.ppdName = "QZBinding", .pjlName = "BINDING", .pjlMode = PjlMode::allJobKinds}, 27},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZBinding", .pjlName = "BINDING", .pjlMode = PjlMode::allJobKinds},
+     27},  // title L10N_LBL_BINDING
+    3,     // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_BINDING_LEFTBINDING
         {.titleRow = 28,
@@ -190,10 +187,10 @@ constinit const ChoiceOptionDescriptor bindingOption{
 };
 
 constinit const ChoiceOptionDescriptor nUpCountOption{
-    // title: L10N_LBL_NUPCOUNT
-    {{.ppdName = "QZNup", .pjlName = "INFONIN1", .pjlMode = PjlMode::jobKind1Only}, 570},
-    13,  // choiceCount
-    0,   // defaultIndex
+    {{.ppdName = "QZNup", .pjlName = "INFONIN1", .pjlMode = PjlMode::jobKind1Only},
+     570},  // title L10N_LBL_NUPCOUNT
+    13,     // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_NUPCOUNT_1
         {.titleRow = 253, .name = "1", .names = {.ppdName = "None"}},
@@ -249,11 +246,10 @@ constinit const ChoiceOptionDescriptor nUpCountOption{
 };
 
 constinit const ChoiceOptionDescriptor ringBindingOption{
-    // title: L10N_LBL_RINGBINDING
     {{.ppdName = "QZRingBindMode", .pjlName = "RINGBINDMODE", .pjlMode = PjlMode::jobKind2Only},
-     1198},
-    2,  // choiceCount
-    0,  // defaultIndex
+     1198},  // title L10N_LBL_RINGBINDING
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -265,13 +261,12 @@ constinit const ChoiceOptionDescriptor ringBindingOption{
 };
 
 constinit const ChoiceOptionDescriptor printedSideFirstOption{
-    // title: L10N_LBL_PRINTEDSIDEFIRST
     {{.ppdName = "QZRingBindFrontFace",
       .pjlName = "RINGBINDFRONTFACE",
       .pjlMode = PjlMode::jobKind2Only},
-     1199},
-    2,  // choiceCount
-    1,  // defaultIndex
+     1199},  // title L10N_LBL_PRINTEDSIDEFIRST
+    2,       // choiceCount
+    1,       // defaultIndex
     {{
         // L10N_OPT_PRINTEDSIDEFIRST_INSIDE
         {.titleRow = 615,
@@ -285,13 +280,12 @@ constinit const ChoiceOptionDescriptor printedSideFirstOption{
 };
 
 constinit const ChoiceOptionDescriptor printedSideLastOption{
-    // title: L10N_LBL_PRINTEDSIDELAST
     {{.ppdName = "QZRingBindBackFace",
       .pjlName = "RINGBINDBACKFACE",
       .pjlMode = PjlMode::jobKind2Only},
-     1200},
-    2,  // choiceCount
-    0,  // defaultIndex
+     1200},  // title L10N_LBL_PRINTEDSIDELAST
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_PRINTEDSIDELAST_INSIDE
         {.titleRow = 616,
@@ -305,10 +299,10 @@ constinit const ChoiceOptionDescriptor printedSideLastOption{
 };
 
 constinit const ChoiceOptionDescriptor stapleOption{
-    // title: L10N_LBL_STAPLE
-    {{.ppdName = "QZStaple", .pjlName = "FINISH", .pjlMode = PjlMode::jobKind2Only}, 31},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZStaple", .pjlName = "FINISH", .pjlMode = PjlMode::jobKind2Only},
+     31},  // title L10N_LBL_STAPLE
+    7,     // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_STAPLE_NONE
         {.titleRow = 240,
@@ -350,10 +344,10 @@ constinit const ChoiceOptionDescriptor stapleOption{
 };
 
 constinit const ChoiceOptionDescriptor punchOption{
-    // title: L10N_LBL_PUNCH
-    {{.ppdName = "QZPunch", .pjlName = "PUNCH", .pjlMode = PjlMode::jobKind2Only}, 45},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZPunch", .pjlName = "PUNCH", .pjlMode = PjlMode::jobKind2Only},
+     45},  // title L10N_LBL_PUNCH
+    5,     // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_PUNCH_NONE
         {.titleRow = 238,
@@ -379,9 +373,9 @@ constinit const ChoiceOptionDescriptor punchOption{
 };
 
 constinit const ChoiceOptionDescriptor feedDirOption{
-    {{.pjlName = "FEEDDIRECTION", .pjlMode = PjlMode::jobKind2Only}, noTitleRow},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "FEEDDIRECTION", .pjlMode = PjlMode::jobKind2Only}, noTitleRow},  // no title
+    3,                                                                             // choiceCount
+    0,                                                                             // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "Auto",
@@ -396,10 +390,9 @@ constinit const ChoiceOptionDescriptor feedDirOption{
 };
 
 constinit const ChoiceOptionDescriptor foldDirectionOption{
-    // title: L10N_LBL_FOLDDIRECTION
-    {{.ppdName = "QZFoldDirection"}, 613},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFoldDirection"}, 613},  // title L10N_LBL_FOLDDIRECTION
+    2,                                      // choiceCount
+    0,                                      // defaultIndex
     {{
         // L10N_OPT_FOLDDIRECTION_INSIDE
         {.titleRow = 614, .name = "Inside", .names = {.ppdName = "Inside"}},
@@ -409,10 +402,10 @@ constinit const ChoiceOptionDescriptor foldDirectionOption{
 };
 
 constinit const ChoiceOptionDescriptor foldOption{
-    // title: L10N_LBL_FOLD
-    {{.ppdName = "QZFoldMode", .pjlName = "FOLDING", .pjlMode = PjlMode::jobKind2Only}, 55},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFoldMode", .pjlName = "FOLDING", .pjlMode = PjlMode::jobKind2Only},
+     55},  // title L10N_LBL_FOLD
+    5,     // choiceCount
+    0,     // defaultIndex
     {{
         // L10N_OPT_FOLD_NONE
         {.titleRow = 235,
@@ -442,10 +435,9 @@ constinit const ChoiceOptionDescriptor foldOption{
 };
 
 constinit const ChoiceOptionDescriptor stitchOption{
-    // title: L10N_LBL_STITCH
-    {{.ppdName = "QZFoldStitch"}, 65},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFoldStitch"}, 65},  // title L10N_LBL_STITCH
+    2,                                  // choiceCount
+    0,                                  // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -453,10 +445,10 @@ constinit const ChoiceOptionDescriptor stitchOption{
 };
 
 constinit const ChoiceOptionDescriptor trimOption{
-    // title: L10N_LBL_TRIM
-    {{.ppdName = "QZFoldTrim", .pjlName = "TRIM", .pjlMode = PjlMode::jobKind2Only}, 68},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFoldTrim", .pjlName = "TRIM", .pjlMode = PjlMode::jobKind2Only},
+     68},  // title L10N_LBL_TRIM
+    2,     // choiceCount
+    0,     // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -468,10 +460,10 @@ constinit const ChoiceOptionDescriptor trimOption{
 };
 
 constinit const ChoiceOptionDescriptor squareFoldOption{
-    // title: L10N_LBL_SQUAREFOLD
-    {{.ppdName = "QZSquareFold", .pjlName = "SQUAREFOLD", .pjlMode = PjlMode::jobKind2Only}, 70},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZSquareFold", .pjlName = "SQUAREFOLD", .pjlMode = PjlMode::jobKind2Only},
+     70},  // title L10N_LBL_SQUAREFOLD
+    2,     // choiceCount
+    0,     // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -483,13 +475,12 @@ constinit const ChoiceOptionDescriptor squareFoldOption{
 };
 
 constinit const ChoiceOptionDescriptor squareFoldStrengthOption{
-    // title: L10N_LBL_SQUAREFOLDSTRENGTH
     {{.ppdName = "QZSquareFoldStrength",
       .pjlName = "SQUAREFOLDSTRENGTH",
       .pjlMode = PjlMode::jobKind2Only},
-     71},
-    5,  // choiceCount
-    2,  // defaultIndex
+     71},  // title L10N_LBL_SQUAREFOLDSTRENGTH
+    5,     // choiceCount
+    2,     // defaultIndex
     {{
         // L10N_OPT_SQUAREFOLDSTRENGTH_WEAK2
         {.titleRow = 76,

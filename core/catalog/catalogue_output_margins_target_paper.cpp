@@ -7,10 +7,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor slitOption{
-    // title: L10N_LBL_SLIT
-    {{}, 77},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, 77},  // title L10N_LBL_SLIT
+    3,         // choiceCount
+    0,         // defaultIndex
     {{
         // L10N_OPT_SLIT_OFF
         {.titleRow = 264, .name = "Off", .names = {}},
@@ -22,16 +21,15 @@ constinit const ChoiceOptionDescriptor slitOption{
 };
 
 constinit const NumericOptionDescriptor slitPositionTopOption{
-    // title: L10N_LBL_SLITPOSITIONTOP
-    {{}, 78},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    80000,             // minimum
-    260000,            // maximum
-    80000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 78},                   // title L10N_LBL_SLITPOSITIONTOP
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    80000,                      // minimum
+    260000,                     // maximum
+    80000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_SLITPOSITIONTOPUNITMM
         {.labelRow = 80, .scale = 10, .decimals = {1, 1}},
@@ -41,16 +39,15 @@ constinit const NumericOptionDescriptor slitPositionTopOption{
 };
 
 constinit const NumericOptionDescriptor slitPositionBottomOption{
-    // title: L10N_LBL_SLITPOSITIONBOTTOM
-    {{}, 88},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    80000,             // minimum
-    260000,            // maximum
-    80000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 88},                   // title L10N_LBL_SLITPOSITIONBOTTOM
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    80000,                      // minimum
+    260000,                     // maximum
+    80000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_SLITPOSITIONBOTTOMUNITMM
         {.labelRow = 81, .scale = 10, .decimals = {1, 1}},
@@ -60,16 +57,15 @@ constinit const NumericOptionDescriptor slitPositionBottomOption{
 };
 
 constinit const NumericOptionDescriptor slitMarginOption{
-    // title: L10N_LBL_SLITMARGIN
-    {{}, 90},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -10000,            // minimum
-    10000,             // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 90},                 // title L10N_LBL_SLITMARGIN
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -10000,                   // minimum
+    10000,                    // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_SLITMARGINUNITMM
         {.labelRow = 91, .scale = 10, .decimals = {1, 1}},
@@ -79,10 +75,9 @@ constinit const NumericOptionDescriptor slitMarginOption{
 };
 
 constinit const ChoiceOptionDescriptor creaseOption{
-    // title: L10N_LBL_CREASE
-    {{}, 1269},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1269},  // title L10N_LBL_CREASE
+    5,           // choiceCount
+    0,           // defaultIndex
     {{
         // L10N_OPT_CREASE_OFF
         {.titleRow = 269, .name = "Off", .names = {}},
@@ -98,10 +93,9 @@ constinit const ChoiceOptionDescriptor creaseOption{
 };
 
 constinit const ChoiceOptionDescriptor creaseSideOption{
-    // title: L10N_LBL_CREASESIDE
-    {{}, 93},
-    2,  // choiceCount
-    1,  // defaultIndex
+    {{}, 93},  // title L10N_LBL_CREASESIDE
+    2,         // choiceCount
+    1,         // defaultIndex
     {{
         // L10N_OPT_CREASESIDE_FRONT
         {.titleRow = 94, .name = "Front", .names = {}},
@@ -111,16 +105,15 @@ constinit const ChoiceOptionDescriptor creaseSideOption{
 };
 
 constinit const NumericOptionDescriptor creasePosition1ValueOption{
-    // title: L10N_LBL_CREASEPOSITION1VALUE
-    {{}, 101},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    70000,             // minimum
-    2900000,           // maximum
-    70000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 101},                  // title L10N_LBL_CREASEPOSITION1VALUE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    70000,                      // minimum
+    2900000,                    // maximum
+    70000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_CREASEPOSITION1UNITMM
         {.labelRow = 109, .scale = 10, .decimals = {1, 1}},
@@ -130,16 +123,15 @@ constinit const NumericOptionDescriptor creasePosition1ValueOption{
 };
 
 constinit const NumericOptionDescriptor creasePosition2ValueOption{
-    // title: L10N_LBL_CREASEPOSITION2VALUE
-    {{}, 102},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    80000,             // minimum
-    2900000,           // maximum
-    80000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 102},                  // title L10N_LBL_CREASEPOSITION2VALUE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    80000,                      // minimum
+    2900000,                    // maximum
+    80000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_CREASEPOSITION2UNITMM
         {.labelRow = 110, .scale = 10, .decimals = {1, 1}},
@@ -149,16 +141,15 @@ constinit const NumericOptionDescriptor creasePosition2ValueOption{
 };
 
 constinit const NumericOptionDescriptor creasePosition3ValueOption{
-    // title: L10N_LBL_CREASEPOSITION3VALUE
-    {{}, 103},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    90000,             // minimum
-    2900000,           // maximum
-    90000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 103},                  // title L10N_LBL_CREASEPOSITION3VALUE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    90000,                      // minimum
+    2900000,                    // maximum
+    90000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_CREASEPOSITION3UNITMM
         {.labelRow = 111, .scale = 10, .decimals = {1, 1}},
@@ -168,16 +159,15 @@ constinit const NumericOptionDescriptor creasePosition3ValueOption{
 };
 
 constinit const NumericOptionDescriptor creasePosition4ValueOption{
-    // title: L10N_LBL_CREASEPOSITION4VALUE
-    {{}, 104},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    100000,            // minimum
-    2900000,           // maximum
-    100000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 104},                  // title L10N_LBL_CREASEPOSITION4VALUE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    100000,                     // minimum
+    2900000,                    // maximum
+    100000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_CREASEPOSITION4UNITMM
         {.labelRow = 112, .scale = 10, .decimals = {1, 1}},
@@ -187,10 +177,9 @@ constinit const NumericOptionDescriptor creasePosition4ValueOption{
 };
 
 constinit const ChoiceOptionDescriptor divideOutputOption{
-    // title: L10N_LBL_DIVIDEOUTPUT
-    {{}, 621},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 621},  // title L10N_LBL_DIVIDEOUTPUT
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -198,16 +187,16 @@ constinit const ChoiceOptionDescriptor divideOutputOption{
 };
 
 constinit const NumericOptionDescriptor divideOutputPagesOption{
-    // title: L10N_LBL_DIVIDEOUTPUTPAGES
-    {{.pjlName = "PAGELOOP", .pjlMode = PjlMode::allJobKinds}, 789},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    9999,          // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{.pjlName = "PAGELOOP", .pjlMode = PjlMode::allJobKinds},
+     789},                      // title L10N_LBL_DIVIDEOUTPUTPAGES
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_DIVIDEOUTPUTPAGESUNIT
         {.labelRow = 622, .scale = 1, .decimals = {0, 0}},
@@ -215,10 +204,9 @@ constinit const NumericOptionDescriptor divideOutputPagesOption{
 };
 
 constinit const ChoiceOptionDescriptor offsetCopiesOption{
-    // title: L10N_LBL_OFFSETCOPIES
-    {{}, 623},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 623},  // title L10N_LBL_OFFSETCOPIES
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -226,16 +214,15 @@ constinit const ChoiceOptionDescriptor offsetCopiesOption{
 };
 
 constinit const NumericOptionDescriptor offsetCopiesCountOption{
-    // title: L10N_LBL_OFFSETCOPIESCOUNT
-    {{}, 791},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    9999,          // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, 791},                  // title L10N_LBL_OFFSETCOPIESCOUNT
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_OFFSETCOPIESCOUNTUNIT
         {.labelRow = 624, .scale = 1, .decimals = {0, 0}},
@@ -243,10 +230,9 @@ constinit const NumericOptionDescriptor offsetCopiesCountOption{
 };
 
 constinit const ChoiceOptionDescriptor offsetPagesOption{
-    // title: L10N_LBL_OFFSETPAGES
-    {{}, 625},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 625},  // title L10N_LBL_OFFSETPAGES
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -254,16 +240,15 @@ constinit const ChoiceOptionDescriptor offsetPagesOption{
 };
 
 constinit const NumericOptionDescriptor offsetPagesCountOption{
-    // title: L10N_LBL_OFFSETPAGESCOUNT
-    {{}, 790},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    65535,         // maximum
-    1,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, 790},                  // title L10N_LBL_OFFSETPAGESCOUNT
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    65535,                      // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_OFFSETPAGESCOUNTUNIT
         {.labelRow = 626, .scale = 1, .decimals = {0, 0}},
@@ -271,9 +256,8 @@ constinit const NumericOptionDescriptor offsetPagesCountOption{
 };
 
 constinit const NumericOptionDescriptor gutterOption{
-    // title: L10N_LBL_GUTTER
-    {{}, 579},
-    NumericForm::signedForm,
+    {{}, 579},                 // title L10N_LBL_GUTTER
+    NumericForm::signedForm,   // form
     {1000, 1000, 1000, 1000},  // outputScale
     10000,                     // divisor
     -2500000,                  // minimum
@@ -290,16 +274,15 @@ constinit const NumericOptionDescriptor gutterOption{
 };
 
 constinit const NumericOptionDescriptor gutterFrontOption{
-    // title: L10N_LBL_GUTTERFRONT
-    {{}, 95},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 95},                 // title L10N_LBL_GUTTERFRONT
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_GUTTERFRONTUNIT
         {.labelRow = 898, .scale = 10, .decimals = {1, 1}},
@@ -309,16 +292,15 @@ constinit const NumericOptionDescriptor gutterFrontOption{
 };
 
 constinit const NumericOptionDescriptor gutterBackOption{
-    // title: L10N_LBL_GUTTERBACK
-    {{}, 98},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -2500000,          // minimum
-    2500000,           // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 98},                 // title L10N_LBL_GUTTERBACK
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -2500000,                 // minimum
+    2500000,                  // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_GUTTERBACKUNIT
         {.labelRow = 899, .scale = 10, .decimals = {1, 1}},
@@ -328,9 +310,8 @@ constinit const NumericOptionDescriptor gutterBackOption{
 };
 
 constinit const NumericOptionDescriptor creepOption{
-    // title: L10N_LBL_CREEP
-    {{}, 577},
-    NumericForm::signedForm,
+    {{}, 577},                 // title L10N_LBL_CREEP
+    NumericForm::signedForm,   // form
     {1000, 1000, 1000, 1000},  // outputScale
     10000,                     // divisor
     0,                         // minimum
@@ -347,16 +328,15 @@ constinit const NumericOptionDescriptor creepOption{
 };
 
 constinit const NumericOptionDescriptor creepFrontOption{
-    // title: L10N_LBL_CREEPFRONT
-    {{}, 96},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 96},                 // title L10N_LBL_CREEPFRONT
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    0,                        // minimum
+    500000,                   // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_CREEPFRONTUNIT
         {.labelRow = 876, .scale = 10, .decimals = {1, 1}},
@@ -366,16 +346,15 @@ constinit const NumericOptionDescriptor creepFrontOption{
 };
 
 constinit const NumericOptionDescriptor creepBackOption{
-    // title: L10N_LBL_CREEPBACK
-    {{}, 99},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 99},                 // title L10N_LBL_CREEPBACK
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    0,                        // minimum
+    500000,                   // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_CREEPBACKUNIT
         {.labelRow = 877, .scale = 10, .decimals = {1, 1}},
@@ -385,10 +364,9 @@ constinit const NumericOptionDescriptor creepBackOption{
 };
 
 constinit const ChoiceOptionDescriptor frontBackEqualOption{
-    // title: L10N_LBL_FRONTBACKEQUAL
-    {{}, 1294},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1294},  // title L10N_LBL_FRONTBACKEQUAL
+    2,           // choiceCount
+    0,           // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -396,16 +374,15 @@ constinit const ChoiceOptionDescriptor frontBackEqualOption{
 };
 
 constinit const NumericOptionDescriptor zoomOption{
-    // title: L10N_LBL_ZOOM
-    {{}, 612},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    1000,          // maximum
-    100,           // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, 612},                  // title L10N_LBL_ZOOM
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    1000,                       // maximum
+    100,                        // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_ZOOMUNIT
         {.labelRow = 611, .scale = 1, .decimals = {0, 0}},
@@ -413,10 +390,10 @@ constinit const NumericOptionDescriptor zoomOption{
 };
 
 constinit const ChoiceOptionDescriptor fullBleedOption{
-    // title: L10N_LBL_FULLBLEED
-    {{.ppdName = "QZFullBleed", .pjlName = "FULLBLEED", .pjlMode = PjlMode::jobKind2Only}, 117},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZFullBleed", .pjlName = "FULLBLEED", .pjlMode = PjlMode::jobKind2Only},
+     117},  // title L10N_LBL_FULLBLEED
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -428,10 +405,10 @@ constinit const ChoiceOptionDescriptor fullBleedOption{
 };
 
 constinit const ChoiceOptionDescriptor rotate180Option{
-    // title: L10N_LBL_ROTATE180
-    {{.ppdName = "QZRotate180", .pjlName = "ROTATE180", .pjlMode = PjlMode::jobKind2Only}, 907},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZRotate180", .pjlName = "ROTATE180", .pjlMode = PjlMode::jobKind2Only},
+     907},  // title L10N_LBL_ROTATE180
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -443,10 +420,10 @@ constinit const ChoiceOptionDescriptor rotate180Option{
 };
 
 constinit const ChoiceOptionDescriptor targetPaperSizeOption{
-    // title: L10N_LBL_TARGETPAPERSIZE
-    {{.ppdName = "QZTargetPaperSize", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only}, 119},
-    37,  // choiceCount
-    0,   // defaultIndex
+    {{.ppdName = "QZTargetPaperSize", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only},
+     119},  // title L10N_LBL_TARGETPAPERSIZE
+    37,     // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_TARGETPAPERSIZE_NONE
         {.titleRow = 380,
@@ -624,35 +601,35 @@ constinit const ChoiceOptionDescriptor targetPaperSizeOption{
 };
 
 constinit const NumericOptionDescriptor customTargetPaperSizeWidthOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    600000000,         // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    0,                 // displayUnitCount
-    {},                // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    600000000,                  // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const NumericOptionDescriptor customTargetPaperSizeHeightOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    600000000,         // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    0,                 // displayUnitCount
-    {},                // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    600000000,                  // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor targetPaperSizeTypeOption{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "NotFromEngine", .names = {}},
         {.titleRow = noTitleRow, .name = "FromEngine", .names = {}},
@@ -660,15 +637,14 @@ constinit const ChoiceOptionDescriptor targetPaperSizeTypeOption{
 };
 
 constinit const TextOptionDescriptor targetPaperSizeNameOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const ChoiceOptionDescriptor scaleToFitOption{
-    // title: L10N_LBL_SCALETOFIT
-    {{.ppdName = "QZScaleToFit"}, 197},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZScaleToFit"}, 197},  // title L10N_LBL_SCALETOFIT
+    2,                                   // choiceCount
+    0,                                   // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},

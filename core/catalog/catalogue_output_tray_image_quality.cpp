@@ -6,10 +6,10 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor outputBinOption{
-    // title: L10N_LBL_OUTPUTBIN
-    {{.ppdName = "OutputBin", .pjlName = "OUTBIN", .pjlMode = PjlMode::jobKind2Only}, 379},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "OutputBin", .pjlName = "OUTBIN", .pjlMode = PjlMode::jobKind2Only},
+     379},  // title L10N_LBL_OUTPUTBIN
+    3,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_OUTPUTBIN_AUTO
         {.titleRow = 279,
@@ -27,10 +27,10 @@ constinit const ChoiceOptionDescriptor outputBinOption{
 };
 
 constinit const ChoiceOptionDescriptor resolutionOption{
-    // title: L10N_LBL_RESOLUTION
-    {{.ppdName = "Resolution", .pjlName = "RESOLUTION", .pjlMode = PjlMode::jobKind2Only}, 395},
-    2,  // choiceCount
-    1,  // defaultIndex
+    {{.ppdName = "Resolution", .pjlName = "RESOLUTION", .pjlMode = PjlMode::jobKind2Only},
+     395},  // title L10N_LBL_RESOLUTION
+    2,      // choiceCount
+    1,      // defaultIndex
     {{
         // L10N_OPT_RESOLUTION_600DPI
         {.titleRow = 397,
@@ -44,10 +44,9 @@ constinit const ChoiceOptionDescriptor resolutionOption{
 };
 
 constinit const ChoiceOptionDescriptor screeningOption{
-    // title: L10N_LBL_SCREENING
-    {{.pjlName = "SCREENTYPE", .pjlMode = PjlMode::allJobKinds}, 1096},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "SCREENTYPE", .pjlMode = PjlMode::allJobKinds}, 1096},  // title L10N_LBL_SCREENING
+    4,                                                                   // choiceCount
+    0,                                                                   // defaultIndex
     {{
         // L10N_OPT_SCREENING_PHOTO
         {.titleRow = 1097,
@@ -69,9 +68,9 @@ constinit const ChoiceOptionDescriptor screeningOption{
 };
 
 constinit const ChoiceOptionDescriptor otherScreeningOption{
-    {{}, noTitleRow},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    4,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "Photo", .names = {}},
         {.titleRow = noTitleRow, .name = "Text", .names = {}},
@@ -81,11 +80,10 @@ constinit const ChoiceOptionDescriptor otherScreeningOption{
 };
 
 constinit const ChoiceOptionDescriptor screenFreqOption{
-    // title: L10N_LBL_SCREENFREQ
     {{.ppdName = "QZScreenFreq", .pjlName = "QXCUSTOMSCREENLPIK", .pjlMode = PjlMode::jobKind2Only},
-     1049},
-    27,  // choiceCount
-    20,  // defaultIndex
+     1049},  // title L10N_LBL_SCREENFREQ
+    27,      // choiceCount
+    20,      // defaultIndex
     {{
         // L10N_OPT_SCREENFREQ_40
         {.titleRow = 445,
@@ -199,9 +197,9 @@ constinit const ChoiceOptionDescriptor screenFreqOption{
 };
 
 constinit const ChoiceOptionDescriptor otherScreenFreqOption{
-    {{}, noTitleRow},
-    27,  // choiceCount
-    18,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    27,                // choiceCount
+    18,                // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "40", .names = {}},
         {.titleRow = noTitleRow, .name = "41", .names = {}},
@@ -234,13 +232,12 @@ constinit const ChoiceOptionDescriptor otherScreenFreqOption{
 };
 
 constinit const ChoiceOptionDescriptor screenAngleOption{
-    // title: L10N_LBL_SCREENANGLE
     {{.ppdName = "QZScreenAngle",
       .pjlName = "QXCUSTOMSCREENDEGREEK",
       .pjlMode = PjlMode::jobKind2Only},
-     1050},
-    24,  // choiceCount
-    6,   // defaultIndex
+     1050},  // title L10N_LBL_SCREENANGLE
+    24,      // choiceCount
+    6,       // defaultIndex
     {{
         // L10N_OPT_SCREENANGLE_0
         {.titleRow = 472,
@@ -342,9 +339,9 @@ constinit const ChoiceOptionDescriptor screenAngleOption{
 };
 
 constinit const ChoiceOptionDescriptor otherScreenAngleOption{
-    {{}, noTitleRow},
-    24,  // choiceCount
-    6,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    24,                // choiceCount
+    6,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "0", .names = {}},
         {.titleRow = noTitleRow, .name = "7", .names = {}},
@@ -374,13 +371,12 @@ constinit const ChoiceOptionDescriptor otherScreenAngleOption{
 };
 
 constinit const ChoiceOptionDescriptor screenDotOption{
-    // title: L10N_LBL_SCREENDOT
     {{.ppdName = "QZScreenDot",
       .pjlName = "QXCUSTOMSCREENSHAPEK",
       .pjlMode = PjlMode::jobKind2Only},
-     1051},
-    21,  // choiceCount
-    10,  // defaultIndex
+     1051},  // title L10N_LBL_SCREENDOT
+    21,      // choiceCount
+    10,      // defaultIndex
     {{
         // L10N_OPT_SCREENDOT_SIMPLEDOT
         {.titleRow = 484,
@@ -486,9 +482,9 @@ constinit const ChoiceOptionDescriptor screenDotOption{
 };
 
 constinit const ChoiceOptionDescriptor otherScreenDotOption{
-    {{}, noTitleRow},
-    21,  // choiceCount
-    10,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    21,                // choiceCount
+    10,                // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "SimpleDot", .names = {}},
         {.titleRow = noTitleRow, .name = "InvertedSimpleDot", .names = {}},
@@ -515,10 +511,9 @@ constinit const ChoiceOptionDescriptor otherScreenDotOption{
 };
 
 constinit const ChoiceOptionDescriptor toneCurveOption{
-    // title: L10N_LBL_TONECURVE
-    {{.pjlName = "TONECURVE", .pjlMode = PjlMode::allJobKinds}, 629},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "TONECURVE", .pjlMode = PjlMode::allJobKinds}, 629},  // title L10N_LBL_TONECURVE
+    1,                                                                 // choiceCount
+    0,                                                                 // defaultIndex
     {{
         // L10N_OPT_TONECURVE_OFF
         {.titleRow = 252,
@@ -528,19 +523,19 @@ constinit const ChoiceOptionDescriptor toneCurveOption{
 };
 
 constinit const ChoiceOptionDescriptor otherToneCurveOption{
-    {{}, noTitleRow},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    1,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "Off", .names = {}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor printQualityOption{
-    // title: L10N_LBL_PRINTQUALITY
-    {{.ppdName = "QZPrintQuality", .pjlName = "TONERSAVE", .pjlMode = PjlMode::jobKind2Only}, 1102},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZPrintQuality", .pjlName = "TONERSAVE", .pjlMode = PjlMode::jobKind2Only},
+     1102},  // title L10N_LBL_PRINTQUALITY
+    3,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_PRINTQUALITY_NORMAL
         {.titleRow = 401,
@@ -558,11 +553,10 @@ constinit const ChoiceOptionDescriptor printQualityOption{
 };
 
 constinit const ChoiceOptionDescriptor imageDensityOption{
-    // title: L10N_LBL_IMAGEDENSITY
     {{.ppdName = "QZImageDensity", .pjlName = "LOWDENSITY", .pjlMode = PjlMode::jobKind2Only},
-     1105},
-    7,  // choiceCount
-    5,  // defaultIndex
+     1105},  // title L10N_LBL_IMAGEDENSITY
+    7,       // choiceCount
+    5,       // defaultIndex
     {{
         // L10N_OPT_IMAGEDENSITY_LEVEL1
         {.titleRow = 1106,
@@ -596,10 +590,10 @@ constinit const ChoiceOptionDescriptor imageDensityOption{
 };
 
 constinit const ChoiceOptionDescriptor smoothingOption{
-    // title: L10N_LBL_SMOOTHING
-    {{.ppdName = "QZSmoothing", .pjlName = "SMOOTHING", .pjlMode = PjlMode::jobKind2Only}, 403},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZSmoothing", .pjlName = "SMOOTHING", .pjlMode = PjlMode::jobKind2Only},
+     403},  // title L10N_LBL_SMOOTHING
+    4,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_SMOOTHING_NONE
         {.titleRow = 239,
@@ -621,10 +615,10 @@ constinit const ChoiceOptionDescriptor smoothingOption{
 };
 
 constinit const ChoiceOptionDescriptor thinningOption{
-    // title: L10N_LBL_THINNING
-    {{.ppdName = "QZThinning", .pjlName = "THINNING", .pjlMode = PjlMode::jobKind2Only}, 1112},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZThinning", .pjlName = "THINNING", .pjlMode = PjlMode::jobKind2Only},
+     1112},  // title L10N_LBL_THINNING
+    5,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_THINNING_NONE
         {.titleRow = 262,
@@ -650,11 +644,10 @@ constinit const ChoiceOptionDescriptor thinningOption{
 };
 
 constinit const ChoiceOptionDescriptor thinObjectOption{
-    // title: L10N_LBL_THINOBJECT
     {{.ppdName = "QZThinObject", .pjlName = "THINNINGAREA", .pjlMode = PjlMode::jobKind2Only},
-     1117},
-    2,  // choiceCount
-    0,  // defaultIndex
+     1117},  // title L10N_LBL_THINOBJECT
+    2,       // choiceCount
+    0,       // defaultIndex
     {{
         // L10N_OPT_THINOBJECT_TEXT
         {.titleRow = 1099,
@@ -668,10 +661,10 @@ constinit const ChoiceOptionDescriptor thinObjectOption{
 };
 
 constinit const ChoiceOptionDescriptor useCieColorOption{
-    // title: L10N_LBL_USECIECOLOR
-    {{.ppdName = "QZUseCIEColor", .pjlName = "USECIECOLOR", .pjlMode = PjlMode::jobKind2Only}, 867},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZUseCIEColor", .pjlName = "USECIECOLOR", .pjlMode = PjlMode::jobKind2Only},
+     867},  // title L10N_LBL_USECIECOLOR
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",

@@ -7,9 +7,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor ppsPrintTypeOption{
-    {{}, noTitleRow},
-    8,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    8,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_PPSPRINTTYPE_SAMEASBODY
         {.titleRow = 820, .name = "SameAsBody", .names = {}},
@@ -31,9 +31,9 @@ constinit const ChoiceOptionDescriptor ppsPrintTypeOption{
 };
 
 constinit const ChoiceOptionDescriptor ppsSourceOption{
-    {{}, noTitleRow},
-    8,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    8,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_PPSSOURCE_AUTO
         {.titleRow = 277, .name = "Auto", .names = {}},
@@ -55,22 +55,22 @@ constinit const ChoiceOptionDescriptor ppsSourceOption{
 };
 
 constinit const NumericOptionDescriptor ppsMultipleInsertionsOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    0,             // minimum
-    40,            // maximum
-    0,             // defaultValue
-    {},            // ppdValues
-    0,             // displayUnitCount
-    {},            // displayUnits
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    0,                          // minimum
+    40,                         // maximum
+    0,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor ppsPunchOption{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_PPSPUNCH_SAMEASBODY
         {.titleRow = 821, .name = "SameAsBody", .names = {}},
@@ -88,9 +88,9 @@ constinit const ChoiceOptionDescriptor ppsPunchOption{
 };
 
 constinit const ChoiceOptionDescriptor ppsStapleOption{
-    {{}, noTitleRow},
-    8,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    8,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_PPSSTAPLE_SAMEASBODY
         {.titleRow = 822, .name = "SameAsBody", .names = {}},
@@ -112,9 +112,9 @@ constinit const ChoiceOptionDescriptor ppsStapleOption{
 };
 
 constinit const ChoiceOptionDescriptor ppsFinishStaplingOption{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_PPSFINISHSTAPLING_OFF
         {.titleRow = 250, .name = "Off", .names = {}},
@@ -124,10 +124,9 @@ constinit const ChoiceOptionDescriptor ppsFinishStaplingOption{
 };
 
 constinit const ChoiceOptionDescriptor ppsPaperNameOption{
-    // title: L10N_LBL_INPUTSLOTPAPERNAME
-    {{}, 630},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 630},  // title L10N_LBL_INPUTSLOTPAPERNAME
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_PPSPAPERNAME_NONE
         {.titleRow = 224, .name = "None", .names = {}},
@@ -135,22 +134,22 @@ constinit const ChoiceOptionDescriptor ppsPaperNameOption{
 };
 
 constinit const NumericOptionDescriptor tppsCurrentPageOption{
-    // title: L10N_LBL_CURRENTPAGE
-    {{}, 835}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
-    1,                                                   // divisor
-    1,                                                   // minimum
-    9999,                                                // maximum
-    1,                                                   // defaultValue
-    {},                                                  // ppdValues
-    0,                                                   // displayUnitCount
-    {},                                                  // displayUnits
+    {{}, 835},                  // title L10N_LBL_CURRENTPAGE
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    9999,                       // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor tppsPageModeOption{
-    // title: L10N_LBL_PAGEMODE
-    {{}, 721},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 721},  // title L10N_LBL_PAGEMODE
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TPPSPAGEMODE_TAB
         {.titleRow = 720, .name = "Tab", .names = {}},
@@ -160,10 +159,9 @@ constinit const ChoiceOptionDescriptor tppsPageModeOption{
 };
 
 constinit const ChoiceOptionDescriptor tppsInsertOption{
-    // title: L10N_LBL_INSERT
-    {{}, 722},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, 722},  // title L10N_LBL_INSERT
+    3,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TPPSINSERT_OFF
         {.titleRow = 246, .name = "Off", .names = {}},
@@ -175,22 +173,22 @@ constinit const ChoiceOptionDescriptor tppsInsertOption{
 };
 
 constinit const NumericOptionDescriptor tppsInsertionsOption{
-    // title: L10N_LBL_INSERTIONS
-    {{}, 723}, NumericForm::unsignedForm, {1, 1, 1, 1},  // outputScale
-    1,                                                   // divisor
-    1,                                                   // minimum
-    100,                                                 // maximum
-    1,                                                   // defaultValue
-    {},                                                  // ppdValues
-    0,                                                   // displayUnitCount
-    {},                                                  // displayUnits
+    {{}, 723},                  // title L10N_LBL_INSERTIONS
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    100,                        // maximum
+    1,                          // defaultValue
+    {},                         // ppdValues
+    0,                          // displayUnitCount
+    {},                         // displayUnits
 };
 
 constinit const ChoiceOptionDescriptor tppsTabTypeOption{
-    // title: L10N_LBL_TABTYPE
-    {{}, 724},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 724},  // title L10N_LBL_TABTYPE
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TPPSTABTYPE_TAB1
         {.titleRow = 716, .name = "Tab1", .names = {}},
@@ -200,16 +198,14 @@ constinit const ChoiceOptionDescriptor tppsTabTypeOption{
 };
 
 constinit const TextOptionDescriptor tppsTabTextOption{
-    // title: L10N_LBL_TABTEXT
-    {{}, 727},
-    nullptr,  // defaultText
+    {{}, 727},  // title L10N_LBL_TABTEXT
+    nullptr,    // defaultText
 };
 
 constinit const ChoiceOptionDescriptor tppsTabPositionOption{
-    // title: L10N_LBL_TABPOSITION
-    {{}, 854},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 854},  // title L10N_LBL_TABPOSITION
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TPPSTABPOSITION_PREVIOUSPAGE
         {.titleRow = 278, .name = "PreviousPage", .names = {}},
@@ -217,8 +213,8 @@ constinit const ChoiceOptionDescriptor tppsTabPositionOption{
 };
 
 constinit const TextOptionDescriptor tppsUntitledTextOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 }  // namespace pd

@@ -7,20 +7,19 @@
 namespace pd {
 
 constinit const TextOptionDescriptor pageSpecificFormsOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const TextOptionDescriptor pageSpecificTraysOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const ChoiceOptionDescriptor chapterModeOption{
-    // title: L10N_LBL_CHAPTER
-    {{}, 828},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 828},  // title L10N_LBL_CHAPTER
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -28,15 +27,14 @@ constinit const ChoiceOptionDescriptor chapterModeOption{
 };
 
 constinit const TextOptionDescriptor chapterPagesOption{
-    {{}, noTitleRow},
-    nullptr,  // defaultText
+    {{}, noTitleRow},  // no title
+    nullptr,           // defaultText
 };
 
 constinit const ChoiceOptionDescriptor languageVersionOption{
-    // title: L10N_LBL_LANGUAGE
-    {{.ppdName = "LanguageVersion"}, 534},
-    9,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "LanguageVersion"}, 534},  // title L10N_LBL_LANGUAGE
+    9,                                      // choiceCount
+    0,                                      // defaultIndex
     {{
         // L10N_OPT_LANGUAGE_USENGLISH
         {.titleRow = 3, .name = "English", .names = {.ppdName = "English"}},
@@ -60,10 +58,9 @@ constinit const ChoiceOptionDescriptor languageVersionOption{
 };
 
 constinit const ChoiceOptionDescriptor measureUnitOption{
-    // title: L10N_LBL_MEASUREUNIT
-    {{}, 566},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 566},  // title L10N_LBL_MEASUREUNIT
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_MEASUREUNIT_METRIC
         {.titleRow = 535, .name = "Metric", .names = {}},
@@ -73,10 +70,9 @@ constinit const ChoiceOptionDescriptor measureUnitOption{
 };
 
 constinit const ChoiceOptionDescriptor weightUnitOption{
-    // title: L10N_LBL_WEIGHTUNIT
-    {{}, 895},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, 895},  // title L10N_LBL_WEIGHTUNIT
+    11,         // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_WEIGHTUNIT_GM2
         {.titleRow = 887, .name = "gm2", .names = {}},
@@ -104,10 +100,9 @@ constinit const ChoiceOptionDescriptor weightUnitOption{
 };
 
 constinit const ChoiceOptionDescriptor keychainOption{
-    // title: L10N_LBL_KEYCHAIN
-    {{}, 638},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 638},  // title L10N_LBL_KEYCHAIN
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -115,10 +110,9 @@ constinit const ChoiceOptionDescriptor keychainOption{
 };
 
 constinit const ChoiceOptionDescriptor snmpVersionOption{
-    // title: L10N_LBL_SNMPVERSION
-    {{}, 1186},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 1186},  // title L10N_LBL_SNMPVERSION
+    2,           // choiceCount
+    0,           // defaultIndex
     {{
         // L10N_OPT_SNMPVERSION_V12
         {.titleRow = 1187, .name = "V12", .names = {}},
@@ -128,40 +122,34 @@ constinit const ChoiceOptionDescriptor snmpVersionOption{
 };
 
 constinit const TextOptionDescriptor snmpReadCommunityNameOption{
-    // title: L10N_LBL_SNMPV12READCOMMUNITYNAME
-    {{}, 1189},
-    "brisko",  // defaultText
+    {{}, 1189},  // title L10N_LBL_SNMPV12READCOMMUNITYNAME
+    "brisko",    // defaultText
 };
 
 constinit const TextOptionDescriptor snmpReadUserAuthPwOption{
-    // title: L10N_LBL_SNMPV3READUSERAUTHPW
-    {{}, 1196},
+    {{}, 1196},      // title L10N_LBL_SNMPV3READUSERAUTHPW
     "KeltVarnomit",  // defaultText
 };
 
 constinit const TextOptionDescriptor snmpReadUserPrivPwOption{
-    // title: L10N_LBL_SNMPV3READUSERPRIVPW
-    {{}, 1197},
+    {{}, 1197},      // title L10N_LBL_SNMPV3READUSERPRIVPW
     "SolmDretavin",  // defaultText
 };
 
 constinit const TextOptionDescriptor snmpContextNameOption{
-    // title: L10N_LBL_SNMPV3CONTEXTNAME
-    {{}, 1190},
-    "",  // defaultText
+    {{}, 1190},  // title L10N_LBL_SNMPV3CONTEXTNAME
+    "",          // defaultText
 };
 
 constinit const TextOptionDescriptor snmpReadUserNameOption{
-    // title: L10N_LBL_SNMPV3READUSERNAME
-    {{}, 1191},
-    "initial",  // defaultText
+    {{}, 1191},  // title L10N_LBL_SNMPV3READUSERNAME
+    "initial",   // defaultText
 };
 
 constinit const ChoiceOptionDescriptor snmpSecurityLevelOption{
-    // title: L10N_LBL_SNMPV3SECURITYLEVEL
-    {{}, 1192},
-    3,  // choiceCount
-    2,  // defaultIndex
+    {{}, 1192},  // title L10N_LBL_SNMPV3SECURITYLEVEL
+    3,           // choiceCount
+    2,           // defaultIndex
     {{
         // L10N_OPT_SNMPV3SECURITYLEVEL_NOADMISSION
         {.titleRow = 1193, .name = "NoAdmission", .names = {}},

@@ -6,10 +6,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor waitModeOption{
-    // title: L10N_LBL_WAITMODE
-    {{.ppdName = "QZWaitMode"}, 1136},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZWaitMode"}, 1136},  // title L10N_LBL_WAITMODE
+    6,                                  // choiceCount
+    0,                                  // defaultIndex
     {{
         // L10N_OPT_WAITMODE_NONE
         {.titleRow = 767, .name = "None", .names = {.ppdName = "None"}},
@@ -27,10 +26,10 @@ constinit const ChoiceOptionDescriptor waitModeOption{
 };
 
 constinit const ChoiceOptionDescriptor pileOption{
-    // title: L10N_LBL_PILE
-    {{.ppdName = "QZPile", .pjlName = "PILEMODE", .pjlMode = PjlMode::jobKind2Only}, 413},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZPile", .pjlName = "PILEMODE", .pjlMode = PjlMode::jobKind2Only},
+     413},  // title L10N_LBL_PILE
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -42,10 +41,9 @@ constinit const ChoiceOptionDescriptor pileOption{
 };
 
 constinit const ChoiceOptionDescriptor headerPageOption{
-    // title: L10N_LBL_HEADERPAGE
-    {{.pjlName = "HEADERPAGE", .pjlMode = PjlMode::allJobKinds}, 646},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{.pjlName = "HEADERPAGE", .pjlMode = PjlMode::allJobKinds}, 646},  // title L10N_LBL_HEADERPAGE
+    7,                                                                  // choiceCount
+    0,                                                                  // defaultIndex
     {{
         // L10N_OPT_HEADERPAGE_OFF
         {.titleRow = 241, .name = "Off", .names = {}},
@@ -77,13 +75,12 @@ constinit const ChoiceOptionDescriptor headerPageOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindModeOption{
-    // title: L10N_LBL_PERFECTBINDMODE
     {{.ppdName = "QZPerfectBindMode",
       .pjlName = "PERFECTBINDMODE",
       .pjlMode = PjlMode::allJobKinds},
-     649},
-    6,  // choiceCount
-    0,  // defaultIndex
+     649},  // title L10N_LBL_PERFECTBINDMODE
+    6,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_PERFECTBINDMODE_NONE
         {.titleRow = 242,
@@ -113,13 +110,12 @@ constinit const ChoiceOptionDescriptor perfectBindModeOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindTrimOption{
-    // title: L10N_LBL_PERFECTBINDTRIM
     {{.ppdName = "QZPerfectBindTrim",
       .pjlName = "PERFECTBINDTRIM",
       .pjlMode = PjlMode::allJobKinds},
-     655},
-    2,  // choiceCount
-    0,  // defaultIndex
+     655},  // title L10N_LBL_PERFECTBINDTRIM
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -131,16 +127,16 @@ constinit const ChoiceOptionDescriptor perfectBindTrimOption{
 };
 
 constinit const NumericOptionDescriptor perfectBindTrimSpineOption{
-    // title: L10N_LBL_PERFECTBINDTRIMSPINE
-    {{.pjlName = "PERFECTBINDSPINE", .pjlMode = PjlMode::allJobKinds}, 656},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    10000,             // minimum
-    300000,            // maximum
-    100000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{.pjlName = "PERFECTBINDSPINE", .pjlMode = PjlMode::allJobKinds},
+     656},                      // title L10N_LBL_PERFECTBINDTRIMSPINE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    10000,                      // minimum
+    300000,                     // maximum
+    100000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_PERFECTBINDTRIMSPINEUNIT
         {.labelRow = 581, .scale = 10, .decimals = {1, 1}},
@@ -150,13 +146,12 @@ constinit const NumericOptionDescriptor perfectBindTrimSpineOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindDuplexOption{
-    // title: L10N_LBL_PERFECTBINDDUPLEX
     {{.ppdName = "QZPerfectBindDuplex",
       .pjlName = "PERFECTBINDDUPLEX",
       .pjlMode = PjlMode::allJobKinds},
-     657},
-    2,  // choiceCount
-    0,  // defaultIndex
+     657},  // title L10N_LBL_PERFECTBINDDUPLEX
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -168,10 +163,9 @@ constinit const ChoiceOptionDescriptor perfectBindDuplexOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindTrayOption{
-    // title: L10N_LBL_PERFECTBINDTRAY
-    {{.ppdName = "QZPerfectBindTray"}, 837},
-    17,  // choiceCount
-    0,   // defaultIndex
+    {{.ppdName = "QZPerfectBindTray"}, 837},  // title L10N_LBL_PERFECTBINDTRAY
+    17,                                       // choiceCount
+    0,                                        // defaultIndex
     {{
         // L10N_OPT_PERFECTBINDTRAY_TRAY1
         {.titleRow = 284, .name = "Tray1", .names = {.ppdName = "Tray1"}},
@@ -211,10 +205,9 @@ constinit const ChoiceOptionDescriptor perfectBindTrayOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindPaperNameOption{
-    // title: L10N_LBL_PERFECTBINDPAPERNAME
-    {{}, 633},
-    1,  // choiceCount
-    0,  // defaultIndex
+    {{}, 633},  // title L10N_LBL_PERFECTBINDPAPERNAME
+    1,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_PERFECTBINDPAPERNAME_NONE
         {.titleRow = 223, .name = "None", .names = {}},
@@ -222,10 +215,9 @@ constinit const ChoiceOptionDescriptor perfectBindPaperNameOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindSlitOption{
-    // title: L10N_LBL_PERFECTBINDSLIT
-    {{}, 660},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 660},  // title L10N_LBL_PERFECTBINDSLIT
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -233,16 +225,15 @@ constinit const ChoiceOptionDescriptor perfectBindSlitOption{
 };
 
 constinit const NumericOptionDescriptor perfectBindSlitPositionTopOption{
-    // title: L10N_LBL_PERFECTBINDSLITPOSITIONTOP
-    {{}, 79},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    80000,             // minimum
-    260000,            // maximum
-    80000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 79},                   // title L10N_LBL_PERFECTBINDSLITPOSITIONTOP
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    80000,                      // minimum
+    260000,                     // maximum
+    80000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_PERFECTBINDSLITPOSITIONTOPUNITMM
         {.labelRow = 82, .scale = 10, .decimals = {1, 1}},
@@ -252,16 +243,15 @@ constinit const NumericOptionDescriptor perfectBindSlitPositionTopOption{
 };
 
 constinit const NumericOptionDescriptor perfectBindSlitPositionBottomOption{
-    // title: L10N_LBL_PERFECTBINDSLITPOSITIONBOTTOM
-    {{}, 89},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    80000,             // minimum
-    260000,            // maximum
-    80000,             // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 89},                   // title L10N_LBL_PERFECTBINDSLITPOSITIONBOTTOM
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    80000,                      // minimum
+    260000,                     // maximum
+    80000,                      // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_PERFECTBINDSLITPOSITIONBOTTOMUNITMM
         {.labelRow = 83, .scale = 10, .decimals = {1, 1}},
@@ -271,13 +261,12 @@ constinit const NumericOptionDescriptor perfectBindSlitPositionBottomOption{
 };
 
 constinit const ChoiceOptionDescriptor perfectBindCreaseOption{
-    // title: L10N_LBL_PERFECTBINDCREASE
     {{.ppdName = "QZPerfectBindCrease",
       .pjlName = "PERFECTBINDCREASE",
       .pjlMode = PjlMode::allJobKinds},
-     661},
-    4,  // choiceCount
-    0,  // defaultIndex
+     661},  // title L10N_LBL_PERFECTBINDCREASE
+    4,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_PERFECTBINDCREASE_NONE
         {.titleRow = 265,

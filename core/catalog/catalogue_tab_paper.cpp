@@ -6,10 +6,9 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor tabImageShiftOption{
-    // title: L10N_LBL_TABIMAGESHIFT
-    {{}, 737},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 737},  // title L10N_LBL_TABIMAGESHIFT
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -17,15 +16,15 @@ constinit const ChoiceOptionDescriptor tabImageShiftOption{
 };
 
 constinit const NumericOptionDescriptor tabImageShiftRangeOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    100000,            // minimum
-    150000,            // maximum
-    125000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    100000,                     // minimum
+    150000,                     // maximum
+    125000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TABIMAGESHIFTRANGEUNIT
         {.labelRow = 582, .scale = 10, .decimals = {1, 1}},
@@ -35,10 +34,9 @@ constinit const NumericOptionDescriptor tabImageShiftRangeOption{
 };
 
 constinit const ChoiceOptionDescriptor tab1TrayOption{
-    // title: L10N_LBL_TAB1TRAY
-    {{}, 733},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{}, 733},  // title L10N_LBL_TAB1TRAY
+    5,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB1TRAY_TRAY1
         {.titleRow = 286, .name = "Tray1", .names = {}},
@@ -54,10 +52,9 @@ constinit const ChoiceOptionDescriptor tab1TrayOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2TrayOption{
-    // title: L10N_LBL_TAB2TRAY
-    {{}, 734},
-    5,  // choiceCount
-    0,  // defaultIndex
+    {{}, 734},  // title L10N_LBL_TAB2TRAY
+    5,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB2TRAY_TRAY1
         {.titleRow = 287, .name = "Tray1", .names = {}},
@@ -73,10 +70,9 @@ constinit const ChoiceOptionDescriptor tab2TrayOption{
 };
 
 constinit const ChoiceOptionDescriptor tab1PageSizeOption{
-    // title: L10N_LBL_TAB1PAGESIZE
-    {{}, 120},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, 120},  // title L10N_LBL_TAB1PAGESIZE
+    3,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB1PAGESIZE_QXA4TAB1
         {.titleRow = 187, .name = "QXA4Tab1", .names = {}},
@@ -88,10 +84,9 @@ constinit const ChoiceOptionDescriptor tab1PageSizeOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2PageSizeOption{
-    // title: L10N_LBL_TAB2PAGESIZE
-    {{}, 121},
-    3,  // choiceCount
-    0,  // defaultIndex
+    {{}, 121},  // title L10N_LBL_TAB2PAGESIZE
+    3,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB2PAGESIZE_QXA4TAB1
         {.titleRow = 188, .name = "QXA4Tab1", .names = {}},
@@ -103,48 +98,45 @@ constinit const ChoiceOptionDescriptor tab2PageSizeOption{
 };
 
 constinit const NumericOptionDescriptor tab1NumOfTabsOption{
-    // title: L10N_LBL_TAB1NUMOFTABS
-    {{}, 735},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    15,            // maximum
-    5,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, 735},                  // title L10N_LBL_TAB1NUMOFTABS
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    15,                         // maximum
+    5,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         {.labelRow = noTitleRow, .scale = 1, .decimals = {0, 0}},
     }},
 };
 
 constinit const NumericOptionDescriptor tab2NumOfTabsOption{
-    // title: L10N_LBL_TAB2NUMOFTABS
-    {{}, 736},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    1,             // divisor
-    1,             // minimum
-    15,            // maximum
-    5,             // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, 736},                  // title L10N_LBL_TAB2NUMOFTABS
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    1,                          // divisor
+    1,                          // minimum
+    15,                         // maximum
+    5,                          // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         {.labelRow = noTitleRow, .scale = 1, .decimals = {0, 0}},
     }},
 };
 
 constinit const NumericOptionDescriptor tab1SpaceAboveOption{
-    // title: L10N_LBL_TAB1SPACEABOVE
-    {{}, 750},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    340000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 750},                  // title L10N_LBL_TAB1SPACEABOVE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    500000,                     // maximum
+    340000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB1SPACEABOVEUNIT
         {.labelRow = 583, .scale = 10, .decimals = {1, 1}},
@@ -154,16 +146,15 @@ constinit const NumericOptionDescriptor tab1SpaceAboveOption{
 };
 
 constinit const NumericOptionDescriptor tab2SpaceAboveOption{
-    // title: L10N_LBL_TAB2SPACEABOVE
-    {{}, 751},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    340000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 751},                  // title L10N_LBL_TAB2SPACEABOVE
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    500000,                     // maximum
+    340000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB2SPACEABOVEUNIT
         {.labelRow = 584, .scale = 10, .decimals = {1, 1}},
@@ -173,16 +164,15 @@ constinit const NumericOptionDescriptor tab2SpaceAboveOption{
 };
 
 constinit const NumericOptionDescriptor tab1SpaceBelowOption{
-    // title: L10N_LBL_TAB1SPACEBELOW
-    {{}, 754},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    340000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 754},                  // title L10N_LBL_TAB1SPACEBELOW
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    500000,                     // maximum
+    340000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB1SPACEBELOWUNIT
         {.labelRow = 587, .scale = 10, .decimals = {1, 1}},
@@ -192,16 +182,15 @@ constinit const NumericOptionDescriptor tab1SpaceBelowOption{
 };
 
 constinit const NumericOptionDescriptor tab2SpaceBelowOption{
-    // title: L10N_LBL_TAB2SPACEBELOW
-    {{}, 755},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    0,                 // minimum
-    500000,            // maximum
-    340000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 755},                  // title L10N_LBL_TAB2SPACEBELOW
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    0,                          // minimum
+    500000,                     // maximum
+    340000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB2SPACEBELOWUNIT
         {.labelRow = 588, .scale = 10, .decimals = {1, 1}},
@@ -211,16 +200,15 @@ constinit const NumericOptionDescriptor tab2SpaceBelowOption{
 };
 
 constinit const NumericOptionDescriptor tab1HeightOption{
-    // title: L10N_LBL_TAB1HEIGHT
-    {{}, 752},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    25000,             // minimum
-    2970000,           // maximum
-    403000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 752},                  // title L10N_LBL_TAB1HEIGHT
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    25000,                      // minimum
+    2970000,                    // maximum
+    403000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB1HEIGHTUNIT
         {.labelRow = 585, .scale = 10, .decimals = {1, 1}},
@@ -230,16 +218,15 @@ constinit const NumericOptionDescriptor tab1HeightOption{
 };
 
 constinit const NumericOptionDescriptor tab2HeightOption{
-    // title: L10N_LBL_TAB2HEIGHT
-    {{}, 753},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    25000,             // minimum
-    2970000,           // maximum
-    403000,            // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 753},                  // title L10N_LBL_TAB2HEIGHT
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10000,                      // divisor
+    25000,                      // minimum
+    2970000,                    // maximum
+    403000,                     // defaultValue
+    {},                         // ppdValues
+    2,                          // displayUnitCount
     {{
         // L10N_LBL_TAB2HEIGHTUNIT
         {.labelRow = 586, .scale = 10, .decimals = {1, 1}},
@@ -249,22 +236,19 @@ constinit const NumericOptionDescriptor tab2HeightOption{
 };
 
 constinit const TextOptionDescriptor tab1FontNameOption{
-    // title: L10N_LBL_TAB1FONTNAME
-    {{}, 738},
+    {{}, 738},  // title L10N_LBL_TAB1FONTNAME
     "ArialMT",  // defaultText
 };
 
 constinit const TextOptionDescriptor tab2FontNameOption{
-    // title: L10N_LBL_TAB2FONTNAME
-    {{}, 739},
+    {{}, 739},  // title L10N_LBL_TAB2FONTNAME
     "ArialMT",  // defaultText
 };
 
 constinit const ChoiceOptionDescriptor tab1FontBoldOption{
-    // title: L10N_LBL_TAB1FONTBOLD
-    {{}, 744},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 744},  // title L10N_LBL_TAB1FONTBOLD
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -272,10 +256,9 @@ constinit const ChoiceOptionDescriptor tab1FontBoldOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2FontBoldOption{
-    // title: L10N_LBL_TAB2FONTBOLD
-    {{}, 745},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 745},  // title L10N_LBL_TAB2FONTBOLD
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -283,10 +266,9 @@ constinit const ChoiceOptionDescriptor tab2FontBoldOption{
 };
 
 constinit const ChoiceOptionDescriptor tab1FontItalicOption{
-    // title: L10N_LBL_TAB1FONTITALIC
-    {{}, 746},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 746},  // title L10N_LBL_TAB1FONTITALIC
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -294,10 +276,9 @@ constinit const ChoiceOptionDescriptor tab1FontItalicOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2FontItalicOption{
-    // title: L10N_LBL_TAB2FONTITALIC
-    {{}, 747},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, 747},  // title L10N_LBL_TAB2FONTITALIC
+    2,          // choiceCount
+    0,          // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {}},
         {.titleRow = noTitleRow, .name = "True", .names = {}},
@@ -305,15 +286,15 @@ constinit const ChoiceOptionDescriptor tab2FontItalicOption{
 };
 
 constinit const NumericOptionDescriptor tab1FontSizeOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    10,            // divisor
-    40,            // minimum
-    720,           // maximum
-    120,           // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    10,                         // divisor
+    40,                         // minimum
+    720,                        // maximum
+    120,                        // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_TAB1FONTSIZEUNIT
         {.labelRow = 740, .scale = 5, .decimals = {1, 1}},
@@ -321,15 +302,15 @@ constinit const NumericOptionDescriptor tab1FontSizeOption{
 };
 
 constinit const NumericOptionDescriptor tab2FontSizeOption{
-    {{}, noTitleRow},
-    NumericForm::unsignedForm,
-    {1, 1, 1, 1},  // outputScale
-    10,            // divisor
-    40,            // minimum
-    720,           // maximum
-    120,           // defaultValue
-    {},            // ppdValues
-    1,             // displayUnitCount
+    {{}, noTitleRow},           // no title
+    NumericForm::unsignedForm,  // form
+    {1, 1, 1, 1},               // outputScale
+    10,                         // divisor
+    40,                         // minimum
+    720,                        // maximum
+    120,                        // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         // L10N_LBL_TAB2FONTSIZEUNIT
         {.labelRow = 741, .scale = 5, .decimals = {1, 1}},
@@ -337,42 +318,39 @@ constinit const NumericOptionDescriptor tab2FontSizeOption{
 };
 
 constinit const NumericOptionDescriptor tab1LineSpacingOption{
-    // title: L10N_LBL_TAB1LINESPACING
-    {{}, 748},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10,                // divisor
-    5,                 // minimum
-    30,                // maximum
-    12,                // defaultValue
-    {},                // ppdValues
-    1,                 // displayUnitCount
+    {{}, 748},                  // title L10N_LBL_TAB1LINESPACING
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10,                         // divisor
+    5,                          // minimum
+    30,                         // maximum
+    12,                         // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         {.labelRow = noTitleRow, .scale = 10, .decimals = {1, 1}},
     }},
 };
 
 constinit const NumericOptionDescriptor tab2LineSpacingOption{
-    // title: L10N_LBL_TAB2LINESPACING
-    {{}, 749},
-    NumericForm::unsignedForm,
-    {10, 10, 10, 10},  // outputScale
-    10,                // divisor
-    5,                 // minimum
-    30,                // maximum
-    12,                // defaultValue
-    {},                // ppdValues
-    1,                 // displayUnitCount
+    {{}, 749},                  // title L10N_LBL_TAB2LINESPACING
+    NumericForm::unsignedForm,  // form
+    {10, 10, 10, 10},           // outputScale
+    10,                         // divisor
+    5,                          // minimum
+    30,                         // maximum
+    12,                         // defaultValue
+    {},                         // ppdValues
+    1,                          // displayUnitCount
     {{
         {.labelRow = noTitleRow, .scale = 10, .decimals = {1, 1}},
     }},
 };
 
 constinit const ChoiceOptionDescriptor tab1OrientationOption{
-    // title: L10N_LBL_TAB1ORIENTATION
-    {{}, 810},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{}, 810},  // title L10N_LBL_TAB1ORIENTATION
+    4,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB1ORIENTATION_NORMAL
         {.titleRow = 808, .name = "Normal", .names = {}},
@@ -386,10 +364,9 @@ constinit const ChoiceOptionDescriptor tab1OrientationOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2OrientationOption{
-    // title: L10N_LBL_TAB2ORIENTATION
-    {{}, 811},
-    4,  // choiceCount
-    0,  // defaultIndex
+    {{}, 811},  // title L10N_LBL_TAB2ORIENTATION
+    4,          // choiceCount
+    0,          // defaultIndex
     {{
         // L10N_OPT_TAB2ORIENTATION_NORMAL
         {.titleRow = 809, .name = "Normal", .names = {}},
@@ -403,10 +380,9 @@ constinit const ChoiceOptionDescriptor tab2OrientationOption{
 };
 
 constinit const ChoiceOptionDescriptor tab1PositionOption{
-    // title: L10N_LBL_TAB1POSITION
-    {{}, 725},
-    3,  // choiceCount
-    1,  // defaultIndex
+    {{}, 725},  // title L10N_LBL_TAB1POSITION
+    3,          // choiceCount
+    1,          // defaultIndex
     {{
         // L10N_OPT_TAB1POSITION_TOP
         {.titleRow = 850, .name = "Top", .names = {}},
@@ -418,10 +394,9 @@ constinit const ChoiceOptionDescriptor tab1PositionOption{
 };
 
 constinit const ChoiceOptionDescriptor tab2PositionOption{
-    // title: L10N_LBL_TAB2POSITION
-    {{}, 726},
-    3,  // choiceCount
-    1,  // defaultIndex
+    {{}, 726},  // title L10N_LBL_TAB2POSITION
+    3,          // choiceCount
+    1,          // defaultIndex
     {{
         // L10N_OPT_TAB2POSITION_TOP
         {.titleRow = 851, .name = "Top", .names = {}},
@@ -433,16 +408,15 @@ constinit const ChoiceOptionDescriptor tab2PositionOption{
 };
 
 constinit const NumericOptionDescriptor tab1TextPositionOption{
-    // title: L10N_LBL_TAB1TEXTPOSITION
-    {{}, 756},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -100000,           // minimum
-    100000,            // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 756},                // title L10N_LBL_TAB1TEXTPOSITION
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -100000,                  // minimum
+    100000,                   // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_TAB1TEXTPOSITIONUNIT
         {.labelRow = 589, .scale = 10, .decimals = {1, 1}},
@@ -452,16 +426,15 @@ constinit const NumericOptionDescriptor tab1TextPositionOption{
 };
 
 constinit const NumericOptionDescriptor tab2TextPositionOption{
-    // title: L10N_LBL_TAB2TEXTPOSITION
-    {{}, 757},
-    NumericForm::signedForm,
-    {10, 10, 10, 10},  // outputScale
-    10000,             // divisor
-    -100000,           // minimum
-    100000,            // maximum
-    0,                 // defaultValue
-    {},                // ppdValues
-    2,                 // displayUnitCount
+    {{}, 757},                // title L10N_LBL_TAB2TEXTPOSITION
+    NumericForm::signedForm,  // form
+    {10, 10, 10, 10},         // outputScale
+    10000,                    // divisor
+    -100000,                  // minimum
+    100000,                   // maximum
+    0,                        // defaultValue
+    {},                       // ppdValues
+    2,                        // displayUnitCount
     {{
         // L10N_LBL_TAB2TEXTPOSITIONUNIT
         {.labelRow = 590, .scale = 10, .decimals = {1, 1}},

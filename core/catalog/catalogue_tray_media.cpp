@@ -6,10 +6,10 @@
 namespace pd {
 
 constinit const ChoiceOptionDescriptor mediaTypeAutoOption{
-    // title: L10N_LBL_MEDIATYPE
-    {{.ppdName = "QZMediaType", .pjlName = "MEDIATYPE", .pjlMode = PjlMode::jobKind2Only}, 198},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZMediaType", .pjlName = "MEDIATYPE", .pjlMode = PjlMode::jobKind2Only},
+     198},  // title L10N_LBL_MEDIATYPE
+    6,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -41,9 +41,9 @@ constinit const ChoiceOptionDescriptor mediaTypeAutoOption{
 };
 
 constinit const ChoiceOptionDescriptor mediaTypeTray1Option{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -75,9 +75,9 @@ constinit const ChoiceOptionDescriptor mediaTypeTray1Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaTypeTray2Option{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -109,9 +109,9 @@ constinit const ChoiceOptionDescriptor mediaTypeTray2Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaTypeTray3Option{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -143,9 +143,9 @@ constinit const ChoiceOptionDescriptor mediaTypeTray3Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaTypeTray4Option{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -177,9 +177,9 @@ constinit const ChoiceOptionDescriptor mediaTypeTray4Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaTypeTray5Option{
-    {{}, noTitleRow},
-    6,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    6,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIATYPE_NOSET
         {.titleRow = 208,
@@ -211,10 +211,10 @@ constinit const ChoiceOptionDescriptor mediaTypeTray5Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightAutoOption{
-    // title: L10N_LBL_MEDIAWEIGHT
-    {{.ppdName = "QZMediaWeight", .pjlName = "MEDIAWEIGHT", .pjlMode = PjlMode::jobKind2Only}, 203},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{.ppdName = "QZMediaWeight", .pjlName = "MEDIAWEIGHT", .pjlMode = PjlMode::jobKind2Only},
+     203},  // title L10N_LBL_MEDIAWEIGHT
+    11,     // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209,
@@ -264,9 +264,9 @@ constinit const ChoiceOptionDescriptor mediaWeightAutoOption{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightTray1Option{
-    {{}, noTitleRow},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    11,                // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -294,9 +294,9 @@ constinit const ChoiceOptionDescriptor mediaWeightTray1Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightTray2Option{
-    {{}, noTitleRow},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    11,                // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -324,9 +324,9 @@ constinit const ChoiceOptionDescriptor mediaWeightTray2Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightTray3Option{
-    {{}, noTitleRow},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    11,                // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -354,9 +354,9 @@ constinit const ChoiceOptionDescriptor mediaWeightTray3Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightTray4Option{
-    {{}, noTitleRow},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    11,                // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -384,9 +384,9 @@ constinit const ChoiceOptionDescriptor mediaWeightTray4Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaWeightTray5Option{
-    {{}, noTitleRow},
-    11,  // choiceCount
-    0,   // defaultIndex
+    {{}, noTitleRow},  // no title
+    11,                // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIAWEIGHT_NOSET_GM2
         {.titleRow = 209, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -414,10 +414,10 @@ constinit const ChoiceOptionDescriptor mediaWeightTray5Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorAutoOption{
-    // title: L10N_LBL_MEDIACOLOR
-    {{.ppdName = "QZMediaColor", .pjlName = "MEDIACOLOR", .pjlMode = PjlMode::jobKind2Only}, 205},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{.ppdName = "QZMediaColor", .pjlName = "MEDIACOLOR", .pjlMode = PjlMode::jobKind2Only},
+     205},  // title L10N_LBL_MEDIACOLOR
+    7,      // choiceCount
+    0,      // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207,
@@ -451,9 +451,9 @@ constinit const ChoiceOptionDescriptor mediaColorAutoOption{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorTray1Option{
-    {{}, noTitleRow},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    7,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -473,9 +473,9 @@ constinit const ChoiceOptionDescriptor mediaColorTray1Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorTray2Option{
-    {{}, noTitleRow},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    7,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -495,9 +495,9 @@ constinit const ChoiceOptionDescriptor mediaColorTray2Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorTray3Option{
-    {{}, noTitleRow},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    7,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -517,9 +517,9 @@ constinit const ChoiceOptionDescriptor mediaColorTray3Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorTray4Option{
-    {{}, noTitleRow},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    7,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -539,9 +539,9 @@ constinit const ChoiceOptionDescriptor mediaColorTray4Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaColorTray5Option{
-    {{}, noTitleRow},
-    7,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    7,                 // choiceCount
+    0,                 // defaultIndex
     {{
         // L10N_OPT_MEDIACOLOR_NOSET
         {.titleRow = 207, .name = "NoSet", .names = {.altName = "NoSet"}},
@@ -561,13 +561,12 @@ constinit const ChoiceOptionDescriptor mediaColorTray5Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedAutoOption{
-    // title: L10N_LBL_MEDIAPREPUNCHED
     {{.ppdName = "QZMediaPrepunched",
       .pjlName = "MEDIAPREPUNCHED",
       .pjlMode = PjlMode::jobKind2Only},
-     231},
-    2,  // choiceCount
-    0,  // defaultIndex
+     231},  // title L10N_LBL_MEDIAPREPUNCHED
+    2,      // choiceCount
+    0,      // defaultIndex
     {{
         {.titleRow = noTitleRow,
          .name = "False",
@@ -579,9 +578,9 @@ constinit const ChoiceOptionDescriptor mediaPrepunchedAutoOption{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedTray1Option{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -589,9 +588,9 @@ constinit const ChoiceOptionDescriptor mediaPrepunchedTray1Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedTray2Option{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -599,9 +598,9 @@ constinit const ChoiceOptionDescriptor mediaPrepunchedTray2Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedTray3Option{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -609,9 +608,9 @@ constinit const ChoiceOptionDescriptor mediaPrepunchedTray3Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedTray4Option{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
@@ -619,9 +618,9 @@ constinit const ChoiceOptionDescriptor mediaPrepunchedTray4Option{
 };
 
 constinit const ChoiceOptionDescriptor mediaPrepunchedTray5Option{
-    {{}, noTitleRow},
-    2,  // choiceCount
-    0,  // defaultIndex
+    {{}, noTitleRow},  // no title
+    2,                 // choiceCount
+    0,                 // defaultIndex
     {{
         {.titleRow = noTitleRow, .name = "False", .names = {.ppdName = "False"}},
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
