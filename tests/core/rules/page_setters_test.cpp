@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/rules/paper_rules.h"
+#include "core/rules/setters.h"
+#include "platform/measurement_system.h"
+
+namespace pd {
+namespace {
+
+// The searches fall back on the default paper: A4 here, as in the filter.
+const bool metric = (useFilterMeasurementSystem(), true);
+
+std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
+    std::vector<std::string> result;
+    const auto* base = reinterpret_cast<const unsigned char*>(&record);
+    for (const FieldIdentity entry : list.entries)
+        for (const CoreDataMember& member : coreDataMembers)
+            if (entry == base + member.offset) result.push_back(member.name);
+    return result;
+}
+
+using Names = std::vector<std::string>;
+
+constexpr std::uint8_t a3 = 0, a4 = 1, a5 = 2, postcard = 19, a3Wide = 20, custom = 36;
+
+// A record and a change on it, as a test drives the setters.
+struct Fixture : ::testing::Test {
+    PdCoreData record;
+    ChangedFieldList changed;
+    ChangeContext change{changed, nullptr, record};
+
+    Fixture() {
+        record.DtPageSize.set(a4);
+        record.DtPrintPosition.set(1);
+    }
+    void mark(FieldIdentity field) { change.inProgress.append(field); }
+    Names changedNames() const { return names(record, changed); }
+};
+
+using InputSlotSetter = Fixture;
+
+TEST_F(InputSlotSetter, ATrayWithoutInstalledUnitsChangesOnlyTheSlot) {
+    setInputSlot(record, 3, change);
+    EXPECT_EQ(3, record.DtInputSlot.get());
+    EXPECT_EQ((Names{"DtInputSlot"}), changedNames());
+}
+
+TEST_F(InputSlotSetter, TheAutomaticSourceGetsATargetPaperForACustomSheet) {
+    record.DtPageSize.set(custom);
+    record.DtCustomPageSizeWidth.set(1000000);
+    record.DtCustomPageSizeHeight.set(2000000);
+    record.DtInputSlot.set(1);
+    setInputSlot(record, 0, change);
+    EXPECT_EQ(0, record.DtInputSlot.get());
+    EXPECT_EQ(2, record.DtTargetPaperSize.get());  // A4, the first standard candidate
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ((Names{"DtInputSlot", "DtTargetPaperSize"}), changedNames());
+    EXPECT_TRUE(change.inProgress.empty());
+}
+
+TEST_F(InputSlotSetter, NoTargetIsSoughtWhileAPaperMemberIsInProgress) {
+    record.DtPageSize.set(custom);
+    record.DtCustomPageSizeWidth.set(1000000);
+    record.DtCustomPageSizeHeight.set(2000000);
+    mark(fieldIdentity(record.DtPageSize));
+    setInputSlot(record, 0, change);
+    EXPECT_EQ(0, record.DtTargetPaperSize.get());
+    EXPECT_EQ((Names{"DtInputSlot"}), changedNames());
+}
+
+TEST_F(InputSlotSetter, AFeedDirectionTheAutomaticSourceCannotTakeGoesBackToAuto) {
+    // Only the custom size is refused by the automatic source, in every feed direction, so the
+    // feed direction cannot help: the target paper does.
+    record.DtPageSize.set(custom);
+    record.DtCustomPageSizeWidth.set(1000000);
+    record.DtCustomPageSizeHeight.set(2000000);
+    record.DtFeedDir.set(2);
+    setInputSlot(record, 0, change);
+    EXPECT_EQ(2, record.DtFeedDir.get());
+    EXPECT_EQ(2, record.DtTargetPaperSize.get());
+}
+
+using PageSizeSetter = Fixture;
+
+TEST_F(PageSizeSetter, AStandardPageDropsAWideTargetPaper) {
+    struct Case {
+        std::uint8_t page, target, expectedTarget;
+    };
+    const Case cases[] = {
+        {a4, 21, 0},       // QXA3W on A4: back to Auto
+        {a4, 31, 0},       // QXStatementW
+        {a4, 2, 2},        // a standard target stays
+        {a3Wide, 22, 22},  // a wide page keeps it
+        {custom, 21, 21},  // and so does a custom one
+    };
+    for (const Case& c : cases) {
+        record.DtTargetPaperSize.set(c.target);
+        setPageSize(record, c.page, change);
+        EXPECT_EQ(c.expectedTarget, record.DtTargetPaperSize.get())
+            << int{c.page} << " " << int{c.target};
+    }
+}
+
+TEST_F(PageSizeSetter, AMarkedTargetIsNotReset) {
+    record.DtTargetPaperSize.set(21);
+    mark(fieldIdentity(record.DtTargetPaperSize));
+    setPageSize(record, a4, change);
+    EXPECT_EQ(21, record.DtTargetPaperSize.get());
+}
+
+using OrientationSetter = Fixture;
+
+TEST_F(OrientationSetter, TurnsTheReversedRepeatLayoutsWithThePage) {
+    struct Case {
+        std::uint8_t orientation, layout, expected;
+    };
+    const Case cases[] = {{1, 6, 8}, {1, 7, 9}, {1, 8, 8}, {0, 8, 6}, {0, 9, 7}, {0, 6, 6}};
+    for (const Case& c : cases) {
+        record.DtLayout.set(c.layout);
+        setOrientation(record, c.orientation, change);
+        EXPECT_EQ(c.expected, record.DtLayout.get()) << int{c.orientation} << " " << int{c.layout};
+    }
+}
+
+TEST_F(OrientationSetter, MovesABookletBindingBetweenTopAndSide) {
+    struct Case {
+        std::uint8_t orientation, layout, binding, staple, nUp, expected;
+    };
+    const Case cases[] = {
+        {0, 2, 2, 2, 0, 1},  // portrait, top: the right single staple names the side
+        {0, 2, 2, 1, 0, 0}, {0, 2, 2, 0, 4, 1},  // a reversed N-up order
+        {0, 2, 2, 0, 3, 0}, {1, 1, 0, 0, 0, 2},  // landscape with a side binding goes to the top
+        {1, 2, 2, 0, 0, 2}, {0, 3, 2, 0, 0, 2},  // another layout: nothing
+    };
+    for (const Case& c : cases) {
+        record.DtLayout.set(c.layout);
+        record.DtBinding.set(c.binding);
+        record.DtStaple.set(c.staple);
+        record.DtNUpCount.set(c.nUp);
+        setOrientation(record, c.orientation, change);
+        EXPECT_EQ(c.expected, record.DtBinding.get())
+            << int{c.orientation} << " " << int{c.layout} << " " << int{c.binding};
+    }
+}
+
+using BindingSetter = Fixture;
+
+TEST_F(BindingSetter, KeepsTheSingleStapleOnTheBindingsCorner) {
+    struct Case {
+        std::uint8_t binding, staple, expected;
+    };
+    const Case cases[] = {{0, 1, 3}, {1, 2, 3}, {1, 1, 3}, {0, 2, 3}, {2, 3, 1},
+                          {2, 1, 1}, {2, 2, 2}, {0, 3, 3}, {0, 4, 4}};
+    for (const Case& c : cases) {
+        record.DtBinding.set(c.binding == 2 ? 0 : 2);
+        record.DtStaple.set(c.staple);
+        setBinding(record, c.binding, change);
+        EXPECT_EQ(c.expected, record.DtStaple.get()) << int{c.binding} << " " << int{c.staple};
+    }
+    record.DtStaple.set(3);
+    setBinding(record, 1, change);
+    setBinding(record, 2, change);  // given 2, not 1: the left corner
+    EXPECT_EQ(1, record.DtStaple.get());
+}
+
+using PaperRules = Fixture;
+
+TEST_F(PaperRules, ARecordWhoseFeaturesAcceptTheSheetIsLeftAsItIs) {
+    const PdCoreData before = record;
+    resolvePaperRules(record, change);
+    EXPECT_EQ(0, std::memcmp(&before, &record, sizeof record));
+    EXPECT_TRUE(changed.empty());
+}
+
+TEST_F(PaperRules, TheFeedDirectionGoesBackToAutoWhenThatSuffices) {
+    // A5 fed short edge first is refused by two staples; fed long edge first (what Auto gives a
+    // portrait page bound at the side) it is accepted.
+    record.DtPageSize.set(a5);
+    record.DtStaple.set(5);
+    record.DtFeedDir.set(2);
+    resolvePaperRules(record, change);
+    EXPECT_EQ(0, record.DtFeedDir.get());
+    EXPECT_EQ(5, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtFeedDir"}), changedNames());
+}
+
+TEST_F(PaperRules, WithTheFeedDirectionInProgressTheFeatureIsSwitchedOff) {
+    record.DtPageSize.set(a5);
+    record.DtStaple.set(5);
+    record.DtFeedDir.set(2);
+    mark(fieldIdentity(record.DtFeedDir));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(2, record.DtFeedDir.get());
+    EXPECT_EQ(0, record.DtStaple.get());
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ((Names{"DtStaple"}), changedNames());
+}
+
+TEST_F(PaperRules, AFeatureWhoseMemberIsInProgressStaysOn) {
+    record.DtPageSize.set(postcard);
+    record.DtStaple.set(3);
+    mark(fieldIdentity(record.DtStaple));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(3, record.DtStaple.get());
+    EXPECT_TRUE(changed.empty());
+}
+
+TEST_F(PaperRules, TheBindingMovesToTheOtherEdgeWhenThatIsAllItTakes) {
+    // A3 portrait, bound left, goes long edge first, which two staples refuse; bound at the top
+    // it goes short edge first.
+    record.DtPageSize.set(a3);
+    record.DtStaple.set(5);
+    resolvePaperRules(record, change);
+    EXPECT_EQ(2, record.DtBinding.get());
+    EXPECT_EQ(5, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtBinding"}), changedNames());
+}
+
+TEST_F(PaperRules, WhileAPaperMemberChangesOnlyTheProposedEdgeIsTried) {
+    // A3 is rated short edge first only: a portrait page without layout is proposed the top
+    // edge, which the probe accepts.
+    record.DtPageSize.set(a3);
+    record.DtStaple.set(5);
+    mark(fieldIdentity(record.DtPageSize));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(2, record.DtBinding.get());
+
+    EXPECT_EQ(5, record.DtStaple.get());
+}
+
+TEST_F(PaperRules, InsideTheBindingSetterNoEdgeIsProposed) {
+    record.DtPageSize.set(postcard);
+    record.DtStaple.set(4);
+    record.DtFeedDir.set(1);
+    setBinding(record, 0, change);
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ(0, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtBinding", "DtStaple"}), changedNames());
+}
+
+TEST_F(PaperRules, TheAutomaticSourceGivesWayToTray1ForACustomSheet) {
+    record.DtPageSize.set(custom);
+    record.DtCustomPageSizeWidth.set(1000000);
+    record.DtCustomPageSizeHeight.set(2000000);
+    mark(fieldIdentity(record.DtPageSize));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(1, record.DtInputSlot.get());
+    EXPECT_EQ((Names{"DtInputSlot"}), changedNames());
+
+    record.DtInputSlot.set(0);
+    mark(fieldIdentity(record.DtInputSlot));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(0, record.DtInputSlot.get());
+}
+
+TEST_F(PaperRules, ASwitchedOffFeatureRestartsThePassAndLaterRowsSeeItOff) {
+    // A Z-fold with a staple on Postcard: the staple row comes first and switches the staple off;
+    // the fold-with-staple rows no longer hold, and the plain Z-fold row switches the fold off.
+    record.DtPageSize.set(postcard);
+    record.DtStaple.set(3);
+    record.DtFold.set(1);
+    record.DtFeedDir.set(1);
+    resolvePaperRules(record, change);
+    EXPECT_EQ(0, record.DtStaple.get());
+    EXPECT_EQ(0, record.DtFold.get());
+    EXPECT_EQ((Names{"DtStaple", "DtFold"}), changedNames());
+}
+
+}  // namespace
+}  // namespace pd
