@@ -103,13 +103,8 @@ std::uint32_t utf8ToUtf32(char32_t* output, const char* source, std::uint32_t ou
     while (room && text[position] != 0) {
         const unsigned char lead = text[position];
         const int ones = std::countl_one(lead);
-        if (ones == 0) {
-            room = emit(lead);
-            ++position;
-            continue;
-        }
-        if (ones == 1) {
-            room = emit(U'?');
+        if (ones < 2) {  // ASCII, or a continuation byte where a character should begin
+            room = emit(ones == 0 ? char32_t{lead} : U'?');
             ++position;
             continue;
         }
@@ -125,10 +120,9 @@ std::uint32_t utf8ToUtf32(char32_t* output, const char* source, std::uint32_t ou
             position += consumed;
             continue;
         }
-        for (std::size_t i = 0; i < consumed && room; ++i) {
-            room = emit(U'?');
-            if (room) ++position;
-        }
+        // One '?' per byte consumed; the byte that broke the sequence begins the next one.
+        for (std::size_t i = 0; i < consumed && room; ++i) room = emit(U'?');
+        position += consumed;
     }
     if (!counting) output[produced] = 0;
     return produced + 1;
