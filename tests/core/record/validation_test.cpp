@@ -9,6 +9,7 @@
 
 #include "core/catalog/option_catalogue.h"
 #include "core/record/default_record.h"
+#include "core/record/layout_signature.h"
 
 namespace pd {
 namespace {
@@ -49,7 +50,7 @@ bool onlyWithin(const std::vector<std::size_t>& offsets, std::size_t begin, std:
 TEST(Validation, ForeignLayoutBecomesTheDefaultRecord) {
     const Host host = makeHost("metric", a4PaperId);
     PdCoreData record = host.defaults;
-    record.layoutSignature.set(0xAC9D5F4E);
+    record.layoutSignature.set(computeCoreDataSignature() ^ 1);
     record.DtLayout.set(2);
     record.FavoriteSettingsData.wordValue.set(7);
     EXPECT_FALSE(validateCoreData(record, host.defaults, host.paperId));
