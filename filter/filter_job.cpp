@@ -6,6 +6,7 @@
 #include <new>
 #include <string_view>
 
+#include "core/ppd/ppd_choices.h"
 #include "core/record/base64.h"
 #include "core/record/number_text.h"
 #include "filter/driver_postscript.h"
@@ -143,7 +144,7 @@ void mergeJobSettings(FilterJob& job) {
     JobPageSetup setup = pageSetupFromRecord(job.record, job.jobOrientation);
     applyMediaOption(setup, job.mediaText);
     mergeJobPageSetup(job.record, setup, job.changedFields);
-    job.pendingFeatureList = jobPendingFeatures(job.record, job.changedFields);
+    coreDataToPpdChoices(job.record, job.pendingFeatureList, &job.changedFields);
 }
 
 InsertedTexts buildInsertedTexts(const PdCoreData& record) {

@@ -49,7 +49,7 @@ struct FilterJob {
     PdCoreData record;
     ppd_file_t* ppdFile = nullptr;
     ChangedFieldList changedFields;
-    std::vector<PendingFeature> pendingFeatureList;
+    PpdChoiceList pendingFeatureList;
     std::string pjlHeader;
 };
 

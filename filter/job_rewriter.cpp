@@ -35,7 +35,7 @@ void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& 
     const std::string_view keyword = extractFeatureKeyword(line.view());
     job.currentBlock = &matcher;
     if (keyword == "PageSize") {
-        for (const PendingFeature& feature : job.pendingFeatureList) {
+        for (const PpdChoice& feature : job.pendingFeatureList) {
             const std::string_view code =
                 findFeatureCode(job.ppdFile, feature.keyword, feature.choice);
             if (code.empty()) continue;
@@ -47,7 +47,7 @@ void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& 
     }
     const auto pending =
         std::find_if(job.pendingFeatureList.begin(), job.pendingFeatureList.end(),
-                     [&](const PendingFeature& feature) { return feature.keyword == keyword; });
+                     [&](const PpdChoice& feature) { return feature.keyword == keyword; });
     if (pending == job.pendingFeatureList.end()) return;
     const std::string_view code = findFeatureCode(job.ppdFile, pending->keyword, pending->choice);
     // Without code to put in its place, the job's own block stays: dropping it would lose the

@@ -12,19 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ppd/ppd_choices.h"
 #include "filter/dsc_blocks.h"
 #include "filter/job_output.h"
 #include "filter/line_reader.h"
 
 namespace pd {
-
-// A PPD feature whose code replaces or precedes the job's own: keyword (without "*") and choice.
-struct PendingFeature {
-    std::string keyword;
-    std::string choice;
-
-    bool operator==(const PendingFeature&) const = default;
-};
 
 // The texts the driver inserts. They depend on nothing but the job's merged record, so they are
 // made once before the first line.
@@ -39,8 +32,8 @@ struct JobRewriter {
     explicit JobRewriter(JobOutput& out) : output(out) {}
 
     JobOutput& output;
-    ppd_file_t* ppdFile = nullptr;  // not owned
-    std::vector<PendingFeature> pendingFeatureList;
+    ppd_file_t* ppdFile = nullptr;     // not owned
+    PpdChoiceList pendingFeatureList;  // features whose code replaces or precedes the job's own
     InsertedTexts texts;
 
     DscBlockMatchers blockMatchers = makeDscBlockMatchers();

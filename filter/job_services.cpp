@@ -18,10 +18,6 @@ std::uint32_t jobLayoutSignature() {
     return computeCoreDataSignature();
 }
 
-std::vector<PendingFeature> jobPendingFeatures(const PdCoreData&, const ChangedFieldList&) {
-    return {};
-}
-
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
                          const std::string& jobOwner) {
     return buildPjlJobHeader(&record, jobName.c_str(), jobOwner.c_str(), nullptr, 1, 0);

@@ -7,11 +7,9 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/record/core_data.h"
 #include "core/rules/changed_field_list.h"
-#include "filter/job_rewriter.h"
 
 namespace pd {
 
@@ -23,11 +21,6 @@ void jobValidateRecord(PdCoreData& record);
 
 // The layout signature of this build's record layout.
 std::uint32_t jobLayoutSignature();
-
-// The (PPD keyword, choice) pairs of the fields in changed that have a PPD writer, in the
-// writers' order. Stand-in: none.
-std::vector<PendingFeature> jobPendingFeatures(const PdCoreData& record,
-                                               const ChangedFieldList& changed);
 
 // The PJL header entries for the job, each line ending in CR LF; never empty.
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
