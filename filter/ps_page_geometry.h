@@ -1,0 +1,19 @@
+// The page geometry the printer's PostScript reads from TLQXFeatures: page size in micrometres
+// and, for a custom size, in points, tolerance, orientation, N-up mode and booklet blank
+// insertion, followed by the guarded call of Talvo_NupP5. The page-start code wraps it in the
+// guarded calls made before every page (buildPageStartCode, driver_postscript.h).
+#pragma once
+
+#include <string>
+
+#include "core/record/core_data.h"
+
+namespace pd {
+
+// prologueFlag is the flag of the text the geometry goes into (features_dict.h).
+std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record);
+
+// Micrometres (or any length) as PostScript points: value x 72.0 / 25400.0.
+double micrometresToPoints(double micrometres);
+
+}  // namespace pd

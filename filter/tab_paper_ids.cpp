@@ -1,0 +1,42 @@
+#include "filter/tab_paper_ids.h"
+
+namespace pd {
+
+namespace {
+
+constexpr std::uint32_t a4PaperId = 1;
+constexpr std::uint32_t letterPaperId = 17;
+constexpr std::uint32_t a4TabPaperId = 31;
+constexpr std::uint32_t a4Tab15PaperId = 32;
+constexpr std::uint32_t letterTabPaperId = 33;
+constexpr std::uint32_t noTabPaperId = 36;
+
+std::uint32_t tabPaperId(std::uint8_t tabPageSize) {
+    switch (tabPageSize) {
+        case 0: return a4TabPaperId;
+        case 1: return a4Tab15PaperId;
+        case 2: return letterTabPaperId;
+        default: return noTabPaperId;
+    }
+}
+
+}  // namespace
+
+std::uint32_t tab1PaperId(std::uint8_t tabPageSize) {
+    return tabPaperId(tabPageSize);
+}
+
+std::uint32_t tab2PaperId(std::uint8_t tabPageSize) {
+    return tabPaperId(tabPageSize);
+}
+
+std::uint32_t untabbedPaperId(std::uint32_t paperId) {
+    switch (paperId) {
+        case a4TabPaperId:
+        case a4Tab15PaperId: return a4PaperId;
+        case letterTabPaperId: return letterPaperId;
+        default: return paperId;
+    }
+}
+
+}  // namespace pd
