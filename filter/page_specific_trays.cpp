@@ -144,8 +144,8 @@ void mergeEntries(PageSpecificList& list, int copiesFlag, bool adjustSheetCount,
             }
             if (adjustSheetCount && copiesFlag == 1 && isTabEntry(into) &&
                 into.tab.insert != tabInsertOff && into.pages == other.pages) {
-                into.sheetCount = static_cast<std::uint16_t>(
-                    std::max<std::uint16_t>(into.sheetCount, 1) + 1);
+                into.sheetCount =
+                    static_cast<std::uint16_t>(std::max<std::uint16_t>(into.sheetCount, 1) + 1);
             }
             into.pages.insert(into.pages.end(), other.pages.begin(), other.pages.end());
             normalizePageRanges(into.pages);
@@ -380,19 +380,22 @@ void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, int 
     struct Flags {
         bool f1, f2, f3;
     };
-    mergeEntries(out, copiesFlag, true, [&](const PageSpecificEntry& x, const PageSpecificEntry& y) {
-        if (copiesFlag != 1) return Flags{true, x.sheetCount == y.sheetCount, true};
-        const bool f1 = x.tab.insert == y.tab.insert &&
-                        (x.tab.insert == tabInsertOff || pageRangeListsEqual(x.pages, y.pages, false));
-        return Flags{f1, x.tab.insert != tabInsertOff || x.sheetCount == y.sheetCount, true};
-    });
+    mergeEntries(
+        out, copiesFlag, true, [&](const PageSpecificEntry& x, const PageSpecificEntry& y) {
+            if (copiesFlag != 1) return Flags{true, x.sheetCount == y.sheetCount, true};
+            const bool f1 =
+                x.tab.insert == y.tab.insert &&
+                (x.tab.insert == tabInsertOff || pageRangeListsEqual(x.pages, y.pages, false));
+            return Flags{f1, x.tab.insert != tabInsertOff || x.sheetCount == y.sheetCount, true};
+        });
     if (copiesFlag != 1) return;
-    mergeEntries(out, copiesFlag, false, [](const PageSpecificEntry& x, const PageSpecificEntry& y) {
-        const bool f1 = x.tab.insert == y.tab.insert && x.tab.insert != tabInsertOff;
-        const bool f3 = !(x.tab.insert == tabInsertBefore && !x.pages.empty() &&
-                          x.pages.front().first == 1);
-        return Flags{f1, x.sheetCount == y.sheetCount, f3};
-    });
+    mergeEntries(out, copiesFlag, false,
+                 [](const PageSpecificEntry& x, const PageSpecificEntry& y) {
+                     const bool f1 = x.tab.insert == y.tab.insert && x.tab.insert != tabInsertOff;
+                     const bool f3 = !(x.tab.insert == tabInsertBefore && !x.pages.empty() &&
+                                       x.pages.front().first == 1);
+                     return Flags{f1, x.sheetCount == y.sheetCount, f3};
+                 });
 }
 
 }  // namespace pd

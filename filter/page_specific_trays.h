@@ -43,8 +43,8 @@ enum PageSetting : std::uint8_t {
 enum TabInsert : std::uint8_t { tabInsertOff = 0, tabInsertBefore = 1, tabInsertAfter = 2 };
 
 struct TabDetail {
-    std::uint8_t noTab = 0;        // 1: the entry's own pages are dropped, its sheets stay
-    std::uint8_t tabSet = 0;       // 0: the record's tab paper setup 1, 1: setup 2
+    std::uint8_t noTab = 0;   // 1: the entry's own pages are dropped, its sheets stay
+    std::uint8_t tabSet = 0;  // 0: the record's tab paper setup 1, 1: setup 2
     std::uint8_t insert = tabInsertOff;
     std::uint8_t tabPosition = 0;  // 1 to 15; 0: the next position in turn
     std::string tabText;

@@ -24,7 +24,7 @@ namespace {
 constexpr std::uint32_t chapterPagesSize = 122;
 
 std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
-    return option.outputScale[static_cast<std::size_t>(OutputScaleWord::postScript)];
+    return option.outputScale[outputScalePostScriptWord];
 }
 
 std::uint32_t toPostScript(std::uint32_t value, const NumericOptionDescriptor& option) {
@@ -37,21 +37,31 @@ std::int32_t toPostScript(std::int32_t value, const NumericOptionDescriptor& opt
 
 const char* perfectBindModeText(std::uint8_t mode) {
     switch (mode) {
-        case 1: return "/Blank";
-        case 2: return "/1in1P";
-        case 3: return "/1in1L";
-        case 4: return "/2in1";
-        case 5: return "/3in1";
-        default: return "/None";
+        case 1:
+            return "/Blank";
+        case 2:
+            return "/1in1P";
+        case 3:
+            return "/1in1L";
+        case 4:
+            return "/2in1";
+        case 5:
+            return "/3in1";
+        default:
+            return "/None";
     }
 }
 
 const char* screeningText(std::uint8_t screening) {
     switch (screening) {
-        case 1: return "/Text";
-        case 2: return "/TextPhoto";
-        case 3: return "/Dot";
-        default: return "/Photo";
+        case 1:
+            return "/Text";
+        case 2:
+            return "/TextPhoto";
+        case 3:
+            return "/Dot";
+        default:
+            return "/Photo";
     }
 }
 
@@ -129,11 +139,10 @@ void applyPageExceptions(const PdCoreData& record, int flag, PpsRangeList& list)
     for (const PageSpecificEntry& entry : entries) {
         if (entry.pages.empty()) continue;
         const std::uint8_t setting = entry.pageSetting;
-        const bool blank = setting == pageInsertBlankBeforeFirstPage ||
-                           setting == pageInsertBlankSheet;
+        const bool blank =
+            setting == pageInsertBlankBeforeFirstPage || setting == pageInsertBlankSheet;
         const bool used = (setting == pagePrintDoubleSided && !twoSided) ||
-                          (setting == pagePrintSingleSided && twoSided) || blank ||
-                          entry.tray != 0;
+                          (setting == pagePrintSingleSided && twoSided) || blank || entry.tray != 0;
         if (!used) continue;
         const std::uint8_t duplex =
             setting == pagePrintDoubleSided || (twoSided && setting == pageSameAsBody) ? 1 : 0;
@@ -154,8 +163,8 @@ const std::array<const ChoiceOptionDescriptor*, 5> weightOptions{
     &mediaWeightTray1Option, &mediaWeightTray2Option, &mediaWeightTray3Option,
     &mediaWeightTray4Option, &mediaWeightTray5Option};
 const std::array<const ChoiceOptionDescriptor*, 5> colorOptions{
-    &mediaColorTray1Option, &mediaColorTray2Option, &mediaColorTray3Option,
-    &mediaColorTray4Option, &mediaColorTray5Option};
+    &mediaColorTray1Option, &mediaColorTray2Option, &mediaColorTray3Option, &mediaColorTray4Option,
+    &mediaColorTray5Option};
 const std::array<const ChoiceOptionDescriptor*, 5> prepunchedOptions{
     &mediaPrepunchedTray1Option, &mediaPrepunchedTray2Option, &mediaPrepunchedTray3Option,
     &mediaPrepunchedTray4Option, &mediaPrepunchedTray5Option};
@@ -184,7 +193,8 @@ PpsRangeList::iterator splitPageRange(PpsRangeList& list, PpsRangeList::iterator
 }
 
 PpsRangeList buildPpsRanges(const PdCoreData& record, int flag) {
-    PpsRangeList list{PpsRange{1, firstPage, lastPage, record.DtDuplex.get() == 1 ? std::uint8_t{1} : std::uint8_t{0}}};
+    PpsRangeList list{PpsRange{1, firstPage, lastPage,
+                               record.DtDuplex.get() == 1 ? std::uint8_t{1} : std::uint8_t{0}}};
     if (record.DtChapterMode.get() != 0) splitAtChapters(record, list);
     applyPageExceptions(record, flag, list);
     return list;
@@ -237,17 +247,20 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
                             formatInt32(toPostScript(record.DtGutter.get(), gutterOption)));
     // The sign changes after the conversion, so the rounding is that of the positive value.
     const std::int32_t creep = toPostScript(record.DtCreep.get(), creepOption);
-    text += featuresDictPut(prologueFlag, "Creep",
-                            formatInt32(static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(creep))));
-    text += featuresDictPut(prologueFlag, "Zoom",
-                            formatUInt32(toPostScript(std::uint32_t{record.DtZoom.get()}, zoomOption)));
+    text += featuresDictPut(
+        prologueFlag, "Creep",
+        formatInt32(static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(creep))));
+    text +=
+        featuresDictPut(prologueFlag, "Zoom",
+                        formatUInt32(toPostScript(std::uint32_t{record.DtZoom.get()}, zoomOption)));
     text += featuresDictPut(prologueFlag, "Screening", screeningText(record.DtScreening.get()));
     if (isRepeatReverseLayout(record.DtLayout.get())) {
-        text += featuresDictPut(prologueFlag, "PPSArray", ppsArrayText(buildPpsRanges(record, flag)));
+        text +=
+            featuresDictPut(prologueFlag, "PPSArray", ppsArrayText(buildPpsRanges(record, flag)));
     }
-    text += featuresDictPut(
-        prologueFlag, "TLQXPIFrontPages",
-        formatUInt32(toPostScript(std::uint32_t{record.DtPIFrontSheets.get()}, piFrontSheetsOption)));
+    text += featuresDictPut(prologueFlag, "TLQXPIFrontPages",
+                            formatUInt32(toPostScript(std::uint32_t{record.DtPIFrontSheets.get()},
+                                                      piFrontSheetsOption)));
     text += featuresDictPut(
         prologueFlag, "TLQXPIBackPages",
         formatUInt32(toPostScript(std::uint32_t{record.DtPIBackSheets.get()}, piBackSheetsOption)));

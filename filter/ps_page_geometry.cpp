@@ -16,18 +16,19 @@ namespace pd {
 namespace {
 
 std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
-    return option.outputScale[static_cast<std::size_t>(OutputScaleWord::postScript)];
+    return option.outputScale[outputScalePostScriptWord];
 }
 
 std::string nUpText(std::uint8_t nUpCount) {
-    static constexpr std::array<const char*, 13> texts{
-        "/None", "/2f", "/2r", "/4f", "/4r", "/6f", "/6r", "/8f", "/8r", "/9f", "/9r", "/16f", "/16r"};
+    static constexpr std::array<const char*, 13> texts{"/None", "/2f",  "/2r", "/4f", "/4r",
+                                                       "/6f",   "/6r",  "/8f", "/8r", "/9f",
+                                                       "/9r",   "/16f", "/16r"};
     return nUpCount < texts.size() ? texts[nUpCount] : texts[0];
 }
 
 std::string pointText(const PdCoreData& record) {
-    const std::uint32_t width = rescaleUnits(record.DtCustomPageSizeWidth.get(),
-                                             customPageSizeWidthOption.divisor, 1000u);
+    const std::uint32_t width =
+        rescaleUnits(record.DtCustomPageSizeWidth.get(), customPageSizeWidthOption.divisor, 1000u);
     const std::uint32_t height = rescaleUnits(record.DtCustomPageSizeHeight.get(),
                                               customPageSizeHeightOption.divisor, 1000u);
     return "[" + formatDouble(micrometresToPoints(width), 16) + " " +
@@ -48,9 +49,9 @@ std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record) 
     if (custom) {
         width = rescaleUnits(record.DtCustomPageSizeWidth.get(), customPageSizeWidthOption.divisor,
                              postScriptScale(customPageSizeWidthOption));
-        height = rescaleUnits(record.DtCustomPageSizeHeight.get(),
-                              customPageSizeHeightOption.divisor,
-                              postScriptScale(customPageSizeHeightOption));
+        height =
+            rescaleUnits(record.DtCustomPageSizeHeight.get(), customPageSizeHeightOption.divisor,
+                         postScriptScale(customPageSizeHeightOption));
     } else {
         const DimensionPair size =
             paperSizeInUnit(paperId, postScriptScale(customPageSizeWidthOption));

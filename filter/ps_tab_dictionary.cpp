@@ -44,21 +44,47 @@ struct TabSetup {
 };
 
 TabSetup tabSetup1(const PdCoreData& r) {
-    return {tab1PaperId(r.DtTab1PageSize.get()), r.DtTab1NumOfTabs.get(), r.DtTab1SpaceAbove.get(),
-            r.DtTab1SpaceBelow.get(), r.DtTab1Height.get(), r.DtTab1TextPosition.get(),
-            r.DtTab1FontName.view(), r.DtTab1FontBold.get() == 1, r.DtTab1FontItalic.get() == 1,
-            r.DtTab1FontSize.get(), r.DtTab1LineSpacing.get(), r.DtTab1Orientation.get(),
-            r.DtTab1Position.get(), tab1SpaceAboveOption, tab1SpaceBelowOption, tab1HeightOption,
-            tab1TextPositionOption, tab1FontSizeOption, tab1LineSpacingOption};
+    return {tab1PaperId(r.DtTab1PageSize.get()),
+            r.DtTab1NumOfTabs.get(),
+            r.DtTab1SpaceAbove.get(),
+            r.DtTab1SpaceBelow.get(),
+            r.DtTab1Height.get(),
+            r.DtTab1TextPosition.get(),
+            r.DtTab1FontName.view(),
+            r.DtTab1FontBold.get() == 1,
+            r.DtTab1FontItalic.get() == 1,
+            r.DtTab1FontSize.get(),
+            r.DtTab1LineSpacing.get(),
+            r.DtTab1Orientation.get(),
+            r.DtTab1Position.get(),
+            tab1SpaceAboveOption,
+            tab1SpaceBelowOption,
+            tab1HeightOption,
+            tab1TextPositionOption,
+            tab1FontSizeOption,
+            tab1LineSpacingOption};
 }
 
 TabSetup tabSetup2(const PdCoreData& r) {
-    return {tab2PaperId(r.DtTab2PageSize.get()), r.DtTab2NumOfTabs.get(), r.DtTab2SpaceAbove.get(),
-            r.DtTab2SpaceBelow.get(), r.DtTab2Height.get(), r.DtTab2TextPosition.get(),
-            r.DtTab2FontName.view(), r.DtTab2FontBold.get() == 1, r.DtTab2FontItalic.get() == 1,
-            r.DtTab2FontSize.get(), r.DtTab2LineSpacing.get(), r.DtTab2Orientation.get(),
-            r.DtTab2Position.get(), tab2SpaceAboveOption, tab2SpaceBelowOption, tab2HeightOption,
-            tab2TextPositionOption, tab2FontSizeOption, tab2LineSpacingOption};
+    return {tab2PaperId(r.DtTab2PageSize.get()),
+            r.DtTab2NumOfTabs.get(),
+            r.DtTab2SpaceAbove.get(),
+            r.DtTab2SpaceBelow.get(),
+            r.DtTab2Height.get(),
+            r.DtTab2TextPosition.get(),
+            r.DtTab2FontName.view(),
+            r.DtTab2FontBold.get() == 1,
+            r.DtTab2FontItalic.get() == 1,
+            r.DtTab2FontSize.get(),
+            r.DtTab2LineSpacing.get(),
+            r.DtTab2Orientation.get(),
+            r.DtTab2Position.get(),
+            tab2SpaceAboveOption,
+            tab2SpaceBelowOption,
+            tab2HeightOption,
+            tab2TextPositionOption,
+            tab2FontSizeOption,
+            tab2LineSpacingOption};
 }
 
 // The font a setup's texts are set in, with the styles the printer must imitate.
@@ -97,32 +123,36 @@ std::string tabWidthItem(const TabSetup& setup) {
 
 const char* orientItem(std::uint8_t orientation) {
     switch (orientation) {
-        case 1: return "90";
-        case 2: return "0";
-        default: return "-90";
+        case 1:
+            return "90";
+        case 2:
+            return "0";
+        default:
+            return "-90";
     }
 }
 
 const char* positionItem(std::uint8_t position) {
     switch (position) {
-        case 0: return "(Top)";
-        case 2: return "(Bottom)";
-        default: return "(Center)";
+        case 0:
+            return "(Top)";
+        case 2:
+            return "(Bottom)";
+        default:
+            return "(Center)";
     }
 }
 
 std::string fontSizeItem(const TabSetup& setup) {
-    return formatDouble(rescaleUnits(std::uint32_t{setup.fontSize}, setup.fontSizeOption.divisor,
-                                     100u) /
-                            100.0,
-                        4);
+    return formatDouble(
+        rescaleUnits(std::uint32_t{setup.fontSize}, setup.fontSizeOption.divisor, 100u) / 100.0, 4);
 }
 
 std::string lineSpaceItem(const TabSetup& setup) {
     const double size =
         rescaleUnits(std::uint32_t{setup.fontSize}, setup.fontSizeOption.divisor, 10u) / 10.0;
-    const double factor = rescaleUnits(std::uint32_t{setup.lineSpacing},
-                                       setup.lineSpacingOption.divisor, 10u);
+    const double factor =
+        rescaleUnits(std::uint32_t{setup.lineSpacing}, setup.lineSpacingOption.divisor, 10u);
     return formatDouble(size * factor / 10.0, 4);
 }
 
@@ -137,8 +167,10 @@ std::string setupLines(const PdCoreData& record) {
         return psDefLine(name, item(setups[0], fonts[0]), item(setups[1], fonts[1]));
     };
     std::string text;
-    text += line("TABsets_pagesize", [](const TabSetup& s, const TabFont&) { return pageSizeItem(s); });
-    text += line("TABsets_width", [](const TabSetup& s, const TabFont&) { return tabWidthItem(s); });
+    text +=
+        line("TABsets_pagesize", [](const TabSetup& s, const TabFont&) { return pageSizeItem(s); });
+    text +=
+        line("TABsets_width", [](const TabSetup& s, const TabFont&) { return tabWidthItem(s); });
     text += line("TABsets_tabs",
                  [](const TabSetup& s, const TabFont&) { return formatUInt16(s.numOfTabs); });
     text += line("TABsets_topspace", [](const TabSetup& s, const TabFont&) {
@@ -147,34 +179,40 @@ std::string setupLines(const PdCoreData& record) {
     text += line("TABsets_bottomspace", [](const TabSetup& s, const TabFont&) {
         return points(s.spaceBelow, s.spaceBelowOption);
     });
-    text += line("TABsets_height",
-                 [](const TabSetup& s, const TabFont&) { return points(s.height, s.heightOption); });
-    text += line("TABsets_orient",
-                 [](const TabSetup& s, const TabFont&) { return std::string(orientItem(s.orientation)); });
+    text += line("TABsets_height", [](const TabSetup& s, const TabFont&) {
+        return points(s.height, s.heightOption);
+    });
+    text += line("TABsets_orient", [](const TabSetup& s, const TabFont&) {
+        return std::string(orientItem(s.orientation));
+    });
     text += line("TABsets_direct", [](const TabSetup& s, const TabFont&) {
         return std::string(s.orientation == 3 ? "(TB)" : "(LR)");
     });
-    text += line("TABsets_pos",
-                 [](const TabSetup& s, const TabFont&) { return std::string(positionItem(s.position)); });
+    text += line("TABsets_pos", [](const TabSetup& s, const TabFont&) {
+        return std::string(positionItem(s.position));
+    });
     text += line("TABsets_textpos", [](const TabSetup& s, const TabFont&) {
         return points(s.textPosition, s.textPositionOption);
     });
-    text += line("TABsets_fontsize", [](const TabSetup& s, const TabFont&) { return fontSizeItem(s); });
-    text += line("TABsets_fontbold",
-                 [](const TabSetup&, const TabFont& f) { return std::string(boolItem(f.boldFallback)); });
+    text +=
+        line("TABsets_fontsize", [](const TabSetup& s, const TabFont&) { return fontSizeItem(s); });
+    text += line("TABsets_fontbold", [](const TabSetup&, const TabFont& f) {
+        return std::string(boolItem(f.boldFallback));
+    });
     text += line("TABsets_fontitalic", [](const TabSetup&, const TabFont& f) {
         return std::string(boolItem(f.italicFallback));
     });
     text += line("TABsets_fontname", [](const TabSetup&, const TabFont& f) {
         return std::string("/") + (f.name != nullptr ? f.name : "");
     });
-    text += line("TABsets_linespace", [](const TabSetup& s, const TabFont&) { return lineSpaceItem(s); });
+    text += line("TABsets_linespace",
+                 [](const TabSetup& s, const TabFont&) { return lineSpaceItem(s); });
     return text;
 }
 
 bool setsTextInLatin1(const PdCoreData& record, std::uint8_t tabSet) {
-    const PrinterFont* row = findPrinterFont(tabSet == 1 ? record.DtTab2FontName.view()
-                                                         : record.DtTab1FontName.view());
+    const PrinterFont* row =
+        findPrinterFont(tabSet == 1 ? record.DtTab2FontName.view() : record.DtTab1FontName.view());
     return row != nullptr && row->latin1Text == 1;
 }
 
@@ -239,11 +277,13 @@ std::string buildTabDictionary(const PdCoreData& record, int copiesFlag) {
     std::string pages, inserts, positions, sets, texts;
     for (const PageSpecificEntry& entry : list) {
         if (!isTabEntry(entry)) continue;
-        appendItem(pages, entry.pages.empty() ? formatUInt16(0) : formatUInt16(entry.pages.front().first));
+        appendItem(pages,
+                   entry.pages.empty() ? formatUInt16(0) : formatUInt16(entry.pages.front().first));
         appendItem(inserts, entry.tab.insert != tabInsertOff ? "1" : "0");
         appendItem(positions, formatUInt8(static_cast<std::uint8_t>(entry.tab.tabPosition - 1)));
         appendItem(sets, entry.tab.tabSet == 1 ? "1" : "0");
-        appendItem(texts, tabTextGroup(entry.tab.tabText, setsTextInLatin1(record, entry.tab.tabSet)));
+        appendItem(texts,
+                   tabTextGroup(entry.tab.tabText, setsTextInLatin1(record, entry.tab.tabSet)));
     }
     if (pages.empty()) return {};
 

@@ -13,10 +13,14 @@ constexpr std::uint32_t noTabPaperId = 36;
 
 std::uint32_t tabPaperId(std::uint8_t tabPageSize) {
     switch (tabPageSize) {
-        case 0: return a4TabPaperId;
-        case 1: return a4Tab15PaperId;
-        case 2: return letterTabPaperId;
-        default: return noTabPaperId;
+        case 0:
+            return a4TabPaperId;
+        case 1:
+            return a4Tab15PaperId;
+        case 2:
+            return letterTabPaperId;
+        default:
+            return noTabPaperId;
     }
 }
 
@@ -33,9 +37,12 @@ std::uint32_t tab2PaperId(std::uint8_t tabPageSize) {
 std::uint32_t untabbedPaperId(std::uint32_t paperId) {
     switch (paperId) {
         case a4TabPaperId:
-        case a4Tab15PaperId: return a4PaperId;
-        case letterTabPaperId: return letterPaperId;
-        default: return paperId;
+        case a4Tab15PaperId:
+            return a4PaperId;
+        case letterTabPaperId:
+            return letterPaperId;
+        default:
+            return paperId;
     }
 }
 

@@ -1,0 +1,242 @@
+#include "filter/ps_document_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "filter/driver_postscript.h"
+#include "tests/filter/page_specific_blob.h"
+
+namespace pd {
+namespace {
+
+using test::BlobEntry;
+
+PdCoreData setupRecord() {
+    PdCoreData record = test::tabRecord();
+    record.DtPageSize.set(1);
+    record.DtZoom.set(100);
+    return record;
+}
+
+std::string putValue(const std::string& text, const std::string& key) {
+    const std::string head = "TLQXFeatures /" + key + " ";
+    const std::size_t at = text.find(head);
+    if (at == std::string::npos) return "<absent>";
+    const std::size_t end = text.find(" put\r\n", at);
+    return text.substr(at + head.size(), end - at - head.size());
+}
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(DocumentSetup, OnePrologueAndTheItemsInOrder) {
+    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    EXPECT_EQ(text.rfind("\r\nuserdict /TLQXFeatures known not { userdict /TLQXFeatures 100 dict "
+                         "put } if\r\nTLQXFeatures /PDVersion (",
+                         0),
+              0u);
+    EXPECT_EQ(count(text, "known not"), 1u);
+    std::size_t last = 0;
+    for (const char* key :
+         {"/PDVersion", "/TALVOPDOS (MacX)", "/TLQXPBMode /None", "/HiResPageSize", "/Talvo_NupP5",
+          "/Gutter 0", "/Creep 0", "/Zoom 100", "/Screening /Photo", "/TLQXPIFrontPages 0",
+          "/TLQXPIBackPages 0", "/Orient (Port)", "/TrayConfiguration"}) {
+        const std::size_t at = text.find(key);
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+    EXPECT_EQ(putValue(text, "PPSArray"), "<absent>");
+    EXPECT_EQ(putValue(text, "TPCS"), "<absent>");
+    EXPECT_EQ(putValue(text, "TLQXImageShiftUPS"), "<absent>");
+}
+
+TEST(DocumentSetup, VersionCarriesTheLayoutSignature) {
+    EXPECT_TRUE(std::regex_match(driverVersionText(), std::regex("5\\.0\\.662:0x([0-9A-F]{2})+")));
+    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    EXPECT_EQ(putValue(text, "PDVersion"), "(" + driverVersionText() + ")");
+}
+
+TEST(DocumentSetup, GutterAndCreepRoundHalfAwayFromZero) {
+    struct Case {
+        std::int32_t gutter;
+        std::int32_t creep;
+        const char* gutterText;
+        const char* creepText;
+    };
+    for (const Case& c : {Case{15, 5000, "2", "-500"}, Case{-15, 0, "-2", "0"},
+                          Case{-14, -15, "-1", "2"}, Case{14, 15, "1", "-2"}}) {
+        PdCoreData record = setupRecord();
+        record.DtGutter.set(c.gutter);
+        record.DtCreep.set(c.creep);
+        const std::string text = buildBeginSetupCode(record, 0);
+        EXPECT_EQ(putValue(text, "Gutter"), c.gutterText) << c.gutter;
+        EXPECT_EQ(putValue(text, "Creep"), c.creepText) << c.creep;
+    }
+}
+
+TEST(DocumentSetup, ChoiceTexts) {
+    PdCoreData record = setupRecord();
+    record.DtPerfectBindMode.set(3);
+    record.DtScreening.set(2);
+    record.DtImageShiftType.set(2);
+    record.DtOrientation.set(1);
+    record.DtPIFrontSheets.set(3);
+    record.DtPIBackSheets.set(7);
+    const std::string text = buildBeginSetupCode(record, 0);
+    EXPECT_EQ(putValue(text, "TLQXPBMode"), "/1in1L");
+    EXPECT_EQ(putValue(text, "Screening"), "/TextPhoto");
+    EXPECT_EQ(putValue(text, "TLQXImageShiftUPS"), "/ByPlugin");
+    EXPECT_EQ(putValue(text, "Orient"), "(Land)");
+    EXPECT_EQ(putValue(text, "TLQXPIFrontPages"), "3");
+    EXPECT_EQ(putValue(text, "TLQXPIBackPages"), "7");
+    record.DtPerfectBindMode.set(9);
+    record.DtScreening.set(9);
+    const std::string fallback = buildBeginSetupCode(record, 0);
+    EXPECT_EQ(putValue(fallback, "TLQXPBMode"), "/None");
+    EXPECT_EQ(putValue(fallback, "Screening"), "/Photo");
+}
+
+TEST(DocumentSetup, CustomTargetSizeInTenthsOfMillimetres) {
+    struct Case {
+        std::uint32_t width;
+        std::uint32_t height;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{2970000, 2100000, "[2100 2970]"}, Case{2100499, 2970000, "[2100 2970]"},
+          Case{2100500, 2970000, "[2101 2970]"}}) {
+        PdCoreData record = setupRecord();
+        record.DtTargetPaperSize.set(37);
+        record.DtCustomTargetPaperSizeWidth.set(c.width);
+        record.DtCustomTargetPaperSizeHeight.set(c.height);
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "TPCS"), c.text) << c.width;
+    }
+}
+
+TEST(DocumentSetup, TrayConfigurationWordsAndDefaults) {
+    PdCoreData record = setupRecord();
+    record.DtMediaTypeTray2.set(3);
+    record.DtMediaWeightTray2.set(10);
+    record.DtMediaColorTray2.set(6);
+    record.DtMediaPrepunchedTray2.set(1);
+    record.DtMediaTypeTray5.set(200);
+    const std::string text = trayConfigurationText(record);
+    EXPECT_EQ(text.substr(0, 6), "\r\n<<\r\n");
+    EXPECT_NE(text.find("/Tray1 << /TLQXMediaType /NoSet /TLQXMediaWeight /NoSet /TLQXMediaColor "
+                        "/NoSet /TLQXMediaPrepunched / >>\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("/Tray2 << /TLQXMediaType /Book /TLQXMediaWeight /Thick7 /TLQXMediaColor "
+                        "/Green /TLQXMediaPrepunched / >>\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("/Tray5 << /TLQXMediaType /NoSet "), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 4), "\r\n>>");
+}
+
+// The repeat layouts' duplex pattern.
+struct PpsCase {
+    const char* name;
+    bool twoSided;
+    PageRangeList chapters;
+    std::vector<BlobEntry> entries;
+    const char* expected;
+};
+
+TEST(DocumentSetup, DuplexPatternOfRepeatLayouts) {
+    const BlobEntry tray2{.pageSetting = 0, .tray = 2, .pages = {{4, 6}}};
+    const PpsCase cases[] = {
+        {"plain 2-sided", true, {}, {}, "[ [ 1 1 ] ]"},
+        {"double-sided pages in a 1-sided job",
+         false,
+         {},
+         {{.pageSetting = 4, .pages = {{5, 8}}}},
+         "[ [ 1 0 ][ 5 1 ][ 9 0 ] ]"},
+        {"chapter at page 5", true, {{5, 5}}, {}, "[ [ 1 1 ][ 5 1 ] ]"},
+        {"chapters over a range and page 1",
+         true,
+         {{1, 1}, {3, 4}},
+         {},
+         "[ [ 1 1 ][ 3 1 ][ 4 1 ] ]"},
+        {"blank sheet alone", true, {}, {{.pageSetting = 2, .pages = {{5, 5}}}}, "[ [ 1 1 ] ]"},
+        {"other tray", true, {}, {tray2}, "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
+        {"other tray and blank at 5",
+         true,
+         {},
+         {tray2, {.pageSetting = 2, .pages = {{5, 5}}}},
+         "[ [ 1 1 ][ 4 1 ][ 5 1 ][ 6 1 ][ 7 1 ] ]"},
+        // A blank sheet at a run's first page sorts before the run, so no run of its own is
+        // there yet to split.
+        {"other tray and blank at its first page",
+         true,
+         {},
+         {tray2, {.pageSetting = 2, .pages = {{4, 4}}}},
+         "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
+        {"other tray and blank inside it at 4",
+         true,
+         {},
+         {{.pageSetting = 0, .tray = 2, .pages = {{3, 6}}}, {.pageSetting = 2, .pages = {{4, 4}}}},
+         "[ [ 1 1 ][ 3 1 ][ 4 1 ][ 5 1 ][ 7 1 ] ]"},
+        {"single-sided pages in a 2-sided job",
+         true,
+         {},
+         {{.pageSetting = 3, .pages = {{4, 6}}}},
+         "[ [ 1 1 ][ 4 0 ][ 7 1 ] ]"},
+        {"single-sided pages in a 1-sided job",
+         false,
+         {},
+         {{.pageSetting = 3, .pages = {{4, 6}}}},
+         "[ [ 1 0 ] ]"},
+        {"a run reaching the last page",
+         false,
+         {},
+         {{.pageSetting = 4, .pages = {{9990, 9999}}}},
+         "[ [ 1 0 ][ 9990 1 ] ]"},
+        {"a run covering everything",
+         false,
+         {},
+         {{.pageSetting = 4, .pages = {{1, 9999}}}},
+         "[ [ 1 1 ] ]"},
+    };
+    for (const PpsCase& c : cases) {
+        PdCoreData record = setupRecord();
+        record.DtLayout.set(6);
+        record.DtDuplex.set(c.twoSided ? 1 : 0);
+        if (!c.chapters.empty()) {
+            record.DtChapterMode.set(1);
+            std::uint32_t position = 0;
+            writePageRangeList(c.chapters, record.DtChapterPages.bytes, 122, position);
+        }
+        test::setPageSpecificTrays(record, c.entries);
+        EXPECT_EQ(ppsArrayText(buildPpsRanges(record, 0)), c.expected) << c.name;
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), c.expected) << c.name;
+    }
+}
+
+TEST(DocumentSetup, RepeatLayoutWithoutReversalWritesNoDuplexPattern) {
+    PdCoreData record = setupRecord();
+    record.DtLayout.set(5);
+    EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "<absent>");
+    for (std::uint8_t layout : {6, 7, 8, 9}) {
+        record.DtLayout.set(layout);
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "[ [ 1 0 ] ]");
+    }
+}
+
+TEST(DocumentSetup, SplitPutsAReversedRangeInOrderFirst) {
+    PpsRangeList list{{1, 9, 3, 1}};
+    const auto first = splitPageRange(list, list.begin(), 5);
+    EXPECT_EQ(first, list.begin());
+    EXPECT_EQ(list, (PpsRangeList{{1, 3, 4, 1}, {1, 5, 9, 1}}));
+    splitPageRange(list, list.begin(), 3);  // the first page: nothing to split
+    splitPageRange(list, list.begin(), 5);  // past the range
+    EXPECT_EQ(list.size(), 2u);
+}
+
+}  // namespace
+}  // namespace pd
