@@ -19,6 +19,8 @@ constinit StaticRecursiveMutex defaultRecordMutex;
 // The tab paper choices of the two regions.
 constexpr std::uint8_t a4TabChoice = 0;
 constexpr std::uint8_t letterTabChoice = 2;
+// The stored default of the form resolutions, one past the resolution choices (600 and 1200 dpi).
+constexpr std::uint8_t formResolutionDefault = 2;
 
 const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
     const std::uint32_t index = option.defaultIndex & 0xFF;
@@ -109,7 +111,7 @@ void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageInde
     }
     for (auto* resolution :
          {&record.DtJobFormResolution, &record.DtPrependResolution, &record.DtAppendResolution}) {
-        resolution->set(2);
+        resolution->set(formResolutionDefault);
     }
     record.DtTab1PageSize.set(defaultTabPageSize(paperId));
     record.DtTab2PageSize.set(defaultTabPageSize(paperId));
