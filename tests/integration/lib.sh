@@ -33,7 +33,7 @@ PY
 check_printer_stream() {
     local out=$1
     [ -s "$out" ] || fail "empty output $out"
-    head -c 10 "$out" | cmp -s - <(printf '\033%%-12345X@PJL') || fail "no opening UEL in $out"
+    head -c 13 "$out" | cmp -s - <(printf '\033%%-12345X@PJL') || fail "no opening UEL in $out"
     tail -c 9 "$out" | cmp -s - <(printf '\033%%-12345X') || fail "no closing UEL in $out"
     grep -aq '^@PJL SET STRINGCODESET' "$out" || fail "no PJL header in $out"
     grep -aq '^@PJL ENTER LANGUAGE = POSTSCRIPT$' "$out" || fail "no language switch in $out"
