@@ -69,6 +69,17 @@ TEST(LayoutSignature, IsTheCrcWithItsRegisterStartingAtZero) {
     EXPECT_NE(signature, plainCrc32(bytes));
 }
 
+// The two CRCs of one byte stream differ by a value that depends on its length alone. The pair
+// published for the printer's layout (0xAC9D5F4D, plain 0x9AC2B97D) differs by the same value as
+// ours, so the stream has the published length and the register rule is the published one.
+TEST(LayoutSignature, AgreesInLengthAndRuleWithThePublishedPair) {
+    const std::vector<unsigned char> bytes = layoutBytes();
+    EXPECT_EQ(zeroRegisterCrc(bytes) ^ plainCrc32(bytes), 0xAC9D5F4Du ^ 0x9AC2B97Du);
+}
+
+// Pins this build's layout: any change of a member, a capacity or a choice name shows here.
+TEST(LayoutSignature, IsPinnedForThisLayout) { EXPECT_EQ(computeCoreDataSignature(), 0x84658113u); }
+
 TEST(LayoutSignature, NumbersTakeTwoBytesUpTo65535AndFourAbove) {
     struct Case {
         std::uint32_t number;
