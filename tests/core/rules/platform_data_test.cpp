@@ -1,0 +1,208 @@
+#include "core/rules/platform_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/record/default_record.h"
+#include "platform/custom_papers.h"
+#include "platform/measurement_system.h"
+
+namespace pd {
+namespace {
+
+// A4 and metric, as in the filter.
+const bool metric = (useFilterMeasurementSystem(), true);
+
+std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
+    std::vector<std::string> result;
+    const auto* base = reinterpret_cast<const unsigned char*>(&record);
+    for (const FieldIdentity entry : list.entries)
+        for (const CoreDataMember& member : coreDataMembers)
+            if (entry == base + member.offset) result.push_back(member.name);
+    return result;
+}
+
+using Names = std::vector<std::string>;
+
+// The five marks of the page-size request, before its setters run.
+const Names pageSizeMarks{"DtPageSizeName", "DtPageSizeType", "DtCustomPageSizeWidth",
+                          "DtCustomPageSizeHeight", "DtPageSize"};
+
+Names concat(std::initializer_list<Names> parts) {
+    Names all;
+    for (const Names& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// Members that differ between two records, by name.
+Names differences(const PdCoreData& a, const PdCoreData& b) {
+    Names result;
+    for (const CoreDataMember& member : coreDataMembers) {
+        const auto left = memberBytes(a, member);
+        const auto right = memberBytes(b, member);
+        if (!std::equal(left.begin(), left.end(), right.begin(), right.end()))
+            result.push_back(member.name);
+    }
+    return result;
+}
+
+PdPlatformData setup(std::uint8_t paperId, const char* name, std::uint8_t orientation = 2,
+                     std::uint8_t slot = 6) {
+    PdPlatformData data;
+    data.DtPageSize.set(paperId);
+    data.DtPageSizeName.assign(name);
+    data.DtOrientation.set(orientation);
+    data.DtInputSlot.set(slot);
+    return data;
+}
+
+struct Merge : ::testing::Test {
+    PdCoreData record = defaultCoreData();
+    const PdCoreData before = defaultCoreData();
+    ChangedFieldList changed;
+
+    ~Merge() override { setCustomPaperReader(nullptr); }
+    Names changedNames() const { return names(record, changed); }
+};
+
+TEST_F(Merge, ANewPageSetupHoldsTheDefaultPaperPortraitAndTheAutomaticSlot) {
+    const PdPlatformData data;
+    EXPECT_EQ(1, data.DtPageSize.get());
+    EXPECT_EQ(0, data.DtOrientation.get());
+    EXPECT_EQ(0, data.DtInputSlot.get());
+    EXPECT_EQ("", data.DtPageSizeName.view());
+    EXPECT_EQ(0u, data.DtCustomPageSizeWidth.get());
+}
+
+TEST_F(Merge, TheDefaultPaperStoresMarksAndSetsTheFivePageFieldsAndNothingElse) {
+    const PdPlatformData data = setup(1, "A4");
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(concat({pageSizeMarks, pageSizeMarks}), changedNames());
+    EXPECT_EQ((Names{"DtPageSizeName"}), differences(record, before));
+    EXPECT_EQ("A4", record.DtPageSizeName.view());
+}
+
+TEST_F(Merge, AStandardPaperIdClearsTheCustomSize) {
+    record.DtCustomPageSizeWidth.set(1234567);
+    record.DtCustomPageSizeHeight.set(2345678);
+    PdPlatformData data = setup(17, "Letter");
+    data.DtCustomPageSizeWidth.set(99);  // read only for a custom size
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(17, record.DtPageSize.get());
+    EXPECT_EQ(0u, record.DtCustomPageSizeWidth.get());
+    EXPECT_EQ(0u, record.DtCustomPageSizeHeight.get());
+    EXPECT_EQ(concat({pageSizeMarks, pageSizeMarks}), changedNames());
+}
+
+TEST_F(Merge, ACustomSizeSendsTheJobToTray1AndForcesFullBleed) {
+    PdPlatformData data = setup(36, "Poster");
+    data.DtCustomPageSizeWidth.set(3000000);
+    data.DtCustomPageSizeHeight.set(4000000);
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(36, record.DtPageSize.get());
+    EXPECT_EQ(3000000u, record.DtCustomPageSizeWidth.get());
+    EXPECT_EQ(4000000u, record.DtCustomPageSizeHeight.get());
+    // The automatic source refuses custom sizes, and while the page size changes it cannot ask
+    // for a target paper: Tray1 takes the job. A custom page prints full bleed.
+    EXPECT_EQ(1, record.DtInputSlot.get());
+    EXPECT_EQ(1, record.DtFullBleed.get());
+    EXPECT_EQ(concat({pageSizeMarks,
+                      {"DtPageSizeName", "DtPageSizeType", "DtCustomPageSizeWidth", "DtInputSlot",
+                       "DtFullBleed", "DtCustomPageSizeHeight", "DtPageSize"}}),
+              changedNames());
+    EXPECT_EQ((Names{"DtPageSize", "DtCustomPageSizeWidth", "DtCustomPageSizeHeight",
+                     "DtPageSizeName", "DtInputSlot", "DtFullBleed"}),
+              differences(record, before));
+}
+
+TEST_F(Merge, AnOrientationRequestComesBeforeThePageSize) {
+    const PdPlatformData data = setup(1, "A4", 1);
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(1, record.DtOrientation.get());
+    EXPECT_EQ(concat({{"DtOrientation", "DtOrientation"}, pageSizeMarks, pageSizeMarks}),
+              changedNames());
+
+    // The same orientation again, or none, issues no orientation request.
+    for (const std::uint8_t orientation : {std::uint8_t{1}, std::uint8_t{2}}) {
+        changed.entries.clear();
+        const PdPlatformData again = setup(1, "A4", orientation);
+        mergePlatformData(&record, &again, nullptr, 0, &changed);
+        EXPECT_EQ(concat({pageSizeMarks, pageSizeMarks}), changedNames());
+        EXPECT_EQ(1, record.DtOrientation.get());
+    }
+}
+
+TEST_F(Merge, TheSlotIsTakenOnlyWhenAskedForGivenAndDifferent) {
+    struct Case {
+        int take;
+        std::uint8_t slot;
+        bool taken;
+    };
+    const Case cases[] = {{1, 2, true}, {0, 2, false}, {2, 2, false}, {1, 6, false}, {1, 0, false}};
+    for (const Case& c : cases) {
+        record = before;
+        changed.entries.clear();
+        const PdPlatformData data = setup(1, "A4", 2, c.slot);
+        mergePlatformData(&record, &data, nullptr, c.take, &changed);
+        const Names expected =
+            c.taken ? concat({{"DtInputSlot", "DtInputSlot"}, pageSizeMarks, pageSizeMarks})
+                    : concat({pageSizeMarks, pageSizeMarks});
+        EXPECT_EQ(expected, changedNames()) << c.take << " " << int{c.slot};
+        EXPECT_EQ(c.taken ? c.slot : 0, record.DtInputSlot.get());
+    }
+}
+
+TEST_F(Merge, WithoutAListOrWithoutRecordOrSetup) {
+    const PdPlatformData data = setup(17, "Letter", 1);
+    mergePlatformData(nullptr, &data, nullptr, 1, &changed);
+    mergePlatformData(&record, nullptr, nullptr, 1, &changed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(0, std::memcmp(&record, &before, sizeof record));
+    mergePlatformData(&record, &data, nullptr, 1, nullptr);
+    EXPECT_EQ(17, record.DtPageSize.get());
+    EXPECT_EQ(1, record.DtOrientation.get());
+}
+
+CustomPaperPreferences papersNamedLetter() {
+    CustomPaperPreferences papers;
+    papers.push_back(CustomPaperPreference{"", true});
+    papers.push_back(CustomPaperPreference{"Letter", true});
+    papers.push_back(CustomPaperPreference{"Letter", false});
+    return papers;
+}
+
+CustomPaperPreferences unnamedPaper() {
+    return {CustomPaperPreference{std::nullopt, true}};
+}
+
+TEST_F(Merge, TheFirstCustomPaperOfTheSameNameDecidesThePageSizeType) {
+    setCustomPaperReader(papersNamedLetter);
+    const PdPlatformData data = setup(17, "Letter");
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(1, record.DtPageSizeType.get());
+
+    // No paper matches: the record's own type stays.
+    record.DtPageSizeType.set(2);
+    const PdPlatformData other = setup(1, "A4");
+    mergePlatformData(&record, &other, nullptr, 0, &changed);
+    EXPECT_EQ(2, record.DtPageSizeType.get());
+
+    // A paper without a name matches nothing, not even a setup without a name.
+    setCustomPaperReader(unnamedPaper);
+    const PdPlatformData unnamed = setup(1, "");
+    mergePlatformData(&record, &unnamed, nullptr, 0, &changed);
+    EXPECT_EQ(2, record.DtPageSizeType.get());
+}
+
+TEST_F(Merge, ASetupNameWithoutTerminatorIsReadWithinItsBytes) {
+    PdPlatformData data = setup(1, "");
+    std::memset(data.DtPageSizeName.bytes, 'z', sizeof data.DtPageSizeName.bytes);
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(std::string(127, 'z'), record.DtPageSizeName.view());
+}
+
+}  // namespace
+}  // namespace pd
