@@ -9,6 +9,7 @@
 #include "core/ppd/ppd_choices.h"
 #include "core/record/base64.h"
 #include "core/record/number_text.h"
+#include "core/rules/platform_data.h"
 #include "filter/driver_postscript.h"
 #include "filter/job_ppd.h"
 #include "filter/job_services.h"
@@ -141,9 +142,9 @@ void rebuildRecord(FilterJob& job) {
 }
 
 void mergeJobSettings(FilterJob& job) {
-    JobPageSetup setup = pageSetupFromRecord(job.record, job.jobOrientation);
+    PdPlatformData setup = pageSetupFromRecord(job.record, job.jobOrientation);
     applyMediaOption(setup, job.mediaText);
-    mergeJobPageSetup(job.record, setup, job.changedFields);
+    mergePlatformData(&job.record, &setup, nullptr, 0, &job.changedFields);
     coreDataToPpdChoices(job.record, job.pendingFeatureList, &job.changedFields);
 }
 
@@ -155,6 +156,7 @@ InsertedTexts buildInsertedTexts(const PdCoreData& record) {
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,
                 int outputFd) {
     try {
+        useFilterSystemAnswers();
         JobOutput output(outputFd);
         if (argc == 1) {
             output.write(filterVersionText);

@@ -1,18 +1,27 @@
 #include "filter/job_services.h"
 
+#include "core/catalog/language.h"
+#include "core/record/default_record.h"
 #include "core/record/layout_signature.h"
+#include "core/record/validation.h"
 #include "filter/pjl/pjl_job_header.h"
+#include "platform/measurement_system.h"
 
 namespace pd {
 
-PdCoreData jobDefaultRecord() {
-    PdCoreData record;
-    record.DtPageSize.set(1);
-    record.DtPageSizeName.assign("A4");
-    return record;
+void useFilterSystemAnswers() {
+    useFilterMeasurementSystem();
+    usePreferredLanguagesOfFilter();
 }
 
-void jobValidateRecord(PdCoreData&) {}
+PdCoreData jobDefaultRecord() {
+    useFilterSystemAnswers();
+    return defaultCoreData();
+}
+
+void jobValidateRecord(PdCoreData& record) {
+    validateCoreData(record);
+}
 
 std::uint32_t jobLayoutSignature() {
     return computeCoreDataSignature();

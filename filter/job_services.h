@@ -1,8 +1,6 @@
 // What the filter takes from the core library and the PJL header builder, in one place.
 //
-// Each function forwards to its owner. Those whose owner is still being built hold a stand-in
-// that keeps the filter running and is replaced by a plain call when the owner lands; each is
-// marked "Stand-in" below.
+// The filter's fixed answers to the system questions of the core are set here as well.
 #pragma once
 
 #include <cstdint>
@@ -13,10 +11,14 @@
 
 namespace pd {
 
-// The process's default record. Stand-in: an all-zero record with the A4 paper.
+// Fixes what the core would otherwise ask of the system: the filter measures in metric units
+// (default paper A4) and speaks US English. Called before anything reads either.
+void useFilterSystemAnswers();
+
+// A copy of the process's default record.
 PdCoreData jobDefaultRecord();
 
-// Validates a record rebuilt from the job's chunks. Stand-in: leaves the record as it is.
+// Repairs a record rebuilt from the job's chunks (another layout gives the default record).
 void jobValidateRecord(PdCoreData& record);
 
 // The layout signature of this build's record layout.

@@ -15,8 +15,6 @@ namespace pd {
 
 namespace {
 
-constexpr std::uint8_t customPaperId = 36;
-
 // The pattern is compiled once for the process; a failed compile accepts no custom size.
 const regex_t* customSizePattern() {
     static regex_t pattern;
@@ -66,15 +64,15 @@ std::optional<std::uint32_t> inFieldUnits(std::uint64_t value, std::uint32_t div
     return static_cast<std::uint32_t>(value);
 }
 
-bool applyPageSizeKeyword(JobPageSetup& setup, std::string_view token) {
+bool applyPageSizeKeyword(PdPlatformData& setup, std::string_view token) {
     for (std::uint32_t i = 0; i < pageSizeOption.choiceCount && i < pageSizeOption.choices.size();
          ++i) {
         const char* keyword = pageSizeOption.choices[i].names.ppdName;
         if (keyword == nullptr || *keyword == '\0' || token != keyword) continue;
         char name[128] = {};
         copyUtf8Bounded(name, keyword, sizeof name);
-        setup.pageSize = static_cast<std::uint8_t>(i);
-        setup.pageSizeName.assign(name);
+        setup.DtPageSize.set(static_cast<std::uint8_t>(i));
+        setup.DtPageSizeName.assign(name);
         return true;
     }
     return false;
@@ -82,16 +80,18 @@ bool applyPageSizeKeyword(JobPageSetup& setup, std::string_view token) {
 
 }  // namespace
 
-JobPageSetup pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOrientation) {
-    JobPageSetup setup;
-    setup.pageSize = record.DtPageSize.get();
-    if (setup.pageSize == customPaperId) {
-        setup.customWidth = record.DtCustomPageSizeWidth.get();
-        setup.customHeight = record.DtCustomPageSizeHeight.get();
+PdPlatformData pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOrientation) {
+    PdPlatformData setup;
+    std::memset(static_cast<void*>(&setup), 0, sizeof setup);
+    setup.DtPageSize = record.DtPageSize;
+    if (record.DtPageSize.get() == platformCustomPaperId) {
+        setup.DtCustomPageSizeWidth = record.DtCustomPageSizeWidth;
+        setup.DtCustomPageSizeHeight = record.DtCustomPageSizeHeight;
     }
-    std::memcpy(setup.pageSizeName.bytes, record.DtPageSizeName.bytes, sizeof setup.pageSizeName);
-    setup.inputSlot = record.DtInputSlot.get();
-    setup.orientation = jobOrientation;
+    std::memcpy(setup.DtPageSizeName.bytes, record.DtPageSizeName.bytes,
+                sizeof setup.DtPageSizeName);
+    setup.DtInputSlot = record.DtInputSlot;
+    setup.DtOrientation.set(jobOrientation);
     return setup;
 }
 
@@ -110,7 +110,7 @@ std::optional<CustomMediaSize> parseCustomMediaSize(std::string_view token) {
     return CustomMediaSize{*fieldWidth, *fieldHeight};
 }
 
-bool applyMediaOption(JobPageSetup& setup, std::string_view mediaText) {
+bool applyMediaOption(PdPlatformData& setup, std::string_view mediaText) {
     if (mediaText.empty()) return false;
     for (std::size_t start = 0;;) {
         const std::size_t comma = mediaText.find(',', start);
@@ -118,9 +118,9 @@ bool applyMediaOption(JobPageSetup& setup, std::string_view mediaText) {
             start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         if (applyPageSizeKeyword(setup, token)) return true;
         if (const auto size = parseCustomMediaSize(token)) {
-            setup.customWidth = size->width;
-            setup.customHeight = size->height;
-            setup.pageSize = customPaperId;
+            setup.DtCustomPageSizeWidth.set(size->width);
+            setup.DtCustomPageSizeHeight.set(size->height);
+            setup.DtPageSize.set(platformCustomPaperId);
             return true;
         }
         if (comma == std::string_view::npos) return false;

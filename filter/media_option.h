@@ -6,18 +6,19 @@
 #include <string_view>
 
 #include "core/record/core_data.h"
-#include "filter/page_setup_merge.h"
+#include "core/rules/platform_data.h"
 
 namespace pd {
 
-// The record's own paper and input slot, with the job's orientation (2 when not given).
-JobPageSetup pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOrientation);
+// The record's own paper and input slot, with the job's orientation (2 when not given); every
+// other byte 0.
+PdPlatformData pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOrientation);
 
 // Tries the comma-separated tokens of the "media" option in order; the first accepted one sets
 // the paper. A token is accepted when it is a PPD page size keyword of the catalogue, or a custom
 // size "Custom.WxH" with an optional unit "in", "cm" or "mm" (PostScript points without one).
 // Returns whether a token was accepted.
-bool applyMediaOption(JobPageSetup& setup, std::string_view mediaText);
+bool applyMediaOption(PdPlatformData& setup, std::string_view mediaText);
 
 // The size of a custom media token, in the record's units (1/10000 mm): width and height.
 // Empty when the token is no custom size, or when a side is not positive or does not fit the

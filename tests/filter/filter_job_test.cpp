@@ -94,14 +94,16 @@ TEST(MediaOption, TakesTheFirstAcceptedToken) {
         {"Custom.429496x1mm", 36, "Kept", 4294960000u, 10000},
     };
     for (const auto& c : cases) {
-        JobPageSetup setup;
-        setup.pageSize = 5;
-        setup.pageSizeName.assign("Kept");
+        PdPlatformData setup;
+        setup.DtPageSize.set(5);
+        setup.DtPageSizeName.assign("Kept");
+        setup.DtCustomPageSizeWidth.set(0);
+        setup.DtCustomPageSizeHeight.set(0);
         applyMediaOption(setup, c.media);
-        EXPECT_EQ(setup.pageSize, c.pageSize) << c.media;
-        EXPECT_EQ(setup.pageSizeName.view(), c.name) << c.media;
-        EXPECT_EQ(setup.customWidth, c.width) << c.media;
-        EXPECT_EQ(setup.customHeight, c.height) << c.media;
+        EXPECT_EQ(setup.DtPageSize.get(), c.pageSize) << c.media;
+        EXPECT_EQ(setup.DtPageSizeName.view(), c.name) << c.media;
+        EXPECT_EQ(setup.DtCustomPageSizeWidth.get(), c.width) << c.media;
+        EXPECT_EQ(setup.DtCustomPageSizeHeight.get(), c.height) << c.media;
     }
 }
 
@@ -113,18 +115,18 @@ TEST(MediaOption, PageSetupStartsFromTheRecordsOwnPaper) {
     record.DtPageSizeName.assign("Poster");
     record.DtInputSlot.set(3);
     record.DtOrientation.set(1);
-    JobPageSetup setup = pageSetupFromRecord(record, 2);
-    EXPECT_EQ(setup.pageSize, 36);
-    EXPECT_EQ(setup.customWidth, 1000000u);
-    EXPECT_EQ(setup.customHeight, 2000000u);
-    EXPECT_EQ(setup.pageSizeName.view(), "Poster");
-    EXPECT_EQ(setup.inputSlot, 3);
-    EXPECT_EQ(setup.orientation, 2);
+    PdPlatformData setup = pageSetupFromRecord(record, 2);
+    EXPECT_EQ(setup.DtPageSize.get(), 36);
+    EXPECT_EQ(setup.DtCustomPageSizeWidth.get(), 1000000u);
+    EXPECT_EQ(setup.DtCustomPageSizeHeight.get(), 2000000u);
+    EXPECT_EQ(setup.DtPageSizeName.view(), "Poster");
+    EXPECT_EQ(setup.DtInputSlot.get(), 3);
+    EXPECT_EQ(setup.DtOrientation.get(), 2);
 
     record.DtPageSize.set(1);
     setup = pageSetupFromRecord(record, 0);
-    EXPECT_EQ(setup.customWidth, 0u);
-    EXPECT_EQ(setup.orientation, 0);
+    EXPECT_EQ(setup.DtCustomPageSizeWidth.get(), 0u);
+    EXPECT_EQ(setup.DtOrientation.get(), 0);
 }
 
 }  // namespace
