@@ -7,8 +7,9 @@
 //   args             optional: the arguments after the program name, one per line, "@options"
 //                    and "@job" standing for the two above; by default "1 user title 1 @options
 //                    @job". Without "@job" among them the job is given on standard input.
-//   env              optional: the whole environment, NAME=VALUE per line, "@top" standing for
-//                    the repository's top folder (so PPD=@top/data/ppd/durven-paltero.ppd)
+//                    "@top" stands for the repository's top folder, here and in env.
+//   env              optional: the whole environment, NAME=VALUE per line
+//                    (PPD=@top/data/ppd/durven-paltero.ppd)
 //   expected.prn     the expected output
 //   expected.status  the expected exit status
 // With PD_REGENERATE_GOLDEN=1 in the environment the expectations are written instead of
@@ -125,7 +126,9 @@ TEST_P(GoldenCase, OutputAndStatusMatch) {
             args.push_back(jobPath.string());
             jobAsArgument = true;
         } else {
-            args.push_back(arg);
+            std::string value = arg;
+            replaceAll(value, "@top", PD_SOURCE_DIR);
+            args.push_back(value);
         }
     }
     std::vector<std::string> env;
