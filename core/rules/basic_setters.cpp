@@ -1,5 +1,5 @@
-// Setters whose members no rule of the driver yet makes others depend on: each records and
-// stores its value in the common shape, so that rules elsewhere can set these members.
+// Setters in the common shape without rows of their own: each marks, lists and stores its
+// member, so that the rules of other members can set it.
 #include <cstdint>
 #include <cstring>
 

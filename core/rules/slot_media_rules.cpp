@@ -2,7 +2,8 @@
 
 namespace pd {
 
-// No slot-media row is in place yet; the slot setter already calls this where its table runs them.
+// Without slot-media rows the step changes nothing; the slot setter calls it at its place in the
+// slot's table.
 void resolveSlotMediaRules(PdCoreData&, ChangeContext&) {}
 
 }  // namespace pd
