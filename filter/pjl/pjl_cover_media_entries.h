@@ -1,8 +1,9 @@
 // Hand-written entries of the PJL job header for orientation, custom paper, automatic-selection
 // media, covers and the perfect-binding tray.
 //
-// Each has the builder's emitter signature. Until they are built they write no line, which keeps
-// the header well-formed with the entries left out.
+// Each has the builder's emitter signature and writes only in the forward direction. The covers
+// are "PERPAGESET" 1 (front) and 2 (back), in the insert-sheet entry form of the page-specific
+// entries.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,14 @@
 #include "filter/pjl/pjl_emitter.h"
 
 namespace pd {
+
+// The orientation of the sheet that carries pages of this orientation: turned (0 <-> 1) under an
+// imposition layout and for 2-up, 6-up and 8-up (forward or reverse), unchanged otherwise.
+std::uint32_t nUpSheetOrientation(std::uint32_t layout, std::uint32_t nUpCount,
+                                  std::uint32_t orientation);
+
+// True for the tab paper ids 31 to 33.
+bool isTabPaper(std::uint32_t paperId);
 
 // "ORIENTATION".
 void emitPjlOrientation(const PjlValueList* values, PdCoreData* target, std::string* out,

@@ -1,8 +1,8 @@
 // Hand-written entries of the PJL job header for hold and secure print, account track, the PDF
 // password and user authentication with the relay server.
 //
-// Each has the builder's emitter signature. Until they are built they write no line, which keeps
-// the header well-formed with the entries left out.
+// Each writes only in the forward direction. Every password and every relay-server value is
+// written encrypted (encryptPjlPassword), in quotes.
 #pragma once
 
 #include <cstdint>

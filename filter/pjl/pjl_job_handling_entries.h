@@ -2,8 +2,8 @@
 // copies, output division and offsets, post-inserter sheets, chapters, tab image shift, tone curve,
 // overlays and inserted jobs, image shift, page and set numbering, box output.
 //
-// Each has the builder's emitter signature. Until they are built they write no line, which keeps
-// the header well-formed with the entries left out.
+// Each has the builder's emitter signature and writes only in the forward direction. Numbers held
+// in stored units are written in PJL units through their descriptors.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ namespace pd {
 void emitPjlUserMediaName(const PjlValueList* values, PdCoreData* target, std::string* out,
                           const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
 
-// "COPIES" or "QTY", only with last flag 1.
+// "COPIES" or "QTY", only with last flag 1 (never in the filter's header).
 void emitPjlCopies(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
 
@@ -37,7 +37,7 @@ void emitPjlPiFrontPages(const PjlValueList* values, PdCoreData* target, std::st
 void emitPjlPiBackPages(const PjlValueList* values, PdCoreData* target, std::string* out,
                         const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
 
-// "CHAPTERMODE", "CHAPTER".
+// "CHAPTERMODE", and "CHAPTER" with every chapter page once, in the order first listed.
 void emitPjlChapters(const PjlValueList* values, PdCoreData* target, std::string* out,
                      const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
 

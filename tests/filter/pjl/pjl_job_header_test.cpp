@@ -87,10 +87,24 @@ TEST(PjlJobHeader, HostileTextsGiveOneWellFormedLineEach) {
     PdCoreData record;
     record.DtSendEMail.set(2);
     record.DtSendEMailAddress.assign(hostile);
+    record.DtInputSlotPaperName.assign(hostile);
+    record.DtToneCurve.assign(hostile);
+    record.DtOutputMethod.set(1);
+    record.DtOutputMethodFileName.assign(hostile);
+    record.DtFrontCoverTray.set(1);
+    record.DtFrontCoverPaperName.assign(hostile);
+    record.DtUserAuthentication.set(1);
+    record.DtUserAuthenticationUserName.assign(hostile);
+    record.DtAccountTrack.set(1);
+    record.DtAccountTrackDepartmentName.assign("x\"\r\n@PJL");
     const auto lines = headerLines(buildPjlJobHeader(&record, hostile, hostile, hostile, 1, 0));
     for (const std::string& line : lines) EXPECT_TRUE(isWellFormedSetLine(line)) << line;
-    EXPECT_TRUE(linesNamed(lines, "HOLD").empty());
-    for (const char* name : {"DRIVERJOBID", "USERNAME", "JOBNAME", "SENDEMAILADDRESS"}) {
+    EXPECT_EQ(linesNamed(lines, "HOLD"), std::vector<std::string>{"@PJL SET HOLD=OFF"});
+    EXPECT_EQ(linesNamed(lines, "QXSECTIONNAME"),
+              std::vector<std::string>{"@PJL SET QXSECTIONNAME=\"x'  @PJL\""});
+    for (const char* name :
+         {"DRIVERJOBID", "USERNAME", "JOBNAME", "SENDEMAILADDRESS", "USERMEDIANAME", "TONECURVE",
+          "BOXFILENAME", "PPSUSERMEDIANAME1", "QXUSERNAME"}) {
         const auto named = linesNamed(lines, name);
         ASSERT_EQ(named.size(), 1u) << name;
         EXPECT_EQ(named[0], std::string("@PJL SET ") + name +
@@ -102,13 +116,33 @@ TEST(PjlJobHeader, FilterBodyOfAnEmptyRecord) {
     PdCoreData record;
     const auto lines = filterHeader(&record, "j", "u");
     const std::vector<std::string> expected = {
-        "@PJL SET STRINGCODESET=UTF8",    "@PJL SET QXCOETYPE=2",
-        "@PJL SET USERNAME=\"u\"",        "@PJL SET JOBNAME=\"j\"",
-        "@PJL SET LAYOUT=NORMAL",         "@PJL SET BINDING=LEFT",
-        "@PJL SET HEADERPAGE=OFF",        "@PJL SET PERFECTBINDMODE=OFF",
-        "@PJL SET PERFECTBINDTRIM=OFF",   "@PJL SET PERFECTBINDSPINE=0",
-        "@PJL SET PERFECTBINDDUPLEX=OFF", "@PJL SET PERFECTBINDCREASE=OFF",
-        "@PJL SET SCREENTYPE=AMPHOTO",    "@PJL SET SENDEMAIL=OFF",
+        "@PJL SET STRINGCODESET=UTF8",
+        "@PJL SET QXCOETYPE=2",
+        "@PJL SET USERNAME=\"u\"",
+        "@PJL SET JOBNAME=\"j\"",
+        "@PJL SET ORIENTATION=PORTRAIT",
+        "@PJL SET LAYOUT=NORMAL",
+        "@PJL SET BINDING=LEFT",
+        "@PJL SET HEADERPAGE=OFF",
+        "@PJL SET PERFECTBINDMODE=OFF",
+        "@PJL SET PERFECTBINDTRIM=OFF",
+        "@PJL SET PERFECTBINDSPINE=0",
+        "@PJL SET PERFECTBINDDUPLEX=OFF",
+        "@PJL SET PERFECTBINDTRAY=\"TRAY1,NOSET,NOSET,NOSET\"",
+        "@PJL SET PERFECTBINDCREASE=OFF",
+        "@PJL SET CHAPTERMODE=OFF",
+        "@PJL SET TABIMAGESHIFT=OFF",
+        "@PJL SET SCREENTYPE=AMPHOTO",
+        "@PJL SET TONECURVE=\"\"",
+        // An all-zero record names form, prepended and appended job 0; "none" is all bits set.
+        "@PJL SET TALVOOVERLAYALL=\"0:0\"",
+        "@PJL SET TALVOPREPENDJOB=0",
+        "@PJL SET TALVOAPPENDJOB=0",
+        "@PJL SET IMAGESHIFT=OFF",
+        "@PJL SET SENDEMAIL=OFF",
+        "@PJL SET HOLD=OFF",
+        "@PJL SET HOLDTYPE=PUBLIC",
+        "@PJL SET QXCERTSERVTYPE=NONE",
     };
     EXPECT_EQ(lines, expected);
 }
@@ -136,10 +170,27 @@ TEST(PjlJobHeader, JobKindChoosesTheOptions) {
 
     for (std::uint32_t kind : {0u, 3u}) {
         const auto other = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, kind, 0));
+        // Only the entries that the record decides, without a mode test.
         const std::vector<std::string> expected = {
-            "@PJL SET STRINGCODESET=UTF8", "@PJL SET QXCOETYPE=2",   "@PJL SET USERNAME=\"u\"",
-            "@PJL SET JOBNAME=\"j\"",      "@PJL SET LAYOUT=NORMAL", "@PJL SET HEADERPAGE=OFF",
+            "@PJL SET STRINGCODESET=UTF8",
+            "@PJL SET QXCOETYPE=2",
+            "@PJL SET USERNAME=\"u\"",
+            "@PJL SET JOBNAME=\"j\"",
+            "@PJL SET ORIENTATION=LANDSCAPE",
+            "@PJL SET LAYOUT=NORMAL",
+            "@PJL SET HEADERPAGE=OFF",
+            "@PJL SET PERFECTBINDTRAY=\"TRAY1,NOSET,NOSET,NOSET\"",
+            "@PJL SET CHAPTERMODE=OFF",
+            "@PJL SET TABIMAGESHIFT=OFF",
+            "@PJL SET TONECURVE=\"\"",
+            "@PJL SET TALVOOVERLAYALL=\"0:0\"",
+            "@PJL SET TALVOPREPENDJOB=0",
+            "@PJL SET TALVOAPPENDJOB=0",
+            "@PJL SET IMAGESHIFT=OFF",
             "@PJL SET SENDEMAIL=OFF",
+            "@PJL SET HOLD=OFF",
+            "@PJL SET HOLDTYPE=PUBLIC",
+            "@PJL SET QXCERTSERVTYPE=NONE",
         };
         EXPECT_EQ(other, expected) << kind;
     }
@@ -151,6 +202,32 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
     record.DtHeaderPage.set(1);
     record.DtSendEMail.set(1);
     record.DtSendEMailAddress.assign("a@b");
+    // Every hand-written entry on, so that each writes its lines.
+    record.DtInputSlotPaperName.assign("Plain");
+    record.DtTargetPaperSize.set(37);
+    record.DtTargetPaperSizeType.set(1);
+    record.DtDivideOutput.set(1);
+    record.DtDivideOutputPages.set(5);
+    record.DtOffsetPages.set(1);
+    record.DtPIFrontSheets.set(2);
+    record.DtPIBackSheets.set(2);
+    record.DtFrontCoverTray.set(1);
+    record.DtFrontCoverPaperName.assign("Front");
+    record.DtBackCoverTray.set(1);
+    record.DtBackCoverPaperName.assign("Back");
+    record.DtChapterMode.set(1);
+    record.DtChapterPages.bytes[0] = 0xC0;
+    record.DtChapterPages.bytes[1] = 0x03;
+    record.DtTabImageShift.set(1);
+    record.DtJobForm.set(7);
+    record.DtImageShiftType.set(2);
+    record.DtPageNumberingMode.set(1);
+    record.DtSetNumberingMode.set(1);
+    record.DtWaitMode.set(5);
+    record.DtOutputMethod.set(1);
+    record.DtEncryptPdf.set(1);
+    record.DtUserAuthentication.set(2);
+    record.DtAccountTrack.set(1);
     const auto lines = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 2, 0));
     std::vector<std::string> names;
     for (const std::string& line : lines) {
@@ -161,10 +238,16 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "QXCOETYPE",
         "USERNAME",
         "JOBNAME",
+        "ORIENTATION",
         "MEDIASOURCE",
+        "USERMEDIANAME",
         "LAYOUT",
         "DUPLEX",
         "BINDING",
+        "CUSTOMPAPERNAME0",
+        "MEDIATABTYPE",
+        "PAPER",
+        "CUSTOMPAPER0",
         "FULLBLEED",
         "ROTATE180",
         "OUTBIN",
@@ -176,32 +259,58 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "FEEDDIRECTION",
         "OUTPUTMODE",
         "NTO1",
+        "PAGELOOP",
+        "COPIESOFFSET",
+        "SHEETSOFFSET",
         "PILEMODE",
         "FOLDING",
         "TRIM",
         "SQUAREFOLD",
         "SQUAREFOLDSTRENGTH",
+        "MEDIATYPE",
+        "MEDIAWEIGHT",
+        "MEDIACOLOR",
+        "MEDIAPREPUNCHED",
         "HEADERPAGE",
         "HEADERPAGETRAY",
         "PIFRONT",
+        "PIFRONTPAGES",
+        "PERPAGESET1",
+        "PPSUSERMEDIANAME1",
+        "PPSUSERMEDIANAME2",
+        "PERPAGESET2",
         "PIBACK",
+        "PIBACKPAGES",
         "PERFECTBINDMODE",
         "PERFECTBINDTRIM",
         "PERFECTBINDSPINE",
         "PERFECTBINDDUPLEX",
+        "PERFECTBINDTRAY",
         "PERFECTBINDCREASE",
+        "CHAPTERMODE",
+        "CHAPTER",
+        "TABIMAGESHIFT",
+        "TABIMAGESHIFTINFO",
         "RESOLUTION",
         "SCREENTYPE",
         "QXCUSTOMSCREENSHAPEK",
         "QXCUSTOMSCREENLPIK",
         "QXCUSTOMSCREENDEGREEK",
+        "TONECURVE",
         "TONERSAVE",
         "LOWDENSITY",
         "SMOOTHING",
         "THINNING",
         "THINNINGAREA",
         "USECIECOLOR",
+        "TALVOOVERLAYALL",
+        "TALVOPREPENDJOB",
+        "TALVOAPPENDJOB",
+        "IMAGESHIFT",
+        "IMAGESHIFTINFO",
         "PRINTPOSITION",
+        "PAGESTAMP",
+        "NUMBERING",
         "JIMONMODE",
         "JIMONPATTERN",
         "JIMONBACKPATTERN",
@@ -210,8 +319,22 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "SENDEMAIL",
         "SENDEMAILTIMING",
         "SENDEMAILADDRESS",
+        "HOLD",
+        "QXJOBID",
+        "HOLDKEY2",
+        "HOLDTYPE",
+        "BOXHOLD",
+        "BOXFILENAME",
+        "BOXNUM",
         "PDFPASSWDRQ",
+        "PDFPASSWD",
         "QXADDSHOWPAGE",
+        "QXUSERNAME",
+        "QXUSERKEY2",
+        "QXCERTSERVTYPE",
+        "QXCERTSERVNUM",
+        "QXSECTIONNAME",
+        "QXSECTIONKEY2",
     };
     EXPECT_EQ(names, expected);
 }
