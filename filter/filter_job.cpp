@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <string_view>
 
 #include "core/ppd/ppd_choices.h"
