@@ -360,6 +360,52 @@ TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
     EXPECT_TRUE(changed.empty());
 }
 
+TEST(NestedChange, ABindingProbeWithTheCurrentEdgeStillRunsItsRules) {
+    // Image position left on A4: the binding's paper rules on the copy move it to the middle, so
+    // the copy no longer equals the record.
+    PdCoreData record = plainRecord();
+    record.DtPrintPosition.set(0);
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    EXPECT_FALSE(probeBinding(record, 0, change, 0));
+    record.DtPrintPosition.set(1);
+    EXPECT_TRUE(probeBinding(record, 0, change, 0));
+}
+
+TEST(NestedChange, CustomSheetsDifferOnlyInTheirMeasures) {
+    PdCoreData a = plainRecord();
+    a.DtPageSize.set(36);
+    a.DtCustomPageSizeWidth.set(1000000);
+    a.DtCustomPageSizeHeight.set(2000000);
+    PdCoreData b = a;
+    a.DtPageSizeName.assign("One");
+    b.DtPageSizeName.assign("Other");
+    b.DtFeedDir.set(2);
+    EXPECT_FALSE(sheetsDiffer(a, b));
+    b.DtCustomPageSizeHeight.set(2010000);
+    EXPECT_TRUE(sheetsDiffer(a, b));
+    EXPECT_TRUE(sheetsDiffer(a, plainRecord()));
+    PdCoreData letter = plainRecord();
+    letter.DtPageSizeName.assign("Letter");
+    letter.DtOrientation.set(1);
+    EXPECT_FALSE(sheetsDiffer(letter, plainRecord()));
+}
+
+TEST(ChangeContexts, ARuleFlagIsOnOnlyWhenPresentAndNotZero) {
+    PdCoreData record = plainRecord();
+    ChangedFieldList changed;
+    ChangeContext change(changed, nullptr, record);
+    EXPECT_FALSE(isRuleFlagOn(change));
+    std::uint8_t flag = 0;
+    change.ruleFlag = &flag;
+    EXPECT_FALSE(isRuleFlagOn(change));
+    flag = 1;
+    EXPECT_TRUE(isRuleFlagOn(change));
+    // The snapshot is the record as the change began.
+    record.DtStaple.set(4);
+    EXPECT_EQ(0, change.snapshot->DtStaple.get());
+}
+
 TEST(Requests, ARequestWithoutAListStillChangesTheRecord) {
     PdCoreData record = plainRecord();
     record.DtLayout.set(6);
