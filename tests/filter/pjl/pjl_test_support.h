@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "core/record/core_data.h"
+#include "filter/pjl/pjl_emitter.h"
 
 namespace pd::test {
 
@@ -48,6 +55,53 @@ inline bool isWellFormedSetLine(const std::string& line) {
         if (c == '"' || byte < 0x20 || byte == 0x7F) return false;
     }
     return true;
+}
+
+// Header lines from their "NAME=value" bodies: "@PJL SET " before and CR LF after each.
+inline std::string setLines(std::initializer_list<const char*> bodies) {
+    std::string lines;
+    for (const char* body : bodies) lines.append("@PJL SET ").append(body).append("\r\n");
+    return lines;
+}
+
+// What one emitter appends for a record, in the forward direction.
+inline std::string runEmitter(PjlEmitter emit, const PdCoreData& record, std::uint32_t jobKind,
+                              std::uint32_t lastFlag = 0) {
+    std::string out;
+    emit(nullptr, nullptr, &out, &record, jobKind, lastFlag);
+    return out;
+}
+
+// One emitter over a record that set changes from all zero.
+struct EntryCase {
+    const char* what;
+    PjlEmitter emit;
+    std::function<void(PdCoreData&)> set;
+    std::uint32_t jobKind;
+    std::string lines;
+    std::uint32_t lastFlag = 0;
+};
+
+inline void expectEntryCases(const std::vector<EntryCase>& cases) {
+    for (const EntryCase& c : cases) {
+        PdCoreData record;
+        c.set(record);
+        EXPECT_EQ(runEmitter(c.emit, record, c.jobKind, c.lastFlag), c.lines) << c.what;
+    }
+}
+
+// Every emitter writes nothing in the reverse direction and with both pairs, and leaves the
+// record to fill untouched.
+inline void expectForwardOnly(PjlEmitter emit, const PdCoreData& record) {
+    const PjlValueList values = {{"HOLD", "ON"}, {"CHAPTERMODE", "ON"}};
+    PdCoreData target = record;
+    std::string out;
+    emit(&values, &target, nullptr, nullptr, 2, 1);
+    emit(&values, &target, &out, &record, 2, 1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(coreDataBytes(target).size(), coreDataBytes(record).size());
+    EXPECT_TRUE(std::equal(coreDataBytes(target).begin(), coreDataBytes(target).end(),
+                           coreDataBytes(record).begin()));
 }
 
 }  // namespace pd::test
