@@ -14,6 +14,7 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/ppd/ppd_choices.h"
 #include "core/ppd/supported_ppd_options.h"
+#include "core/record/default_record.h"
 #include "tests/core/ppd/record_fixture.h"
 
 namespace pd {
@@ -332,6 +333,14 @@ TEST(CoreDataToPpdChoices, DefaultRecordYieldsItsPairsInWriterOrder) {
     PpdChoiceList out = {{"stale", "pair"}};
     coreDataToPpdChoices(defaultRecord(), out, nullptr);
     EXPECT_EQ(defaultPairs, out);
+
+    // Metric and inch hosts differ in the paper, which reaches no pair of a default record.
+    for (const std::uint32_t paper : {1u, 17u}) {
+        PdCoreData record;
+        fillDefaultCoreData(record, paper, languageUsEnglish);
+        coreDataToPpdChoices(record, out, nullptr);
+        EXPECT_EQ(defaultPairs, out) << "paper " << paper;
+    }
 }
 
 // Whatever the record holds, only the options with a PPD keyword appear, each once, in order;

@@ -6,21 +6,13 @@
 
 #include "core/ppd/ppd_choices.h"
 #include "core/record/core_data.h"
+#include "core/record/default_record.h"
 
 namespace pd {
 
-// A record at its defaults as the filter has it (metric, so A4): every choice member at its
-// object's default choice, every number at its default value.
+// The process's default record, copied.
 inline PdCoreData defaultRecord() {
-    PdCoreData record;
-    for (const CoreDataMember& member : coreDataMembers) {
-        if (member.kind == MemberKind::choice)
-            writeMemberNumber(record, member, member.choiceOption->defaultIndex & 0xFF);
-        else if (member.kind == MemberKind::number)
-            writeMemberNumber(record, member, member.numericOption->defaultValue);
-    }
-    record.DtPageSize.set(1);
-    return record;
+    return defaultCoreData();
 }
 
 // The member table's row of a member.
