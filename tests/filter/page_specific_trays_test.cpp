@@ -280,6 +280,24 @@ TEST(PageSpecificList, EqualEntriesMergeOnlyInThePrintedList) {
     EXPECT_EQ(build(record, 1).size(), 2u);
 }
 
+TEST(PageSpecificList, CopiesFlagCountsEqualSheetsInsteadOfNumberingThem) {
+    PdCoreData record = test::tabRecord();
+    const BlobEntry tab{
+        .pageSetting = 5,
+        .tab = {.insert = 1, .text = "Tab"},
+        .sheets = {BlobSheet{.staple = 1}, BlobSheet{.staple = 1}, BlobSheet{.staple = 1}},
+        .pages = {{5, 5}}};
+    const BlobEntry later{.pageSetting = 0, .tray = 2, .pages = {{8, 9}}};
+    test::setPageSpecificTrays(record, {tab, later});
+    const PageSpecificList list = build(record, 1, 1);
+    // Other entries still count the inserted sheets.
+    EXPECT_EQ(pagesOf(list), (std::vector<PageRangeList>{{{5, 5}}, {{5, 5}}, {{11, 12}}}));
+    EXPECT_EQ(list[0].tab.insert, tabInsertBefore);
+    EXPECT_EQ(list[0].sheetCount, 3);
+    EXPECT_EQ(list[1].tab.insert, tabInsertOff);
+    EXPECT_EQ(list[1].sheetCount, 0);
+}
+
 TEST(PageSpecificList, OrderAtTheSameFirstPage) {
     PdCoreData record = test::tabRecord();
     test::setPageSpecificTrays(record,
