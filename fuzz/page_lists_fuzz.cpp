@@ -1,11 +1,15 @@
 // The page range and page form list codecs over arbitrary blobs of the exact input size: no read
 // outside the blob, only valid ranges read, and what the encoder writes decodes to the same list.
+// The filter's operations on the lists read: normalising gives ordered, separate ranges and is
+// idempotent; the text form holds only page numbers and separators; shifts keep pages in range.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "core/record/page_lists.h"
+#include "filter/page_ranges.h"
 
 namespace {
 
@@ -22,6 +26,34 @@ bool isValid(const pd::PageRangeList& list) {
     return true;
 }
 
+// Normalising, formatting and shifting a list that may hold any pages, reversed ranges included.
+void checkRangeOperations(const pd::PageRangeList& list, std::uint16_t shift) {
+    using namespace pd;
+    PageRangeList normal = list;
+    normalizePageRanges(normal);
+    for (std::size_t i = 0; i < normal.size(); ++i) {
+        require(normal[i].first <= normal[i].last);
+        if (i > 0)
+            require(normal[i - 1].last < normal[i].first &&
+                    normal[i].first - normal[i - 1].last > 1);
+    }
+    PageRangeList twice = normal;
+    normalizePageRanges(twice);
+    require(twice == normal);
+    require(pageRangeListsEqual(list, normal, true));
+    const std::string text = formatPageRanges(list);
+    require(text.find_first_not_of("0123456789-,") == std::string::npos);
+    require(text.empty() ||
+            (text.front() != ',' && text.back() != ',' && text.find(",,") == std::string::npos));
+    PageRangeList up = list;
+    shiftPageRangesUp(up, shift);
+    PageRangeList down = list;
+    shiftPageRangesDown(down, shift);
+    require(up.size() == list.size() && down.size() == list.size());
+    formatPageRanges(up);
+    formatPageRanges(down);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -34,6 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool complete = readPageRangeList(data, blobSize, position, ranges);
     require(isValid(ranges));
     require(complete == (position <= blobSize));
+    checkRangeOperations(ranges,
+                         size >= 2 ? static_cast<std::uint16_t>(data[0] << 8 | data[1]) : 0);
+    // Raw words as ranges, reversed and out-of-range pages included.
+    PageRangeList raw;
+    for (std::size_t i = 0; i + 4 <= size && raw.size() < 64; i += 4) {
+        raw.push_back({static_cast<std::uint16_t>(data[i] << 8 | data[i + 1]),
+                       static_cast<std::uint16_t>(data[i + 2] << 8 | data[i + 3])});
+    }
+    checkRangeOperations(raw, static_cast<std::uint16_t>(size));
 
     PageFormList forms;
     decodePageFormList(data, blobSize, forms);

@@ -1,20 +1,49 @@
-// Drives the filter's set-up and rewriting with arbitrary options and job bytes: no crash, no
-// read outside a buffer, and a job without DSC comments comes out unchanged.
+// Drives the filter's set-up and rewriting with arbitrary options and job bytes, the job read
+// through the line reader in one stream through the DSC block and insertion stages: no crash, no
+// read outside a buffer. Without a PPD nothing is replaced, so every job byte must come out, in
+// order, and a job without DSC comments comes out unchanged.
 //
-// Input: the options text, a NUL byte, then the job.
+// Input: a flag byte (bit 0: rewrite with the test PPD, bit 1: with the driver's own inserted
+// texts instead of short markers), the options text, a NUL byte, then the job.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "filter/filter_job.h"
+#include "filter/job_ppd.h"
 #include "filter/job_services.h"
 #include "filter/line_reader.h"
-#include "filter/media_option.h"
+
+namespace {
+
+// Opened once: the PPD is only read by the rewriting.
+ppd_file_t* testPpd() {
+    static ppd_file_t* const ppd =
+        pd::openJobPpd(PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd", 0, nullptr);
+    return ppd;
+}
+
+// Whether every byte of part appears in whole, in order.
+bool isSubsequence(std::string_view part, std::string_view whole) {
+    std::size_t at = 0;
+    for (const char c : part) {
+        at = whole.find(c, at);
+        if (at == std::string_view::npos) return false;
+        ++at;
+    }
+    return true;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const char* bytes = reinterpret_cast<const char*>(data);
+    if (size == 0) return 0;
+    const unsigned flags = data[0];
+    const char* bytes = reinterpret_cast<const char*>(data + 1);
+    --size;
     const void* nul = std::memchr(bytes, '\0', size);
     const std::size_t optionsLength =
         nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - bytes) : size;
@@ -28,20 +57,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pd::scanJobOptions(setup, "fuzz");
     pd::rebuildRecord(setup);
     pd::mergeJobSettings(setup);
+    const bool withPpd = (flags & 1) != 0;
 
     std::FILE* input = fmemopen(const_cast<char*>(job.data()), job.size(), "rb");
     if (input == nullptr) return 0;
     pd::JobOutput output(-1);
     pd::JobRewriter rewriter(output);
-    rewriter.texts = {"<c>", "<s>", "<e>", "<p>"};
+    rewriter.ppdFile = withPpd ? testPpd() : nullptr;
+    rewriter.pendingFeatureList = setup.pendingFeatureList;
+    if (flags & 2) {
+        rewriter.texts = pd::buildInsertedTexts(setup.record);
+        pd::jobPjlHeader(setup.record, setup.jobName, setup.jobOwner);
+    } else {
+        rewriter.texts = {"<c>", "<s>", "<e>", "<p>"};
+    }
     pd::LineReader reader(input, output);
     pd::CurrentLine line;
     bool dsc = false;
-    while (reader.readLine(line) == pd::ReadResult::line) {
-        dsc = dsc || (line.length > 0 && line.data[0] == '%');
+    pd::ReadResult result;
+    std::size_t lineBytes = 0;
+    while ((result = reader.readLine(line)) == pd::ReadResult::line) {
+        if (line.length == 0 || line.data == nullptr) __builtin_trap();
+        lineBytes += line.length;
+        dsc = dsc || line.data[0] == '%';
         pd::rewriteLine(rewriter, line);
     }
     std::fclose(input);
+    if (result != pd::ReadResult::endOfInput || lineBytes != job.size()) __builtin_trap();
     if (!dsc && output.captured() != job) __builtin_trap();
+    if (!withPpd && !isSubsequence(job, output.captured())) __builtin_trap();
     return 0;
 }

@@ -14,3 +14,4 @@ echo "== sanitizer build"
 "$top/scripts/build.sh" "$top/build-asan" -DPD_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs"
+"$top/scripts/fuzz-replay.sh" 20
