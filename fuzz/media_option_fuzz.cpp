@@ -24,11 +24,8 @@ void require(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-bool sameSetup(const pd::JobPageSetup& a, const pd::JobPageSetup& b) {
-    return a.pageSize == b.pageSize && a.customWidth == b.customWidth &&
-           a.customHeight == b.customHeight && a.orientation == b.orientation &&
-           a.inputSlot == b.inputSlot &&
-           std::memcmp(a.pageSizeName.bytes, b.pageSizeName.bytes, sizeof a.pageSizeName) == 0;
+bool sameSetup(const pd::PdPlatformData& a, const pd::PdPlatformData& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 }  // namespace
@@ -56,18 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     job.jobOrientation = (flags & 2) ? (flags & 1) : 2;
     job.mediaText = std::string(text);
 
-    const pd::JobPageSetup before = pd::pageSetupFromRecord(job.record, job.jobOrientation);
-    pd::JobPageSetup setup = before;
+    const pd::PdPlatformData before = pd::pageSetupFromRecord(job.record, job.jobOrientation);
+    pd::PdPlatformData setup = before;
     const bool accepted = pd::applyMediaOption(setup, text);
     if (!accepted) require(sameSetup(setup, before));
-    require(setup.pageSizeName.isTerminated());
-    if (accepted && setup.pageSize == 36) require(setup.customWidth > 0 && setup.customHeight > 0);
-    pd::JobPageSetup again = before;
+    require(setup.DtPageSizeName.isTerminated());
+    if (accepted && setup.DtPageSize.get() == 36) {
+        require(setup.DtCustomPageSizeWidth.get() > 0 && setup.DtCustomPageSizeHeight.get() > 0);
+    }
+    pd::PdPlatformData again = before;
     require(pd::applyMediaOption(again, std::string(text) + ",Letter,Custom.1x1") == true);
     if (accepted) require(sameSetup(again, setup));
 
     pd::mergeJobSettings(job);
-    require(job.record.DtPageSize.get() == setup.pageSize);
     require(job.record.DtPageSizeName.isTerminated());
     pd::buildInsertedTexts(job.record);
     require(!pd::jobPjlHeader(job.record, job.jobName, job.jobOwner).empty());
