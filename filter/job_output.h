@@ -1,4 +1,4 @@
-// The filter's output: standard output, written in large blocks.
+// The filter's output: standard output, written in blocks of a pipe's size.
 //
 // Every byte of the printer stream passes through one JobOutput, so that inserted texts and copied
 // lines keep their order and a failed write is noticed once and stops the job: CUPS must never
@@ -16,7 +16,7 @@ class JobOutput {
   public:
     // Writes to the file descriptor fd; with fd < 0 the bytes are kept in captured() instead
     // (tests).
-    explicit JobOutput(int fd, std::size_t blockSize = 1 << 20);
+    explicit JobOutput(int fd, std::size_t blockSize = 64 << 10);
     JobOutput(const JobOutput&) = delete;
     JobOutput& operator=(const JobOutput&) = delete;
 

@@ -38,6 +38,9 @@ void LineReader::forgetSearches() {
 
 bool LineReader::grow(std::size_t size) {
     if (buffer_ != nullptr && capacity_ >= size) return true;
+    // Doubling keeps the copies of a growing long line linear in its length; no line is held
+    // beyond the pass-through limit, so neither is the buffer.
+    size = std::max(size, std::min(2 * capacity_, passThroughLimit + readStep));
     char* grown = static_cast<char*>(std::realloc(buffer_, size));
     if (grown == nullptr) return false;
     buffer_ = grown;

@@ -26,7 +26,9 @@ enum class ReadResult { line, endOfInput, failed };
 
 class LineReader {
   public:
-    static constexpr std::size_t readStep = 1 << 20;
+    // Small enough that an ordinary job's buffer stays in a few pages, large enough that reads
+    // are few.
+    static constexpr std::size_t readStep = 64 << 10;
     static constexpr std::size_t passThroughLimit = 5 << 20;
 
     // Reads file; over-long lines go to passThrough, ahead of the line returned next.

@@ -69,7 +69,7 @@ TEST(LineReader, LinesAcrossReadStepsComeBackWhole) {
 TEST(LineReader, LinesUpToTheLimitAreReturnedWhole) {
     for (const std::size_t length :
          {LineReader::passThroughLimit - 1,
-          LineReader::passThroughLimit + LineReader::passThroughLimit / 10}) {
+          LineReader::passThroughLimit + LineReader::readStep / 2}) {
         const std::string line = std::string(length, 'h') + "\n";
         const ReadAll got = readAll(line + "%%Page: 1 1\n");
         ASSERT_EQ(got.lines.size(), 2u);
