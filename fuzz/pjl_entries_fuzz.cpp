@@ -85,6 +85,7 @@ void checkEntries(const pd::PdCoreData& record, std::uint32_t jobKind, std::uint
     pd::emitPerPageSettings(nullptr, nullptr, &out, &record, jobKind, lastFlag);
     std::size_t sets = 0;
     for (const SetLine& line : setLines(out)) {
+        if (line.name.substr(0, 16) == "PPSUSERMEDIANAME") require(line.value.size() <= 88);
         if (line.name.substr(0, 10) != "PERPAGESET") continue;
         const std::string number(line.name.substr(10));
         const int n = std::atoi(number.c_str());

@@ -5,6 +5,7 @@
 
 #include "core/catalog/option_catalogue.h"
 #include "core/record/core_data.h"
+#include "core/record/text_conversion.h"
 #include "filter/number_format.h"
 #include "filter/page_ranges.h"
 #include "filter/page_specific_forms.h"
@@ -63,6 +64,18 @@ std::int32_t asIndex(std::uint32_t index) {
 constexpr std::uint32_t firstPageSpecificSet = 3;
 constexpr std::uint32_t lastPageSpecificSet = 102;
 constexpr std::size_t overlayPageLineCount = 3;
+
+// A page-specific paper name longer than the record's paper names is cut to their width without
+// splitting a character: no longer name can name a paper, and it is repeated on every line of
+// its entry.
+constexpr std::size_t paperNameSize = sizeof(PdCoreData::DtFrontCoverPaperName);
+
+std::string boundedPaperName(const std::string& name) {
+    if (name.size() < paperNameSize) return name;
+    std::array<char, paperNameSize> bounded{};
+    copyUtf8Bounded(bounded.data(), name.c_str(), paperNameSize);
+    return bounded.data();
+}
 
 constexpr std::uint32_t a4Tab15PaperId = 32;
 constexpr std::uint32_t letterTabPaperId = 33;
@@ -344,6 +357,7 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
         const MediaAttributes* media = entry.paperName.empty() ? nullptr : &ownMedia;
         const std::uint32_t tabSelector = tab ? entry.tab.tabSet : insertNoTab;
         const TrayId tray = pageSpecificTrayId(entry.tray);
+        const std::string paperName = boundedPaperName(entry.paperName);
 
         std::vector<std::string> pageTexts;
         if (type == printInsertBlankBeforeFirstPage) {
@@ -379,8 +393,8 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
                                                   : tab1PaperId(record->DtTab1PageSize.get());
                 out->append(pjlSetLine("PPSPAPER" + suffix, tabPaperPjlValue(paperId), 0));
             }
-            if (!entry.paperName.empty()) {
-                out->append(pjlSetLine("PPSUSERMEDIANAME" + suffix, entry.paperName, 1));
+            if (!paperName.empty()) {
+                out->append(pjlSetLine("PPSUSERMEDIANAME" + suffix, paperName, 1));
             }
             ++number;
         }

@@ -272,6 +272,17 @@ TEST(PjlPerPageSettings, LongPageListsAreSplitAndNumbersEndAt102) {
     EXPECT_NE(lines.front().find(",1898,1896,1894,1892\""), std::string::npos);
 }
 
+// A paper name from the blob is bounded like the record's own paper names (88 bytes), cut
+// between characters, on every line of its entry.
+TEST(PjlPerPageSettings, LongPaperNamesAreCut) {
+    PdCoreData record;
+    const std::string name = std::string(87, 'n') + "\xC3\xA9" + std::string(5000, 'x');
+    test::setPageSpecificTrays(record, {BlobEntry{.paperName = name, .pages = {{2, 2}}}});
+    const auto lines = headerLines(perPageSettings(record));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "@PJL SET PPSUSERMEDIANAME3=\"" + std::string(87, 'n') + "\"");
+}
+
 TEST(PjlOverlayPage, AtMostThreeFormLines) {
     PdCoreData record;
     PageFormEntry form{5, {}};
