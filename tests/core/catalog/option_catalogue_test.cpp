@@ -725,5 +725,77 @@ TEST(OptionCatalogue, KeepsTheIrregularEntries) {
     EXPECT_STREQ(offsetOption.names.pjlName, "JOBOFFSET");
 }
 
+// A 64-bit FNV-1a digest of every word of every descriptor: names (null told apart from empty),
+// PJL modes, title rows, all 37 choice entries, numeric limits, scales, PPD values and display
+// units, default texts. The signature of the record layout covers only names, counts and divisors;
+// this digest also covers what reaches the PPD and the PJL header.
+class CatalogueDigest {
+  public:
+    void text(const char* t) {
+        byte(t == nullptr ? 0 : 1);
+        if (t == nullptr) return;
+        for (const char* c = t; *c != '\0'; ++c) byte(static_cast<unsigned char>(*c));
+        byte(0);
+    }
+    void word(std::uint64_t w) {
+        for (int i = 0; i < 8; ++i) byte(static_cast<unsigned char>(w >> (8 * i)));
+    }
+    void names(const OptionNames& n) {
+        for (const char* t : {n.ppdName, n.altName, n.reserved, n.pjlName}) text(t);
+        word(static_cast<std::uint32_t>(n.pjlMode));
+    }
+    std::uint64_t value() const { return hash_; }
+
+  private:
+    void byte(unsigned char b) { hash_ = (hash_ ^ b) * 0x100000001B3ull; }
+    std::uint64_t hash_ = 0xCBF29CE484222325ull;
+};
+
+std::uint64_t catalogueDigest() {
+    CatalogueDigest digest;
+    for (const CatalogueEntry& e : allDescriptors) {
+        digest.text(std::string(e.name).c_str());
+        const OptionDescriptor& head = headOf(e.descriptor);
+        digest.names(head.names);
+        digest.word(head.titleRow);
+        if (const auto* p = std::get_if<const ChoiceOptionDescriptor*>(&e.descriptor)) {
+            digest.word((*p)->choiceCount);
+            digest.word((*p)->defaultIndex);
+            for (const OptionChoice& c : (*p)->choices) {
+                digest.word(c.titleRow);
+                digest.text(c.name);
+                digest.names(c.names);
+            }
+        } else if (const auto* n = std::get_if<const NumericOptionDescriptor*>(&e.descriptor)) {
+            const NumericOptionDescriptor& d = **n;
+            digest.word(static_cast<std::uint64_t>(d.form));
+            for (std::uint32_t scale : d.outputScale) digest.word(scale);
+            digest.word(d.divisor);
+            digest.word(static_cast<std::uint64_t>(d.minimum));
+            digest.word(static_cast<std::uint64_t>(d.maximum));
+            digest.word(static_cast<std::uint64_t>(d.defaultValue));
+            for (const char* value : d.ppdValues) digest.text(value);
+            digest.word(d.displayUnitCount);
+            for (const DisplayUnit& u : d.displayUnits) {
+                digest.word(u.labelRow);
+                digest.word(u.scale);
+                digest.word(u.decimals[0]);
+                digest.word(u.decimals[1]);
+            }
+        } else {
+            digest.text(std::get<const TextOptionDescriptor*>(e.descriptor)->defaultText);
+        }
+    }
+    return digest.value();
+}
+
+// Pinned after every word of the catalogue was checked, descriptor by descriptor and choice by
+// choice, against the option tables it was copied from. A change here means that some name,
+// value, mode, title or limit that printers and PPDs depend on has changed: check the edit
+// against those tables word for word before updating the value.
+TEST(OptionCatalogue, ContentMatchesTheCheckedCatalogue) {
+    EXPECT_EQ(catalogueDigest(), 0x339B0D2DA0D92B99ull);
+}
+
 }  // namespace
 }  // namespace pd
