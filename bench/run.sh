@@ -1,52 +1,156 @@
 #!/usr/bin/env bash
-# psfilter benchmark: peak memory as the job grows, and throughput against cat (and CUPS's pstops
-# when installed) on the same large DSC job, on this machine, in this run.
+# psfilter against cat (the limit) and CUPS's pstops (the peer that also parses DSC and inserts
+# PPD code), on the same generated jobs, on this machine, in this run. Prints one table of wall
+# time, throughput and peak memory with ratios, then callgrind instruction counts (start-up, per
+# input byte, and the growth of the cost with a long line or CR-only line ends), then the goals.
 #
-#   bench/run.sh [build folder]        (default: build; builds psfilter first)
+#   bench/run.sh [build folder] [runs per measure]      (defaults: build, 3; best run kept)
+#
+# Needs python3, GNU time (/usr/bin/time), valgrind; pstops from cups-filters when installed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
+runs=${2:-3}
 ninja -C "$build" psfilter > /dev/null
+psfilter=$build/psfilter
+pstops=/usr/lib/cups/filter/pstops
+[ -x "$pstops" ] || pstops=
+export PPD=$top/data/ppd/durven-paltero.ppd
+options="media=A4 landscape"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-ppd=$top/data/ppd/durven-paltero.ppd
-options="media=A4 landscape"
+LC_ALL=C
+export LC_ALL
 
-# Peak resident memory in KiB and elapsed seconds of one command, its output discarded.
-measure() {
-    /usr/bin/time -f "%M %e" -o "$tmp/time" "$@" > /dev/null 2> /dev/null
-    cat "$tmp/time"
-}
-
-echo "== memory as the job grows (peak RSS of psfilter)"
-for size in 64 256 1024; do
-    python3 "$top/bench/make_job.py" "$size" > "$tmp/job.ps"
-    read -r rss secs < <(PPD=$ppd measure "$build/psfilter" 1 bench bench 1 "$options" "$tmp/job.ps")
-    printf '%6d MiB job: %7d KiB peak, %6.2f s\n' "$size" "$rss" "$secs"
+jobs=(one-page:1 pages-1000:1000 large-200MB:200 small-pages-100k:100000)
+for entry in "${jobs[@]}"; do
+    name=${entry%%:*}
+    arg=${entry#*:}
+    kind=${name%-*}
+    [ "$name" = one-page ] && kind=one-page
+    python3 "$top/bench/make_job.py" "$kind" "$arg" > "$tmp/$name.ps"
 done
-python3 "$top/bench/make_job.py" 256 --long-lines > "$tmp/long.ps"
-read -r rss secs < <(PPD=$ppd measure "$build/psfilter" 1 bench bench 1 "$options" "$tmp/long.ps")
-printf '   256 MiB job with 2 MiB lines: %d KiB peak\n' "$rss"
 
-echo "== throughput on the 1024 MiB job (best of 3, output to /dev/null)"
-best() {
-    local best_secs=
-    for _ in 1 2 3; do
-        read -r _ secs < <(measure "$@")
-        if [ -z "$best_secs" ] || awk "BEGIN{exit !($secs < $best_secs)}"; then best_secs=$secs; fi
+# One run: elapsed seconds and peak resident KiB, output and messages discarded.
+once() {
+    local start end
+    start=$EPOCHREALTIME
+    /usr/bin/time -f "%M" -o "$tmp/rss" "$@" > /dev/null 2> /dev/null
+    end=$EPOCHREALTIME
+    echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f", e - s }') $(cat "$tmp/rss")"
+}
+# Best time and highest peak of several runs.
+measure() {
+    local best= peak=0 secs rss
+    for ((i = 0; i < runs; i++)); do
+        read -r secs rss < <(once "$@")
+        if [ -z "$best" ] || awk -v a="$secs" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+            best=$secs
+        fi
+        ((rss > peak)) && peak=$rss
     done
-    echo "$best_secs"
+    echo "$best $peak"
 }
-bytes=$(stat -c %s "$tmp/job.ps")
-cat_secs=$(best cat "$tmp/job.ps")
-filter_secs=$(PPD=$ppd best "$build/psfilter" 1 bench bench 1 "$options" "$tmp/job.ps")
-report() {
-    awk -v n="$1" -v s="$2" -v b="$bytes" -v c="$cat_secs" \
-        'BEGIN { printf "%-9s %6.2f s  %7.0f MiB/s  %5.2f x cat\n", n, s, b / 1048576 / (s > 0 ? s : 0.001), s / (c > 0 ? c : 0.001) }'
+
+printf '%-17s %11s  %-8s %10s %9s %9s %8s %11s\n' job bytes program "time ms" "MiB/s" "peak KiB" \
+    "x cat" "x pstops/s"
+for entry in "${jobs[@]}"; do
+    name=${entry%%:*}
+    job=$tmp/$name.ps
+    bytes=$(stat -c %s "$job")
+    read -r cat_s cat_rss < <(measure cat "$job")
+    read -r filter_s filter_rss < <(measure "$psfilter" 1 bench bench 1 "$options" "$job")
+    pstops_s=
+    if [ -n "$pstops" ]; then
+        read -r pstops_s pstops_rss < <(measure "$pstops" 1 bench bench 1 "$options" "$job")
+    fi
+    row() {
+        awk -v job="$1" -v b="$bytes" -v p="$2" -v s="$3" -v r="$4" -v c="$cat_s" \
+            -v t="${pstops_s:-0}" -v own="$5" 'BEGIN {
+                ratio = own ? sprintf("%8.2f", s / c) : sprintf("%8s", "")
+                versus = own && t > 0 ? sprintf("%11.2f", t / s) : sprintf("%11s", "")
+                printf "%-17s %11d  %-8s %10.2f %9.0f %9d %s %s\n", job, b, p, s * 1000,
+                    b / 1048576 / s, r, ratio, versus }'
+    }
+    row "$name" cat "$cat_s" "$cat_rss" 0
+    row "" psfilter "$filter_s" "$filter_rss" 1
+    [ -n "$pstops_s" ] && row "" pstops "$pstops_s" "$pstops_rss" 1
+    echo "$name $bytes $cat_s $filter_s ${pstops_s:-0} $filter_rss" >> "$tmp/summary"
+done
+echo "(x cat: time over cat's time; x pstops/s: throughput over pstops's throughput)"
+
+# Instructions of one run under callgrind, with the share of the dynamic loader and of the PPD's
+# parsing (ppdOpenFile) when asked.
+instructions() {
+    local out=$tmp/callgrind.out
+    valgrind --tool=callgrind --callgrind-out-file="$out" "$@" > /dev/null 2> "$tmp/callgrind.err"
+    local total loader ppd
+    total=$(sed -n 's/.*Collected : *//p' "$tmp/callgrind.err")
+    callgrind_annotate --inclusive=yes "$out" > "$tmp/annotated" 2> /dev/null
+    loader=$(awk '/rtld.c:_dl_start / && !n { gsub(",", "", $1); n = $1 } END { print n }' "$tmp/annotated")
+    ppd=$(awk '/:ppdOpenFile / && !n { gsub(",", "", $1); n = $1 } END { print n }' "$tmp/annotated")
+    echo "$total ${loader:-0} ${ppd:-0}"
 }
-report cat "$cat_secs"
-report psfilter "$filter_secs"
-if [ -x /usr/lib/cups/filter/pstops ]; then
-    pstops_secs=$(PPD=$ppd best /usr/lib/cups/filter/pstops 1 bench bench 1 "$options" "$tmp/job.ps")
-    report pstops "$pstops_secs"
+mega() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
+
+echo
+echo "== instructions (callgrind)"
+one=$tmp/one-page.ps
+thousand=$tmp/pages-1000.ps
+one_bytes=$(stat -c %s "$one")
+thousand_bytes=$(stat -c %s "$thousand")
+printf '%-9s %14s %10s %10s %12s %16s %16s\n' program "start (1 page)" loader "PPD parse" "own code" \
+    "per byte (all)" "per byte (lines)"
+programs=(psfilter)
+[ -n "$pstops" ] && programs+=(pstops)
+for program in "${programs[@]}"; do
+    binary=$psfilter
+    [ "$program" = pstops ] && binary=$pstops
+    read -r start loader ppd < <(instructions "$binary" 1 bench bench 1 "$options" "$one")
+    read -r whole _ _ < <(instructions "$binary" 1 bench bench 1 "$options" "$thousand")
+    awk -v p="$program" -v s="$start" -v l="$loader" -v d="$ppd" -v w="$whole" \
+        -v b1="$one_bytes" -v b="$thousand_bytes" 'BEGIN {
+            printf "%-9s %12.2f M %8.2f M %8.2f M %10.2f M %16.2f %16.2f\n", p, s / 1e6, l / 1e6,
+                d / 1e6, (s - l - d) / 1e6, w / b, (w - s) / (b - b1) }' |
+        tee -a "$tmp/instructions"
+done
+echo "(per byte (all): the 1,000-page job's instructions over its bytes; (lines): the same less"
+echo " the 1-page job's, over the bytes added)"
+
+echo
+echo "== growth with the length of a line (psfilter instructions per input byte, start-up excluded)"
+read -r start_only _ _ < <(instructions "$psfilter" 1 bench bench 1 "$options" "$one")
+printf '%-28s %8s %10s %10s %8s\n' job sizes small large ratio
+for row in "long-line 1 4 held" "long-line 8 32 passed-through" "cr-only 4 16 CR-only"; do
+    read -r kind small large label <<< "$row"
+    per=()
+    for mib in "$small" "$large"; do
+        python3 "$top/bench/make_job.py" "$kind" "$mib" > "$tmp/scale.ps"
+        read -r n _ _ < <(instructions "$psfilter" 1 bench bench 1 "$options" "$tmp/scale.ps")
+        per+=("$(awk -v n="$n" -v s="$start_only" -v b="$(stat -c %s "$tmp/scale.ps")" \
+            'BEGIN { printf "%.3f", (n - s) / b }')")
+    done
+    awk -v k="$kind ($label)" -v m="$small/$large MiB" -v a="${per[0]}" -v b="${per[1]}" \
+        'BEGIN { printf "%-28s %8s %10.3f %10.3f %8.2f\n", k, m, a, b, b / a }' | tee -a "$tmp/growth"
+done
+echo "(ratio: per-byte cost of the larger job over the smaller's; near 1 means linear growth)"
+
+echo
+echo "== goals"
+goal() { awk -v ok="$2" -v what="$1" 'BEGIN { printf "%-4s %s\n", ok ? "met" : "MISS", what }'; }
+read -r _ large_bytes large_cat large_filter large_pstops _ < <(grep '^large-200MB ' "$tmp/summary")
+goal "200 MB job at most 8 x cat's time: $(awk -v f="$large_filter" -v c="$large_cat" 'BEGIN { printf "%.2f", f / c }') x" \
+    "$(awk -v f="$large_filter" -v c="$large_cat" 'BEGIN { print f / c <= 8 }')"
+if [ -n "$pstops" ]; then
+    goal "200 MB job at least 3 x pstops's throughput: $(awk -v f="$large_filter" -v p="$large_pstops" 'BEGIN { printf "%.2f", p / f }') x" \
+        "$(awk -v f="$large_filter" -v p="$large_pstops" 'BEGIN { print (p / f >= 3) }')"
 fi
+read -r _ start _ _ _ per_all per_lines < <(grep '^psfilter ' "$tmp/instructions" | tr -d 'M')
+goal "at most 10 instructions per input byte: $per_all (all), $per_lines (lines)" \
+    "$(awk -v a="$per_all" 'BEGIN { print a <= 10 }')"
+goal "start-up at most 9 M instructions: $start M" "$(awk -v s="$start" 'BEGIN { print s <= 9 }')"
+peaks=$(awk '{ print $6 }' "$tmp/summary" | sort -n | tr '\n' ' ')
+goal "peak memory at most 8 MB (8192 KiB), flat: $peaks KiB" \
+    "$(awk '{ if ($6 > m) m = $6; if (n == "" || $6 < n) n = $6 } END { print m <= 8192 && m - n <= 512 }' "$tmp/summary")"
+goal "no cost growing faster than a line's length: ratios $(awk '{ printf "%s ", $NF }' "$tmp/growth")" \
+    "$(awk '{ if ($NF > 1.2) bad = 1 } END { print !bad }' "$tmp/growth")"
