@@ -79,4 +79,7 @@ lpstat -h "$server" -W completed -o pdtest | grep -q pdtest ||
 grep -q 'psfilter.*exited with no errors' "$tmp/log/error_log" ||
     { grep psfilter "$tmp/log/error_log" >&2; fail "psfilter did not run cleanly"; }
 check_printer_stream "$tmp/out/job.prn"
+record=$(record_of_stream "$tmp/out/job.prn")
+[ "$(record_byte "$record" 9)" = 1 ] || fail "media=A4 did not reach the record"
+[ "$(record_byte "$record" 147)" = 1 ] || fail "orientation-requested=4 did not reach the record"
 echo "cupsd: job printed"

@@ -17,7 +17,17 @@ for job in "$top"/data/jobs/*.ps; do
     grep -q 'psfilter (PID [0-9]*) exited with no errors' "$tmp/$name.log" ||
         { cat "$tmp/$name.log" >&2; fail "psfilter did not run cleanly on $name"; }
     check_printer_stream "$tmp/$name.prn"
-    # pstops writes the Letter page size feature; the media option reached the record.
-    grep -aq 'PageSize Letter' "$tmp/$name.prn" || fail "media option lost on $name"
+    record=$(record_of_stream "$tmp/$name.prn")
+    [ "$(record_byte "$record" 147)" = 1 ] || fail "landscape option lost on $name"
 done
+
+# A record from the print dialog, carried by the S_PCD chunks, reaches the printer: right binding.
+job=$top/data/jobs/sample.ps
+# shellcheck disable=SC2046
+cupsfilter -c "$tmp/cups-files.conf" -p "$top/data/ppd/durven-paltero.ppd" -m printer/test -e \
+    $(record_chunk_options "$record" 240 1) "$job" > "$tmp/binding.prn" 2> "$tmp/binding.log" ||
+    { cat "$tmp/binding.log" >&2; fail "cupsfilter failed on the record job"; }
+check_printer_stream "$tmp/binding.prn"
+grep -aq '^@PJL SET BINDING=RIGHT' "$tmp/binding.prn" || fail "the record's binding did not reach the header"
+[ "$(record_byte "$(record_of_stream "$tmp/binding.prn")" 240)" = 1 ] || fail "the record was not kept"
 echo "cupsfilter: all jobs passed"

@@ -40,3 +40,38 @@ check_printer_stream() {
     grep -aq '^%%TALVO-JobSettings: ' "$out" || fail "no job-settings comment in $out"
     grep -aq '^%%TALVO-JobSettingsDescription: ' "$out" || fail "no layout description in $out"
 }
+
+# The settings record that the stream's job-settings comment carries, as hexadecimal bytes.
+record_of_stream() {
+    python3 - "$1" <<'PY'
+import base64, sys
+text = open(sys.argv[1], 'rb').read().decode('latin-1').replace('\r\n', '\n')
+pieces, inside = [], False
+for line in text.split('\n'):
+    if line.startswith('%%TALVO-JobSettings: '):
+        pieces, inside = [line[len('%%TALVO-JobSettings: '):]], True
+    elif inside and line.startswith('%%+ '):
+        pieces.append(line[4:])
+    elif inside:
+        break
+sys.stdout.write(base64.b64decode(''.join(pieces)).hex())
+PY
+}
+
+# One byte of a record given in hexadecimal, as a decimal number.
+record_byte() {
+    echo $((16#${1:$(($2 * 2)):2}))
+}
+
+# "-o S_PCDnnnn=..." arguments that carry the record (hexadecimal) with byte OFFSET set to VALUE, in
+# chunks of at most 255 characters, as the print dialog writes them.
+record_chunk_options() {
+    python3 - "$1" "$2" "$3" <<'PY'
+import base64, sys
+record = bytearray.fromhex(sys.argv[1])
+record[int(sys.argv[2])] = int(sys.argv[3])
+text = base64.b64encode(bytes(record)).decode()
+chunks = [text[i:i + 255] for i in range(0, len(text), 255)]
+print(' '.join('-o S_PCD%04d=%s' % (n + 1, c) for n, c in enumerate(chunks)))
+PY
+}
