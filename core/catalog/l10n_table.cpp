@@ -2176,8 +2176,9 @@ constinit const std::array<LocalizedTextRow, l10nRowCount> l10nTable = {{
       U"Unidades de EE. UU.", U"英制", U"英制", U"야드파운드법"},
      U"L10N_OPT_MEASUREUNIT_IMPERIAL"},
     // 537
-    {{U"Orientation", U"印刷の向き", U"Orientation", U"Orientamento", U"Ausrichtung",
-      U"Orientación", U"列印方向", U"打印方向", U"방향"},
+    {{U"Original Orientation", U"原稿の向き", U"Orientation de l’original",
+      U"Orientamento originale", U"Originalausrichtung", U"Orientación del original", U"原稿方向",
+      U"原稿方向", U"원본 방향"},
      U"L10N_LBL_ORIENTATION"},
     // 538
     {{U"Portrait", U"縦", U"Portrait", U"Verticale", U"Hochformat", U"Vertical", U"直向", U"纵向",

@@ -86,6 +86,10 @@ TEST(GetLocalizedText, RowsThatTheProgramReliesOn) {
     EXPECT_EQ(text(languageUsEnglish, 119), U"Paper Size");
     EXPECT_EQ(text(languageUsEnglish, 534), U"Language");
     EXPECT_EQ(text(languageUsEnglish, 608), U"inch");
+    // The labels of the panel's first three summary rows: page size, orientation, input slot.
+    EXPECT_EQ(text(languageUsEnglish, pageSizeOption.titleRow), U"Original Size");
+    EXPECT_EQ(text(languageUsEnglish, orientationOption.titleRow), U"Original Orientation");
+    EXPECT_EQ(text(languageUsEnglish, inputSlotOption.titleRow), U"Paper Tray");
     const char32_t* const languageTitles[] = {U"English",
                                               U"French",
                                               U"German",
