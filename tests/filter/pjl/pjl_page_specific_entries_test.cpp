@@ -272,6 +272,28 @@ TEST(PjlPerPageSettings, LongPageListsAreSplitAndNumbersEndAt102) {
     EXPECT_NE(lines.front().find(",1898,1896,1894,1892\""), std::string::npos);
 }
 
+// With the last flag 1 an inserted tab sheet is written as a blank sheet: before page 1 as the
+// sheet before the first page, elsewhere at its page, each with its sheet count.
+TEST(PjlPerPageSettings, LastFlagWritesInsertedTabSheetsAsBlankSheets) {
+    PdCoreData record = test::tabRecord();
+    test::setPageSpecificTrays(record, {BlobEntry{.pageSetting = 6,
+                                                  .tab = {.insert = 1},
+                                                  .sheets = {test::BlobSheet{}, test::BlobSheet{}},
+                                                  .pages = {{1, 1}}},
+                                        BlobEntry{.pageSetting = 7,
+                                                  .tab = {.tabSet = 1, .insert = 2},
+                                                  .sheets = {test::BlobSheet{}},
+                                                  .pages = {{4, 4}}}});
+    const std::string tab = "LEFT,OFF,TRAY1,NOSET,NOSET,NOSET,OFF,TAB15,OFF,OFF,CONT,";
+    EXPECT_EQ(perPageSettings(record, 1),
+              "@PJL SET PERPAGESET3=\"BLANK," + tab + "F\"\r\n" +
+                  setLines({"PPSINSERTPAGES3=2", "PPSPAPER3=A4TAB"}) +
+                  "@PJL SET PERPAGESET4=\"PRINT," + tab + "1\"\r\n" +
+                  setLines({"PPSPAPER4=A4TAB"}) + "@PJL SET PERPAGESET5=\"PRINT," + tab +
+                  "4\"\r\n" + setLines({"PPSPAPER5=A4TAB"}) + "@PJL SET PERPAGESET6=\"BLANK," +
+                  tab + "4\"\r\n" + setLines({"PPSPAPER6=A4TAB"}));
+}
+
 // A paper name from the blob is bounded like the record's own paper names (88 bytes), cut
 // between characters, on every line of its entry.
 TEST(PjlPerPageSettings, LongPaperNamesAreCut) {
