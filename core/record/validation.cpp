@@ -30,11 +30,20 @@ bool isPaperChoiceValid(std::uint8_t choice, const ChoiceOptionDescriptor& optio
     return choice == option.choiceCount && width.get() != 0 && height.get() != 0;
 }
 
+// The media of trays 1 to 5 may be left unspecified, stored as one past the last choice; the
+// settings application writes it and the media checks of the rules read it as such. The media
+// of the automatic tray has no such value.
+bool isTrayMediaMember(const CoreDataMember& member) {
+    return member.offset >= offsetof(PdCoreData, DtMediaTypeTray1) &&
+           member.offset <= offsetof(PdCoreData, DtMediaPrepunchedTray5);
+}
+
 bool validateMember(PdCoreData& record, const CoreDataMember& member, std::uint32_t paperId) {
     switch (member.kind) {
         case MemberKind::choice: {
             const auto value = static_cast<std::uint32_t>(readMemberNumber(record, member));
-            if (value < member.choiceOption->choiceCount) return true;
+            const std::uint32_t count = member.choiceOption->choiceCount;
+            if (value < count || (value == count && isTrayMediaMember(member))) return true;
             std::uint32_t replacement = member.choiceOption->defaultIndex & 0xFF;
             if (member.offset == offsetof(PdCoreData, DtTab1PageSize) ||
                 member.offset == offsetof(PdCoreData, DtTab2PageSize)) {

@@ -209,6 +209,38 @@ TEST(Validation, RepairsEachMemberOnItsOwn) {
          [](const PdCoreData& r, std::uint32_t) {
              EXPECT_EQ(0, r.DtUserAuthenticationServer.get());
          }},
+        {"tray media not specified",
+         [](PdCoreData& r) {
+             r.DtMediaTypeTray1.set(6);
+             r.DtMediaWeightTray3.set(11);
+             r.DtMediaColorTray4.set(7);
+             r.DtMediaPrepunchedTray5.set(2);
+         },
+         true,
+         [](const PdCoreData& r, std::uint32_t) {
+             EXPECT_EQ(6, r.DtMediaTypeTray1.get());
+             EXPECT_EQ(2, r.DtMediaPrepunchedTray5.get());
+         }},
+        {"tray media beyond not specified",
+         [](PdCoreData& r) {
+             r.DtMediaTypeTray1.set(7);
+             r.DtMediaPrepunchedTray5.set(3);
+         },
+         false,
+         [](const PdCoreData& r, std::uint32_t) {
+             EXPECT_EQ(0, r.DtMediaTypeTray1.get());
+             EXPECT_EQ(0, r.DtMediaPrepunchedTray5.get());
+         }},
+        {"automatic tray media has no unspecified value",
+         [](PdCoreData& r) {
+             r.DtMediaTypeAuto.set(6);
+             r.DtMediaPrepunchedAuto.set(2);
+         },
+         false,
+         [](const PdCoreData& r, std::uint32_t) {
+             EXPECT_EQ(0, r.DtMediaTypeAuto.get());
+             EXPECT_EQ(0, r.DtMediaPrepunchedAuto.get());
+         }},
         {"authentication server at its last choice",
          [](PdCoreData& r) { r.DtUserAuthenticationServer.set(19); }, true,
          [](const PdCoreData& r, std::uint32_t) {
