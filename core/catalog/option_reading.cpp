@@ -29,11 +29,15 @@ std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& o
     return std::nullopt;
 }
 
-const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
-    const OptionNames& names = option.choices[defaultChoiceIndex(option)].names;
+const char* choiceDefaultText(const OptionChoice& choice) {
+    const OptionNames& names = choice.names;
     for (const char* text : {names.ppdName, names.altName, names.reserved, names.pjlName})
         if (text != nullptr) return text;
     return nullptr;
+}
+
+const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
+    return choiceDefaultText(option.choices[defaultChoiceIndex(option)]);
 }
 
 bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value) {

@@ -33,6 +33,10 @@ bool isMediaNotSpecified(const ChoiceOptionDescriptor& mediaOption, std::uint32_
 std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& option,
                                                  std::string_view keyword);
 
+// The first external name of choice that is not null (PPD choice keyword, altName, reserved, PJL
+// value); null when all four are.
+const char* choiceDefaultText(const OptionChoice& choice);
+
 // The default text of a field that holds a choice's name as text (paper names, tone curves): the
 // first of the default choice's PPD choice keyword, altName, reserved and PJL value that is not
 // null; null when all four are.

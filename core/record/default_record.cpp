@@ -7,6 +7,7 @@
 
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/layout_signature.h"
 #include "core/record/static_recursive_mutex.h"
@@ -22,21 +23,7 @@ constexpr std::uint8_t letterTabChoice = 2;
 // The stored default of the form resolutions, one past the resolution choices (600 and 1200 dpi).
 constexpr std::uint8_t formResolutionDefault = 2;
 
-const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
-    const std::uint32_t index = option.defaultIndex & 0xFF;
-    if (index >= option.choiceCount || index >= option.choices.size()) return nullptr;
-    return choiceDefaultText(option.choices[index]);
-}
-
 }  // namespace
-
-const char* choiceDefaultText(const OptionChoice& choice) {
-    for (const char* name : {choice.names.ppdName, choice.names.altName, choice.names.reserved,
-                             choice.names.pjlName}) {
-        if (name != nullptr) return name;
-    }
-    return nullptr;
-}
 
 std::string defaultTabFontName(LanguageIndex language) {
     if (language == languageFollowSystem) language = systemLanguageIndex();

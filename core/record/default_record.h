@@ -24,9 +24,6 @@ void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageInde
 // "Ryumin-Light" for Japanese, "ArialMT" for every other language.
 std::string defaultTabFontName(LanguageIndex language);
 
-// The first external name of choice (PPD keyword, alternate, reserved, PJL value), or null.
-const char* choiceDefaultText(const OptionChoice& choice);
-
 // The regional tab paper defaults: Letter tab paper and 34.3 mm tabs where the default paper is
 // an inch size, A4 tab paper and 40.3 mm tabs elsewhere; the height in the option's unit.
 std::uint8_t defaultTabPageSize(std::uint32_t paperId);

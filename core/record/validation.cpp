@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/record/default_record.h"
 #include "core/record/layout_signature.h"
 
@@ -69,12 +70,7 @@ bool validateMember(PdCoreData& record, const CoreDataMember& member, std::uint3
             if (member.kind == MemberKind::text) {
                 assignMemberText(bytes, member.textOption->defaultText);
             } else {
-                const std::uint32_t index = member.choiceOption->defaultIndex & 0xFF;
-                const bool valid = index < member.choiceOption->choiceCount &&
-                                   index < member.choiceOption->choices.size();
-                assignMemberText(bytes, valid
-                                            ? choiceDefaultText(member.choiceOption->choices[index])
-                                            : nullptr);
+                assignMemberText(bytes, defaultChoiceText(*member.choiceOption));
             }
             return false;
         }

@@ -178,5 +178,16 @@ TEST(TrayMedia, NumberedTraysReadTheirOwnFieldsAndAnyOtherTheAutomaticOnes) {
         EXPECT_EQ(trayMediaAttributes(tray, record), (MediaAttributes{1, 2, 3, 1})) << tray;
 }
 
+TEST(OptionReading, ChoiceDefaultTextTakesTheFirstName) {
+    OptionChoice choice;
+    EXPECT_EQ(nullptr, choiceDefaultText(choice));
+    choice.names.pjlName = "OFF";
+    EXPECT_STREQ("OFF", choiceDefaultText(choice));
+    choice.names.altName = "Alt";
+    EXPECT_STREQ("Alt", choiceDefaultText(choice));
+    choice.names.ppdName = "Ppd";
+    EXPECT_STREQ("Ppd", choiceDefaultText(choice));
+}
+
 }  // namespace
 }  // namespace pd

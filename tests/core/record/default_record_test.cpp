@@ -129,17 +129,6 @@ TEST(DefaultRecord, TabFontName) {
               defaultTabFontName(languageFollowSystem));
 }
 
-TEST(DefaultRecord, ChoiceDefaultTextTakesTheFirstName) {
-    OptionChoice choice;
-    EXPECT_EQ(nullptr, choiceDefaultText(choice));
-    choice.names.pjlName = "OFF";
-    EXPECT_STREQ("OFF", choiceDefaultText(choice));
-    choice.names.altName = "Alt";
-    EXPECT_STREQ("Alt", choiceDefaultText(choice));
-    choice.names.ppdName = "Ppd";
-    EXPECT_STREQ("Ppd", choiceDefaultText(choice));
-}
-
 // ctest runs every test in a process of its own, so the threads here make the first call.
 TEST(DefaultRecord, FirstCallsFromManyThreadsFillOneRecord) {
     std::vector<std::thread> threads;
