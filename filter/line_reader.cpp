@@ -40,7 +40,7 @@ bool LineReader::grow(std::size_t size) {
     if (buffer_ != nullptr && capacity_ >= size) return true;
     // Doubling keeps the copies of a growing long line linear in its length; no line is held
     // beyond the pass-through limit, so neither is the buffer.
-    size = std::max(size, std::min(2 * capacity_, passThroughLimit + readStep));
+    size = std::max(size, std::min(2 * capacity_, passThroughLimit + limitTestStep));
     char* grown = static_cast<char*>(std::realloc(buffer_, size));
     if (grown == nullptr) return false;
     buffer_ = grown;
@@ -82,11 +82,14 @@ ReadResult LineReader::readLine(CurrentLine& line) {
         }
         // Read until the buffer holds a line end or the input ends.
         for (;;) {
-            if (fill_ > passThroughLimit) {
-                passThrough_.write(buffer_, fill_);
-                fill_ = 0;
-                forgetSearches();
-                passingThrough = true;
+            if (readSinceLimitTest_ >= limitTestStep) {
+                readSinceLimitTest_ = 0;
+                if (fill_ > passThroughLimit) {
+                    passThrough_.write(buffer_, fill_);
+                    fill_ = 0;
+                    forgetSearches();
+                    passingThrough = true;
+                }
             }
             if (!grow(fill_ + readStep)) return ReadResult::failed;
             const std::size_t got = std::fread(buffer_ + fill_, 1, readStep, file_);
@@ -96,6 +99,7 @@ ReadResult LineReader::readLine(CurrentLine& line) {
             }
             if (got == 0 || std::feof(file_)) endOfInput_ = true;
             fill_ += got;
+            readSinceLimitTest_ += got;
             std::size_t lineEnd = nextLineEnd();
             if (passingThrough && (lineEnd < fill_ || endOfInput_)) {
                 const std::size_t count = lineEnd < fill_ ? lineEnd + 1 : fill_;

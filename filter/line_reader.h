@@ -29,7 +29,12 @@ class LineReader {
     // Small enough that an ordinary job's buffer stays in a few pages, large enough that reads
     // are few.
     static constexpr std::size_t readStep = 64 << 10;
+    // A line still without its end when more than passThroughLimit bytes of it are held goes
+    // straight to the output. The test is made only at every limitTestStep bytes of input, so
+    // which lines are examined does not depend on readStep: a line of up to 5 MiB is always
+    // examined, one of up to 6 MiB when its end arrives before the next test.
     static constexpr std::size_t passThroughLimit = 5 << 20;
+    static constexpr std::size_t limitTestStep = 1 << 20;
 
     // Reads file; over-long lines go to passThrough, ahead of the line returned next.
     LineReader(std::FILE* file, JobOutput& passThrough);
@@ -66,6 +71,7 @@ class LineReader {
     std::size_t position_ = 0;
     bool endOfInput_ = false;
     bool readError_ = false;
+    std::size_t readSinceLimitTest_ = 0;
     ByteSearch cr_;
     ByteSearch lf_;
 };

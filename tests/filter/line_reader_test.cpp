@@ -67,14 +67,36 @@ TEST(LineReader, LinesAcrossReadStepsComeBackWhole) {
 }
 
 TEST(LineReader, LinesUpToTheLimitAreReturnedWhole) {
+    // The limit is tested before each mebibyte of input is read: a line of 5.5 MiB ends before
+    // the test that would find more than 5 MiB held, so it is examined like any other line.
     for (const std::size_t length :
-         {LineReader::passThroughLimit - 1,
-          LineReader::passThroughLimit + LineReader::readStep / 2}) {
-        const std::string line = std::string(length, 'h') + "\n";
+         {LineReader::passThroughLimit - 1, LineReader::passThroughLimit,
+          LineReader::passThroughLimit + LineReader::passThroughLimit / 10,
+          LineReader::passThroughLimit + LineReader::limitTestStep - 1}) {
+        const std::string line = "%%Page: " + std::string(length - 9, 'h') + "\n";
         const ReadAll got = readAll(line + "%%Page: 1 1\n");
-        ASSERT_EQ(got.lines.size(), 2u);
-        EXPECT_EQ(got.lines[0].size(), line.size());
+        ASSERT_EQ(got.lines.size(), 2u) << length;
+        EXPECT_TRUE(got.lines[0] == line) << length;
         EXPECT_EQ(got.lines[1], "%%Page: 1 1\n");
+    }
+}
+
+TEST(LineReader, TheLimitIsTestedAtEachMebibyteOfInput) {
+    // Whether a long line is examined depends on where it starts between two tests, not on how
+    // the input is cut into reads. A line of 5.5 MiB that starts at a test ends before the test
+    // that would find more than 5 MiB of it; one that starts half-way between two tests holds
+    // 5.5 MiB at the sixth test after its start and passes through.
+    const std::string shortLines(LineReader::limitTestStep, '\n');
+    const std::string longLine =
+        std::string(LineReader::passThroughLimit + LineReader::passThroughLimit / 10, 'l') + "\n";
+    for (const std::size_t lead : {std::size_t{0}, LineReader::limitTestStep / 2}) {
+        const std::string input = shortLines.substr(lead) + longLine + "%%Trailer\n";
+        const ReadAll got = readAll(input);
+        EXPECT_TRUE(got.output == input);
+        ASSERT_FALSE(got.lines.empty());
+        EXPECT_EQ(got.lines.back(), "%%Trailer\n");
+        const bool longLineReturned = got.lines[got.lines.size() - 2] == longLine;
+        EXPECT_EQ(longLineReturned, lead == 0) << lead;
     }
 }
 
@@ -102,7 +124,7 @@ TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
     CurrentLine line;
     while (reader.readLine(line) == ReadResult::line) out.write(line.data, line.length);
     EXPECT_EQ(out.captured().size(), 24u << 20);
-    EXPECT_LE(reader.capacity(), LineReader::passThroughLimit + 2 * LineReader::readStep);
+    EXPECT_LE(reader.capacity(), LineReader::passThroughLimit + LineReader::limitTestStep);
     std::fclose(file);
 }
 
