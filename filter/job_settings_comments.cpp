@@ -40,7 +40,7 @@ std::string dscCommentLines(std::string_view key, std::string_view value) {
         text += piece;
         text += "\r\n";
         position += piece.size();
-        if (piece.size() < room || room == 0) break;
+        if (piece.size() < room) break;
         head = "%%+ ";
     }
     return text;

@@ -55,5 +55,10 @@ TEST(DscCommentLines, AnEmptyKeyGivesNoLine) {
     EXPECT_EQ(dscCommentLines("", "abc"), "");
 }
 
+TEST(DscCommentLines, AKeyThatFillsTheFirstLineLeavesTheValueToContinuationLines) {
+    const std::string key(156, 'K');
+    EXPECT_EQ(dscCommentLines(key, "abc"), "%%" + key + ": \r\n%%+ abc\r\n");
+}
+
 }  // namespace
 }  // namespace pd
