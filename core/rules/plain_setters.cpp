@@ -1,17 +1,11 @@
-#include <cstring>
-
-#include "core/record/text_conversion.h"
 #include "core/rules/setters.h"
 
 namespace pd {
 
 void setPageSizeName(PdCoreData& record, const char* text, ChangeContext& change) {
     change.changedFields.append(fieldIdentity(record.DtPageSizeName));
-    // Through a buffer of its own, so that a text inside the member itself is read whole, and
-    // bounded so that a long name is never cut inside a UTF-8 sequence.
-    char bounded[sizeof record.DtPageSizeName.bytes];
-    copyUtf8Bounded(bounded, text, sizeof bounded);
-    std::memcpy(record.DtPageSizeName.bytes, bounded, sizeof bounded);
+    // The record keeps the name's bytes as given, whatever their encoding.
+    record.DtPageSizeName.assign(text);
 }
 
 void setPageSizeType(PdCoreData& record, std::uint8_t value, ChangeContext& change) {

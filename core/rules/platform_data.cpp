@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/catalog/measurement.h"
-#include "core/record/text_conversion.h"
 #include "core/rules/custom_papers.h"
 #include "core/rules/setters.h"
 
@@ -79,10 +78,13 @@ void applyPageSizeRequest(PdCoreData& record, const PageSizeRequest& request,
                           ChangedFieldList* changedFields, const InstalledOptions* installedOptions,
                           const std::uint8_t* ruleFlag) {
     inRequestChange(record, changedFields, installedOptions, ruleFlag, [&](ChangeContext& change) {
-        // The name is copied first, so that a name held in the record itself is read whole.
+        // The name is copied first, so that a name held in the record itself is read whole. Its
+        // bytes are kept as given: a record's name in another encoding must survive the merge.
         char name[sizeof record.DtPageSizeName.bytes] = {};
         if (request.DtPageSizeName) {
-            copyUtf8Bounded(name, *request.DtPageSizeName, sizeof name);
+            if (*request.DtPageSizeName != nullptr)
+                std::memcpy(name, *request.DtPageSizeName,
+                            strnlen(*request.DtPageSizeName, sizeof name - 1));
             std::memcpy(record.DtPageSizeName.bytes, name, sizeof name);
             mark(record.DtPageSizeName, change);
         }

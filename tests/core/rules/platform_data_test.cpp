@@ -197,6 +197,20 @@ TEST_F(Merge, TheFirstCustomPaperOfTheSameNameDecidesThePageSizeType) {
     EXPECT_EQ(2, record.DtPageSizeType.get());
 }
 
+TEST_F(Merge, APaperNameKeepsItsBytesWhateverTheirEncoding) {
+    // A record written elsewhere may name its paper in another encoding; the merge stores the
+    // setup's name as it is, so the record's own name comes back unchanged.
+    const char latin1[] = "Gr\366\337e A4";
+    const PdPlatformData data = setup(1, latin1);
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(latin1, record.DtPageSizeName.view());
+
+    PageSizeRequest request;
+    request.DtPageSizeName = "\xC3";
+    applyPageSizeRequest(record, request, nullptr, nullptr, nullptr);
+    EXPECT_EQ("\xC3", record.DtPageSizeName.view());
+}
+
 TEST_F(Merge, ASetupNameWithoutTerminatorIsReadWithinItsBytes) {
     PdPlatformData data = setup(1, "");
     std::memset(data.DtPageSizeName.bytes, 'z', sizeof data.DtPageSizeName.bytes);
