@@ -3,7 +3,7 @@
 // The printer decrypts them with the same key and IV, which both sides derive with SHA-256 from
 // key material of the driver; neither is ever stored. The cipher is AES-256 in CBC mode over the
 // text padded to whole blocks by the printer's own rule: p = 16 - (n mod 16) bytes (1 to 16), each
-// of value p - 1. The primitives come from OpenSSL's libcrypto.
+// of value p - 1. The primitives come from OpenSSL's libcrypto, loaded on first use.
 #pragma once
 
 #include <array>
