@@ -86,6 +86,8 @@ ReadResult LineReader::readLine(CurrentLine& line) {
                 readSinceLimitTest_ = 0;
                 if (fill_ > passThroughLimit) {
                     passThrough_.write(buffer_, fill_);
+                    // Reading on would only feed a dead output, maybe for gigabytes.
+                    if (passThrough_.failed()) return ReadResult::failed;
                     fill_ = 0;
                     forgetSearches();
                     passingThrough = true;

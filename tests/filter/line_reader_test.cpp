@@ -1,6 +1,8 @@
 #include "filter/line_reader.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -112,6 +114,22 @@ TEST(LineReader, AnOverlongLinePassesThroughUnexamined) {
             EXPECT_EQ(got.lines, std::vector<std::string>{"%%Trailer\n"});
         }
     }
+}
+
+TEST(LineReader, AFailedPassThroughStopsTheReading) {
+    std::FILE* file = std::tmpfile();
+    const std::string block(1 << 20, 'r');
+    for (int i = 0; i < 24; ++i) std::fwrite(block.data(), 1, block.size(), file);
+    std::rewind(file);
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    JobOutput out(full);
+    LineReader reader(file, out);
+    CurrentLine line;
+    EXPECT_EQ(reader.readLine(line), ReadResult::failed);
+    EXPECT_LT(std::ftell(file), 8L << 20);
+    ::close(full);
+    std::fclose(file);
 }
 
 TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
