@@ -61,6 +61,19 @@ TEST_F(InputSlotSetter, TheAutomaticSourceGetsATargetPaperForACustomSheet) {
     EXPECT_TRUE(change.inProgress.empty());
 }
 
+TEST_F(InputSlotSetter, TheSearchResultIsStoredEvenWhenItIsNoTargetAtAll) {
+    // A custom target paper on an A4 page: the automatic source refuses the sheet, and A4 on its
+    // own is accepted, so the target goes back to Auto.
+    record.DtTargetPaperSize.set(37);
+    record.DtCustomTargetPaperSizeWidth.set(1000000);
+    record.DtCustomTargetPaperSizeHeight.set(2000000);
+    record.DtInputSlot.set(1);
+    setInputSlot(record, 0, change);
+    EXPECT_EQ(0, record.DtTargetPaperSize.get());
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ((Names{"DtInputSlot", "DtTargetPaperSize"}), changedNames());
+}
+
 TEST_F(InputSlotSetter, NoTargetIsSoughtWhileAPaperMemberIsInProgress) {
     record.DtPageSize.set(custom);
     record.DtCustomPageSizeWidth.set(1000000);
@@ -229,6 +242,29 @@ TEST_F(PaperRules, WhileAPaperMemberChangesOnlyTheProposedEdgeIsTried) {
     EXPECT_EQ(2, record.DtBinding.get());
 
     EXPECT_EQ(5, record.DtStaple.get());
+}
+
+TEST_F(PaperRules, AProposalOfTheCurrentEdgeSwitchesTheFeatureOffWithoutTryingTheOtherAxis) {
+    // QXB5 two-up turns the sheet: bound left it goes short edge first, which two staples
+    // refuse; bound at the top it would go long edge first. The proposal for a portrait page
+    // keeps the left edge, so while the page size changes the staple gives way.
+    record.DtPageSize.set(4);
+    record.DtNUpCount.set(1);
+    record.DtStaple.set(5);
+    mark(fieldIdentity(record.DtPageSize));
+    resolvePaperRules(record, change);
+    EXPECT_EQ(0, record.DtBinding.get());
+    EXPECT_EQ(0, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtStaple"}), changedNames());
+
+    // Without a paper member in progress the edge on the other axis is tried, and taken.
+    change.inProgress.removeLast();
+    changed.entries.clear();
+    record.DtStaple.set(5);
+    resolvePaperRules(record, change);
+    EXPECT_EQ(2, record.DtBinding.get());
+    EXPECT_EQ(5, record.DtStaple.get());
+    EXPECT_EQ((Names{"DtBinding"}), changedNames());
 }
 
 TEST_F(PaperRules, InsideTheBindingSetterNoEdgeIsProposed) {

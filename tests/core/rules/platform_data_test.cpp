@@ -118,6 +118,20 @@ TEST_F(Merge, ACustomSizeSendsTheJobToTray1AndForcesFullBleed) {
               differences(record, before));
 }
 
+TEST_F(Merge, AStandardPaperDropsAWideTargetPaperThatTheRequestDidNotMark) {
+    // The wide target on A4 forces full bleed on as the custom width is set; the page size then
+    // sends the target back to Auto, which leaves full bleed to the user.
+    record.DtTargetPaperSize.set(22);
+    const PdPlatformData data = setup(1, "A4");
+    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    EXPECT_EQ(0, record.DtTargetPaperSize.get());
+    EXPECT_EQ(1, record.DtFullBleed.get());
+    EXPECT_EQ(concat({pageSizeMarks,
+                      {"DtPageSizeName", "DtPageSizeType", "DtCustomPageSizeWidth", "DtFullBleed",
+                       "DtCustomPageSizeHeight", "DtPageSize", "DtTargetPaperSize"}}),
+              changedNames());
+}
+
 TEST_F(Merge, AnOrientationRequestComesBeforeThePageSize) {
     const PdPlatformData data = setup(1, "A4", 1);
     mergePlatformData(&record, &data, nullptr, 0, &changed);

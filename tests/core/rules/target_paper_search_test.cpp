@@ -66,6 +66,29 @@ TEST_F(TargetSearch, FeatureFifteenFindsTheWideVariant) {
     EXPECT_EQ(30u, search(wideSizeSearch, 15));  // QXLetterW
 }
 
+TEST_F(TargetSearch, OnlyTheCurrentTargetNeedsTheBindingToChangeNothingElse) {
+    // A5 portrait bound at the top goes short edge first, which two staples refuse; bound left it
+    // passes. Moving the binding also moves an image placed left to the middle (A5 is not wide),
+    // which matters only for the candidate equal to the current target.
+    struct Case {
+        std::uint8_t printPosition, currentTarget;
+        std::uint32_t expected;
+    };
+    const Case cases[] = {
+        {0, 0, 2},  // no target would need the binding alone: A4 passes plainly
+        {0, 2, 0},  // no target is not the current one: the moved binding is enough
+        {1, 0, 0},  // nothing else moves with the binding
+    };
+    for (const Case& c : cases) {
+        record.DtPageSize.set(2);
+        record.DtBinding.set(2);
+        record.DtPrintPosition.set(c.printPosition);
+        record.DtTargetPaperSize.set(c.currentTarget);
+        EXPECT_EQ(c.expected, search(standardSizeSearch, 8))
+            << int{c.printPosition} << " " << int{c.currentTarget};
+    }
+}
+
 TEST_F(TargetSearch, WithTheBindingInProgressOnlyThePlainTestCounts) {
     // A5 fed short edge first: two staples refuse it, and every candidate fed that way. With the
     // feed direction free, A5's own sheet passes fed long edge first.
