@@ -179,6 +179,53 @@ TEST_F(BindingSetter, KeepsTheSingleStapleOnTheBindingsCorner) {
     EXPECT_EQ(1, record.DtStaple.get());
 }
 
+using FullBleedRule = Fixture;
+
+TEST_F(FullBleedRule, ThePaperForcesFullBleedOnOrOffAfterEachPaperChange) {
+    constexpr std::uint8_t pageSize = 0, targetPaperSize = 1;
+    struct Case {
+        std::uint8_t setter, value, page, target, fullBleed, expected;
+    };
+    const Case cases[] = {
+        {pageSize, a3Wide, a4, 0, 1, 0},         // a wide page on its own: off
+        {pageSize, 31, a4, 0, 0, 1},             // a tab paper: on
+        {pageSize, custom, a4, 0, 0, 1},         // a custom page: on
+        {pageSize, a3, a4, 0, 1, 1},             // a standard page on its own: as chosen
+        {pageSize, a3Wide, a4, 0, 2, 2},         // a stored value other than 0 and 1 stays
+        {targetPaperSize, 8, a3Wide, 0, 1, 0},   // SRA3 as target: off, even on a wide page
+        {targetPaperSize, 37, a4, 0, 0, 1},      // a custom target: on
+        {targetPaperSize, 2, a3Wide, 0, 1, 0},   // a wide page on a standard target: off
+        {targetPaperSize, 22, a4, 0, 0, 1},      // a standard page on a wide target: on
+        {targetPaperSize, 22, a3Wide, 0, 1, 0},  // a wide page on a wide target: off
+    };
+    for (const Case& c : cases) {
+        record.DtPageSize.set(c.page);
+        record.DtTargetPaperSize.set(c.target);
+        record.DtFullBleed.set(c.fullBleed);
+        record.DtInputSlot.set(1);
+        if (c.setter == pageSize)
+            setPageSize(record, c.value, change);
+        else
+            setTargetPaperSize(record, c.value, change);
+        EXPECT_EQ(c.expected, record.DtFullBleed.get())
+            << int{c.setter} << " " << int{c.value} << " " << int{c.page} << " " << int{c.target};
+    }
+}
+
+TEST_F(FullBleedRule, AFullBleedBeingSetIsLeftAlone) {
+    record.DtFullBleed.set(1);
+    mark(fieldIdentity(record.DtFullBleed));
+    setPageSize(record, a3Wide, change);
+    EXPECT_EQ(1, record.DtFullBleed.get());
+    change.inProgress.removeLast();
+
+    // The setter itself stores what it is given, whatever the paper says.
+    setFullBleed(record, 1, change);
+    EXPECT_EQ(1, record.DtFullBleed.get());
+    EXPECT_EQ((Names{"DtPageSize", "DtFullBleed"}), changedNames());
+    EXPECT_TRUE(change.inProgress.empty());
+}
+
 using PaperRules = Fixture;
 
 TEST_F(PaperRules, ARecordWhoseFeaturesAcceptTheSheetIsLeftAsItIs) {
