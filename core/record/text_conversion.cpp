@@ -162,17 +162,21 @@ std::uint32_t utf32ToUtf8(char* output, const char32_t* source, std::uint32_t ou
 }
 
 std::string sanitizeIdentifier(const char* text, std::uint32_t maximumLength) {
-    std::string identifier;
-    if (text == nullptr) return identifier;
-    for (std::uint32_t i = 0; (maximumLength == untilNul || i < maximumLength) && text[i] != '\0';
-         ++i) {
+    if (text == nullptr) return {};
+    // Sized once and cut at the end: every start of the filter runs this over the whole catalogue.
+    const std::size_t length =
+        maximumLength == untilNul ? std::strlen(text) : strnlen(text, maximumLength);
+    std::string identifier(length, '\0');
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < length; ++i) {
         const char c = text[i];
         if (c >= 'A' && c <= 'Z') {
-            identifier += static_cast<char>(c - 'A' + 'a');
+            identifier[kept++] = static_cast<char>(c - 'A' + 'a');
         } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') {
-            identifier += c;
+            identifier[kept++] = c;
         }
     }
+    identifier.resize(kept);
     return identifier;
 }
 
