@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/paper_size.h"
 #include "core/record/regex_match.h"
 #include "core/record/text_conversion.h"
 #include "core/record/unit_scale.h"
@@ -84,7 +85,7 @@ PdPlatformData pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOri
     PdPlatformData setup;
     std::memset(static_cast<void*>(&setup), 0, sizeof setup);
     setup.DtPageSize = record.DtPageSize;
-    if (record.DtPageSize.get() == platformCustomPaperId) {
+    if (record.DtPageSize.get() == noPaperId) {
         setup.DtCustomPageSizeWidth = record.DtCustomPageSizeWidth;
         setup.DtCustomPageSizeHeight = record.DtCustomPageSizeHeight;
     }
@@ -120,7 +121,7 @@ bool applyMediaOption(PdPlatformData& setup, std::string_view mediaText) {
         if (const auto size = parseCustomMediaSize(token)) {
             setup.DtCustomPageSizeWidth.set(size->width);
             setup.DtCustomPageSizeHeight.set(size->height);
-            setup.DtPageSize.set(platformCustomPaperId);
+            setup.DtPageSize.set(noPaperId);
             return true;
         }
         if (comma == std::string_view::npos) return false;

@@ -1,15 +1,10 @@
 #include "filter/tab_paper_ids.h"
 
+#include "core/catalog/paper_size.h"
+
 namespace pd {
 
 namespace {
-
-constexpr std::uint32_t a4PaperId = 1;
-constexpr std::uint32_t letterPaperId = 17;
-constexpr std::uint32_t a4TabPaperId = 31;
-constexpr std::uint32_t a4Tab15PaperId = 32;
-constexpr std::uint32_t letterTabPaperId = 33;
-constexpr std::uint32_t noTabPaperId = 36;
 
 std::uint32_t tabPaperId(std::uint8_t tabPageSize) {
     switch (tabPageSize) {
@@ -20,7 +15,7 @@ std::uint32_t tabPaperId(std::uint8_t tabPageSize) {
         case 2:
             return letterTabPaperId;
         default:
-            return noTabPaperId;
+            return noPaperId;
     }
 }
 

@@ -3,15 +3,13 @@
 #include <atomic>
 #include <mutex>
 
+#include "core/catalog/paper_size.h"
 #include "core/record/static_recursive_mutex.h"
 #include "platform/measurement_system.h"
 
 namespace pd {
 
 namespace {
-
-constexpr std::uint32_t a4PaperId = 1;
-constexpr std::uint32_t letterPaperId = 17;
 
 // Each answer has its own mutex. `defaultPaperId` asks `localeIsNonMetric` while it holds its
 // own, so the lock order is always the paper's mutex, then the measurement's.

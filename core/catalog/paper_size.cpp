@@ -120,15 +120,9 @@ std::uint32_t oversizePaperId(std::uint32_t paperId) {
     }
 }
 
-namespace {
-
 bool isTabPaper(std::uint32_t paperId) {
-    return paperId >= 31 && paperId <= 33;
+    return paperId >= a4TabPaperId && paperId <= letterTabPaperId;
 }
-
-constexpr std::uint32_t sra3PaperId = 7;
-
-}  // namespace
 
 std::uint32_t fullBleedClass(std::uint32_t paperId, std::uint32_t targetPageSizeNumber,
                              std::uint32_t wPageOnStandardTarget) {

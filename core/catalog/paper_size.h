@@ -11,8 +11,18 @@
 
 namespace pd {
 
+// Paper ids the code names.
+inline constexpr std::uint32_t a3PaperId = 0;
+inline constexpr std::uint32_t a4PaperId = 1;
+inline constexpr std::uint32_t sra3PaperId = 7;
+inline constexpr std::uint32_t tabloidPaperId = 10;
+inline constexpr std::uint32_t letterPaperId = 17;
+inline constexpr std::uint32_t a4TabPaperId = 31;
+inline constexpr std::uint32_t a4Tab15PaperId = 32;
+inline constexpr std::uint32_t letterTabPaperId = 33;
 // Paper id of no standard paper: a custom size, or none.
 inline constexpr std::uint32_t noPaperId = 36;
+
 // Page-size numbers without a row: no target paper size ("Auto") and a custom target size.
 inline constexpr std::uint32_t noTargetPaperSize = 0;
 inline constexpr std::uint32_t customTargetPaperSize = 37;
@@ -56,6 +66,9 @@ std::uint32_t paperRegion(std::uint32_t paperId);
 
 // True for the oversize "W" papers (ids 20 to 30).
 bool isOversizePaper(std::uint32_t paperId);
+
+// True for the tab papers (`a4TabPaperId` to `letterTabPaperId`).
+bool isTabPaper(std::uint32_t paperId);
 
 // The "W" paper that belongs to a paper, or `noPaperId`.
 std::uint32_t oversizePaperId(std::uint32_t paperId);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalog/measurement.h"
+#include "core/catalog/paper_size.h"
 #include "core/rules/custom_papers.h"
 #include "core/rules/setters.h"
 
@@ -127,7 +128,7 @@ void mergePlatformData(PdCoreData* record, const PdPlatformData* platformData,
         applyOrientationRequest(*record, {orientation}, changedFields, installedOptions, nullptr);
 
     const std::uint8_t paperId = platformData->DtPageSize.get();
-    const bool custom = paperId == platformCustomPaperId;
+    const bool custom = paperId == noPaperId;
     // A name that fills the setup's 128 bytes without a NUL is read no further than them.
     char name[sizeof platformData->DtPageSizeName.bytes + 1] = {};
     std::memcpy(name, platformData->DtPageSizeName.bytes,

@@ -17,15 +17,14 @@
 
 namespace pd {
 
-// DtPageSize of a custom size, and the "leave alone" values of orientation and slot.
-inline constexpr std::uint8_t platformCustomPaperId = 36;
+// The "leave alone" values of orientation and slot.
 inline constexpr std::uint8_t platformNoOrientation = 2;
 inline constexpr std::uint8_t platformNoInputSlot = 6;
 
 // 139 packed bytes, every multi-byte member big-endian.
 struct PdPlatformData {
     FixedText<128> DtPageSizeName;
-    // A paper id 0 to 35, or 36 for a custom size.
+    // A paper id 0 to 35, or `noPaperId` for a custom size.
     StoredUInt8 DtPageSize;
     // 1/10000 mm; read only for a custom size.
     StoredUInt32 DtCustomPageSizeHeight;

@@ -18,16 +18,13 @@ namespace pd {
 
 namespace {
 
-// Page-size numbers of the candidates.
-constexpr std::uint32_t a3 = 1;
-constexpr std::uint32_t a4 = 2;
-constexpr std::uint32_t tabloid = 11;
-constexpr std::uint32_t letter = 18;
-constexpr std::uint32_t a3Wide = 21;
-constexpr std::uint32_t a4Wide = 22;
-constexpr std::uint32_t tabloidWide = 29;
-constexpr std::uint32_t letterWide = 30;
+// Page-size numbers of the remaining "W" papers: A5, B4, B5, ISO B4, ISO B5 and Statement.
 constexpr std::uint32_t wideTail[] = {23, 24, 25, 26, 27, 31};
+
+// The page-size number of a paper's "W" paper.
+std::uint32_t wideNumber(std::uint32_t paperId) {
+    return pageSizeNumberFromPaperId(oversizePaperId(paperId));
+}
 
 // The sheet the record prints on with target instead of its own target paper size.
 PageGeometry sheetForTarget(const PdCoreData& record, std::uint32_t target) {
@@ -99,6 +96,10 @@ std::uint32_t findTargetPaperSize(const PdCoreData& record, const ChangeContext&
                                   std::uint32_t searchKind, std::uint32_t feature) {
     const bool inch = isInchRegion(record);
     if (searchKind == wideSizeSearch) {
+        const std::uint32_t a3Wide = wideNumber(a3PaperId);
+        const std::uint32_t a4Wide = wideNumber(a4PaperId);
+        const std::uint32_t tabloidWide = wideNumber(tabloidPaperId);
+        const std::uint32_t letterWide = wideNumber(letterPaperId);
         const std::uint32_t ownWide = inch ? letterWide : a4Wide;
         const std::uint32_t wideVariant = oversizePaperId(record.DtPageSize.get());
         const std::uint32_t first =
@@ -107,6 +108,10 @@ std::uint32_t findTargetPaperSize(const PdCoreData& record, const ChangeContext&
                                     inch ? tabloidWide : a3Wide, inch ? a4Wide : letterWide,
                                     inch ? a3Wide : tabloidWide);
     }
+    const std::uint32_t a3 = pageSizeNumberFromPaperId(a3PaperId);
+    const std::uint32_t a4 = pageSizeNumberFromPaperId(a4PaperId);
+    const std::uint32_t tabloid = pageSizeNumberFromPaperId(tabloidPaperId);
+    const std::uint32_t letter = pageSizeNumberFromPaperId(letterPaperId);
     const std::uint32_t ownSmall = inch ? letter : a4;
     for (const std::uint32_t candidate : {noTargetPaperSize, ownSmall, inch ? tabloid : a3,
                                           inch ? a4 : letter, inch ? a3 : tabloid})

@@ -24,8 +24,6 @@ constexpr std::uint8_t orientationLandscape = 1;
 constexpr std::uint8_t paperSizeTypeFromEngine = 1;
 constexpr std::uint32_t insertSameAsBodyType = 0;
 constexpr std::uint32_t insertBlankSheetType = 2;
-constexpr std::uint32_t firstTabPaperId = 31;
-constexpr std::uint32_t lastTabPaperId = 33;
 
 // A length in 1/1000 mm as whole tenths of a millimetre, halves up.
 std::string tenthsOfMillimetre(std::uint32_t length) {
@@ -61,10 +59,6 @@ std::uint32_t nUpSheetOrientation(std::uint32_t layout, std::uint32_t nUpCount,
                         nUpCount == 6 || nUpCount == 7 || nUpCount == 8;
     if (!turned) return orientation;
     return orientation == 0 ? 1 : 0;
-}
-
-bool isTabPaper(std::uint32_t paperId) {
-    return paperId >= firstTabPaperId && paperId <= lastTabPaperId;
 }
 
 void emitPjlOrientation(const PjlValueList* values, PdCoreData* target, std::string* out,

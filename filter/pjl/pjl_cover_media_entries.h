@@ -18,9 +18,6 @@ namespace pd {
 std::uint32_t nUpSheetOrientation(std::uint32_t layout, std::uint32_t nUpCount,
                                   std::uint32_t orientation);
 
-// True for the tab paper ids 31 to 33.
-bool isTabPaper(std::uint32_t paperId);
-
 // "ORIENTATION".
 void emitPjlOrientation(const PjlValueList* values, PdCoreData* target, std::string* out,
                         const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
 #include "core/record/text_conversion.h"
 #include "filter/number_format.h"
@@ -76,9 +77,6 @@ std::string boundedPaperName(const std::string& name) {
     copyUtf8Bounded(bounded.data(), name.c_str(), paperNameSize);
     return bounded.data();
 }
-
-constexpr std::uint32_t a4Tab15PaperId = 32;
-constexpr std::uint32_t letterTabPaperId = 33;
 
 constexpr std::uint32_t printInsertBlankBeforeFirstPage = 1;
 constexpr std::uint32_t printInsertBlankSheet = 2;

@@ -105,6 +105,10 @@ TEST(PaperSizeLookup, ClassifiesRegionAndOversize) {
                                             {36, false}}) {
         EXPECT_EQ(isOversizePaper(paperId), oversize) << paperId;
     }
+    EXPECT_TRUE(isTabPaper(31));
+    EXPECT_TRUE(isTabPaper(33));
+    EXPECT_FALSE(isTabPaper(30));
+    EXPECT_FALSE(isTabPaper(34));
     struct Case {
         std::uint32_t paperId;
         std::uint32_t w;

@@ -9,13 +9,11 @@
 
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/paper_size.h"
 #include "core/record/layout_signature.h"
 
 namespace pd {
 namespace {
-
-constexpr std::uint32_t a4PaperId = 1;
-constexpr std::uint32_t letterPaperId = 17;
 
 PdCoreData defaultsFor(std::uint32_t paperId, LanguageIndex language) {
     PdCoreData record;

@@ -8,14 +8,12 @@
 #include <string>
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/paper_size.h"
 #include "core/record/default_record.h"
 #include "core/record/layout_signature.h"
 
 namespace pd {
 namespace {
-
-constexpr std::uint32_t a4PaperId = 1;
-constexpr std::uint32_t letterPaperId = 17;
 
 struct Host {
     const char* name;

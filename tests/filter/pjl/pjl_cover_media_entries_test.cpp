@@ -43,10 +43,6 @@ TEST(PjlCoverMediaEntries, Orientation) {
     EXPECT_EQ(nUpSheetOrientation(0, 2, 0), 1u);
     EXPECT_EQ(nUpSheetOrientation(0, 11, 1), 1u);
     EXPECT_EQ(nUpSheetOrientation(4, 0, 5), 0u);
-    EXPECT_TRUE(isTabPaper(31));
-    EXPECT_TRUE(isTabPaper(33));
-    EXPECT_FALSE(isTabPaper(30));
-    EXPECT_FALSE(isTabPaper(34));
 }
 
 TEST(PjlCoverMediaEntries, CustomPaper) {
