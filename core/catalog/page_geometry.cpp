@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr std::uint32_t resultUnitsPerMillimetre = 1000;
 constexpr std::uint32_t largestLayoutChoice = 9;
 constexpr std::uint32_t largestNUpChoice = 12;
-constexpr std::uint32_t bindingTop = 2;
 
 std::uint32_t unitsOf(std::uint32_t divisor) {
     return divisor != 0 ? divisor : 1;

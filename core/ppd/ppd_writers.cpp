@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/ppd/numeric_ppd_choice.h"
@@ -86,10 +87,9 @@ bool writeStapleChoice(const PpdWriterRow& row, const PdCoreData& record, PpdCho
     const ChoiceOptionDescriptor* option = selectedChoiceOption(row, record, changed);
     if (option == nullptr) return false;
     // One staple, placed by the binding: the right corner for right binding, else the left.
-    constexpr std::uint32_t oneStaple = 3, leftCorner = 1, rightCorner = 2, rightBinding = 1;
     std::uint32_t index = record.DtStaple.get();
-    if (index == oneStaple)
-        index = record.DtBinding.get() == rightBinding ? rightCorner : leftCorner;
+    if (index == stapleOneOnBindingSide)
+        index = record.DtBinding.get() == bindingRight ? stapleOneRight : stapleOneLeft;
     return appendPair(out, ppdKeywordOf(*option), ppdChoiceKeywordAt(*option, index));
 }
 

@@ -1,15 +1,12 @@
 #include "core/rules/binding_side.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/page_geometry.h"
 #include "core/rules/paper_capability.h"
 
 namespace pd {
 
 namespace {
-
-constexpr std::uint32_t bindingLeft = 0;
-constexpr std::uint32_t bindingRight = 1;
-constexpr std::uint32_t bindingTop = 2;
 
 enum class BindingClass : std::uint8_t { side, top };
 
@@ -62,8 +59,8 @@ std::uint32_t finishingSide(const PdCoreData& record) {
     const std::uint8_t binding = record.DtBinding.get();
     if (binding == bindingLeft || binding == bindingRight) return bindingTop;
     const std::uint8_t staple = record.DtStaple.get();
-    if (staple == 1) return bindingLeft;
-    if (staple == 2) return bindingRight;
+    if (staple == stapleOneLeft) return bindingLeft;
+    if (staple == stapleOneRight) return bindingRight;
     return isReverseNUpOrder(record.DtNUpCount.get()) ? bindingRight : bindingLeft;
 }
 

@@ -1,4 +1,5 @@
 // The setters of the paper and sheet members and of the binding edge.
+#include "core/catalog/choice_values.h"
 #include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
 #include "core/rules/binding_side.h"
@@ -21,27 +22,26 @@ constexpr std::uint8_t slotAuto = 0;
 // The restriction of the automatic paper source.
 constexpr std::uint32_t autoSlotFeature = 21;
 
-constexpr std::uint8_t portrait = 0;
-constexpr std::uint8_t landscape = 1;
-
-constexpr std::uint8_t bindingTop = 2;
-
 // Portrait takes the left and right variants of the reversed two-up repeat layouts, landscape
 // the top and bottom ones.
 constexpr ChoiceRule orientationLayoutRules[] = {
-    {portrait, &R::DtLayout, 8, &R::DtLayout, setLayout, 6, RuleKind::yields},
-    {portrait, &R::DtLayout, 9, &R::DtLayout, setLayout, 7, RuleKind::yields},
-    {landscape, &R::DtLayout, 6, &R::DtLayout, setLayout, 8, RuleKind::yields},
-    {landscape, &R::DtLayout, 7, &R::DtLayout, setLayout, 9, RuleKind::yields},
+    {orientationPortrait, &R::DtLayout, 8, &R::DtLayout, setLayout, 6, RuleKind::yields},
+    {orientationPortrait, &R::DtLayout, 9, &R::DtLayout, setLayout, 7, RuleKind::yields},
+    {orientationLandscape, &R::DtLayout, 6, &R::DtLayout, setLayout, 8, RuleKind::yields},
+    {orientationLandscape, &R::DtLayout, 7, &R::DtLayout, setLayout, 9, RuleKind::yields},
 };
 
 // A corner staple goes only with a top binding: with a side binding it becomes the plain single
-// staple (3), tested in this order.
+// staple, tested in this order.
 constexpr ChoiceRule bindingStapleRules[] = {
-    {0, &R::DtStaple, 1, &R::DtStaple, setStaple, 3, RuleKind::yields},
-    {1, &R::DtStaple, 2, &R::DtStaple, setStaple, 3, RuleKind::yields},
-    {1, &R::DtStaple, 1, &R::DtStaple, setStaple, 3, RuleKind::yields},
-    {0, &R::DtStaple, 2, &R::DtStaple, setStaple, 3, RuleKind::yields},
+    {bindingLeft, &R::DtStaple, stapleOneLeft, &R::DtStaple, setStaple, stapleOneOnBindingSide,
+     RuleKind::yields},
+    {bindingRight, &R::DtStaple, stapleOneRight, &R::DtStaple, setStaple, stapleOneOnBindingSide,
+     RuleKind::yields},
+    {bindingRight, &R::DtStaple, stapleOneLeft, &R::DtStaple, setStaple, stapleOneOnBindingSide,
+     RuleKind::yields},
+    {bindingLeft, &R::DtStaple, stapleOneRight, &R::DtStaple, setStaple, stapleOneOnBindingSide,
+     RuleKind::yields},
 };
 
 bool autoSlotRefusesSheet(const PdCoreData& record, const ChangeContext& change) {
@@ -111,7 +111,8 @@ void setOrientation(PdCoreData& record, std::uint8_t value, ChangeContext& chang
         // decided by the value given, whatever the rows above did.
         const std::uint8_t layout = record.DtLayout.get();
         const bool topBound = record.DtBinding.get() == bindingTop;
-        const bool wrongEdge = (value == portrait && topBound) || (value == landscape && !topBound);
+        const bool wrongEdge = (value == orientationPortrait && topBound) ||
+                               (value == orientationLandscape && !topBound);
         if (ruleFires(RuleKind::yields, (layout == 1 || layout == 2) && wrongEdge,
                       isInProgress(change, record.DtBinding)))
             setBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change);
@@ -124,27 +125,32 @@ void setBinding(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
         applyChoiceRules(record, &R::DtBinding, bindingStapleRules, change);
         // A plain single staple with a top binding goes to the corner of the binding asked for.
         const bool topWithPlainStaple =
-            record.DtBinding.get() == bindingTop && record.DtStaple.get() == 3;
-        if (ruleFires(RuleKind::yields, topWithPlainStaple && value == 1,
+            record.DtBinding.get() == bindingTop && record.DtStaple.get() == stapleOneOnBindingSide;
+        if (ruleFires(RuleKind::yields, topWithPlainStaple && value == bindingRight,
                       isInProgress(change, record.DtStaple)))
-            setStaple(record, 2, change);
-        else if (ruleFires(RuleKind::yields, topWithPlainStaple && value != 1,
+            setStaple(record, stapleOneRight, change);
+        else if (ruleFires(RuleKind::yields, topWithPlainStaple && value != bindingRight,
                            isInProgress(change, record.DtStaple)))
-            setStaple(record, 1, change);
+            setStaple(record, stapleOneLeft, change);
         // While a staple setter further out runs, the same conversions adjust its value.
         const bool stapleInProgress = isInProgress(change, record.DtStaple);
         const auto plainStapleOnTop = [&] {
-            return record.DtBinding.get() == bindingTop && record.DtStaple.get() == 3;
+            return record.DtBinding.get() == bindingTop &&
+                   record.DtStaple.get() == stapleOneOnBindingSide;
         };
-        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == 0, stapleInProgress))
-            setStaple(record, 1, change);
-        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == 1, stapleInProgress))
-            setStaple(record, 2, change);
+        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == bindingLeft,
+                      stapleInProgress))
+            setStaple(record, stapleOneLeft, change);
+        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == bindingRight,
+                      stapleInProgress))
+            setStaple(record, stapleOneRight, change);
         const std::uint8_t binding = record.DtBinding.get();
         const std::uint8_t staple = record.DtStaple.get();
-        if (ruleFires(RuleKind::during, binding <= 1 && (staple == 1 || staple == 2),
-                      stapleInProgress))
-            setStaple(record, 3, change);
+        if (ruleFires(
+                RuleKind::during,
+                binding <= bindingRight && (staple == stapleOneLeft || staple == stapleOneRight),
+                stapleInProgress))
+            setStaple(record, stapleOneOnBindingSide, change);
         resolvePaperRules(record, change);
     });
 }

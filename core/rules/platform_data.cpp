@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/measurement.h"
 #include "core/catalog/paper_size.h"
 #include "core/rules/custom_papers.h"
@@ -41,7 +42,7 @@ PdPlatformData::PdPlatformData() {
 void PdPlatformData::reset() {
     std::memset(static_cast<void*>(this), 0, sizeof *this);
     DtPageSize.set(static_cast<std::uint8_t>(defaultPaperId()));
-    DtOrientation.set(0);
+    DtOrientation.set(orientationPortrait);
     DtInputSlot.set(0);
 }
 

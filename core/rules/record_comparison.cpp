@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/page_geometry.h"
 #include "core/rules/field_comparison.h"
 #include "core/rules/paper_capability.h"
@@ -10,17 +11,11 @@ namespace pd {
 
 namespace {
 
-constexpr std::uint8_t oneStapleLeft = 1;
-constexpr std::uint8_t oneStapleRight = 2;
-constexpr std::uint8_t oneStaple = 3;
-constexpr std::uint8_t bindingLeft = 0;
-constexpr std::uint8_t bindingRight = 1;
-
 // Whether plain's single staple lands on the corner that cornered names.
 bool plainStapleMatches(const PdCoreData& plain, std::uint8_t cornered) {
     const std::uint8_t binding = plain.DtBinding.get();
-    return (cornered == oneStapleLeft && binding == bindingLeft) ||
-           (cornered == oneStapleRight && binding == bindingRight);
+    return (cornered == stapleOneLeft && binding == bindingLeft) ||
+           (cornered == stapleOneRight && binding == bindingRight);
 }
 
 bool memberEqual(const PdCoreData& a, const PdCoreData& b, const CoreDataMember& member) {
@@ -39,8 +34,8 @@ bool stapleSettingsEquivalent(const PdCoreData& a, const PdCoreData& b) {
     const std::uint8_t stapleA = a.DtStaple.get();
     const std::uint8_t stapleB = b.DtStaple.get();
     if (stapleA == stapleB) return true;
-    if (stapleA == oneStaple) return plainStapleMatches(a, stapleB);
-    if (stapleB == oneStaple) return plainStapleMatches(b, stapleA);
+    if (stapleA == stapleOneOnBindingSide) return plainStapleMatches(a, stapleB);
+    if (stapleB == stapleOneOnBindingSide) return plainStapleMatches(b, stapleA);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "filter/pjl/pjl_cover_media_entries.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
@@ -20,7 +21,6 @@ bool isForward(const PjlValueList* values, const PdCoreData* target, const std::
 
 constexpr std::uint8_t perfectBind1In1Portrait = 2;
 constexpr std::uint8_t perfectBind1In1Landscape = 3;
-constexpr std::uint8_t orientationLandscape = 1;
 constexpr std::uint8_t paperSizeTypeFromEngine = 1;
 constexpr std::uint32_t insertSameAsBodyType = 0;
 constexpr std::uint32_t insertBlankSheetType = 2;

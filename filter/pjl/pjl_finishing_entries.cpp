@@ -1,5 +1,6 @@
 #include "filter/pjl/pjl_finishing_entries.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_choice_emitter.h"
@@ -46,9 +47,6 @@ const char* punchHoleCount(std::uint8_t punch) {
     }
 }
 
-constexpr std::uint8_t stapleOneOnBindingSide = 3;
-constexpr std::uint8_t stapleOneLeft = 1;
-constexpr std::uint8_t stapleOneRight = 2;
 constexpr std::uint8_t stitchFoldAndStaple = 1;
 constexpr std::uint8_t foldZFold1 = 1;
 constexpr std::uint8_t foldZFold2 = 2;
@@ -76,7 +74,7 @@ void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* 
 
     const char* finish = pjlChoiceValueBounded(stapleOption, staple);
     if (staple == stapleOneOnBindingSide) {
-        const bool leftBinding = record->DtBinding.get() == 0;
+        const bool leftBinding = record->DtBinding.get() == bindingLeft;
         finish = pjlChoiceValueBounded(stapleOption, leftBinding ? stapleOneLeft : stapleOneRight);
     }
     if (saddle) finish = "CENTER";

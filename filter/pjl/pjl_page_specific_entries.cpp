@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
@@ -111,7 +112,7 @@ std::string tabField(std::uint32_t selector, const PdCoreData& record) {
 }
 
 const char* oneStapleOnBindingSide(const PdCoreData& record) {
-    return record.DtBinding.get() == 1 ? "RIGHT1POINT" : "LEFT1POINT";
+    return record.DtBinding.get() == bindingRight ? "RIGHT1POINT" : "LEFT1POINT";
 }
 
 const char* stapleField(std::uint32_t selector, const PdCoreData& record) {
