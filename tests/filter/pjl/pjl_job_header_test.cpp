@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "../page_specific_blob.h"
 #include "core/record/core_data.h"
+#include "core/record/page_lists.h"
 #include "filter/job_services.h"
+#include "filter/pjl/pjl_password.h"
 #include "pjl_test_support.h"
 
 namespace pd {
@@ -177,6 +181,46 @@ TEST(PjlJobHeader, FilterHeaderOfTheDefaultRecord) {
               "@PJL SET QXCERTSERVTYPE=NONE\r\n");
 }
 
+// Every password and every enhanced-server value leaves only encrypted, in whatever header.
+TEST(PjlJobHeader, SecretsNeverAppearInClear) {
+    const std::string hold = "Hold4217";
+    const std::string user = "UserKey29";
+    const std::string account = "AcctKey3";
+    const std::string pdf = "PdfKey404";
+    const std::string relay = "RelayValue55";
+    PdCoreData record;
+    record.DtWaitMode.set(5);
+    record.DtWaitModePassword.assign(hold.c_str());
+    record.DtUserAuthentication.set(1);
+    record.DtUserAuthenticationPassword.assign(user.c_str());
+    record.DtAccountTrack.set(1);
+    record.DtAccountTrackPassword.assign(account.c_str());
+    record.DtEncryptPdf.set(1);
+    record.DtPdfPassword.assign(pdf.c_str());
+    PdCoreData relayRecord;
+    relayRecord.DtUserAuthentication.set(3);
+    const std::vector<unsigned char> blob = {0,   1,   1,   'i', 'd', 0,   'R', 'e', 'l', 'a',
+                                             'y', 'V', 'a', 'l', 'u', 'e', '5', '5', 0};
+    std::copy(blob.begin(), blob.end(), relayRecord.DtRelayServerSettings.bytes);
+
+    for (std::uint32_t kind : {0u, 1u, 2u, 3u}) {
+        for (std::uint32_t last : {0u, 1u}) {
+            const std::string header =
+                buildPjlJobHeader(&record, "j", "u", nullptr, kind, last) +
+                buildPjlJobHeader(&relayRecord, "j", "u", nullptr, kind, last);
+            for (const std::string& secret : {hold, user, account, pdf, relay}) {
+                EXPECT_EQ(header.find(secret), std::string::npos) << secret << " kind " << kind;
+            }
+            EXPECT_NE(header.find("HOLDKEY2=\"" + encryptPjlPassword(hold) + "\""),
+                      std::string::npos);
+            EXPECT_NE(header.find("QXUSERKEY2=\"" + encryptPjlPassword(user) + "\""),
+                      std::string::npos);
+            EXPECT_NE(header.find("QXCERTFLEXSTRING1=\"" + encryptPjlPassword(relay) + "\""),
+                      std::string::npos);
+        }
+    }
+}
+
 TEST(PjlJobHeader, JobKindChoosesTheOptions) {
     PdCoreData record;
     record.DtLayout.set(2);
@@ -258,7 +302,15 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
     record.DtEncryptPdf.set(1);
     record.DtUserAuthentication.set(2);
     record.DtAccountTrack.set(1);
-    const auto lines = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 2, 0));
+    record.DtStaple.set(5);
+    record.DtStitch.set(1);
+    record.DtPunch.set(1);
+    record.DtDateStamp.set(1);
+    test::setPageSpecificTrays(record, {test::BlobEntry{.tray = 2, .pages = {{4, 6}}}});
+    ASSERT_TRUE(encodePageFormList({PageFormEntry{2, {{3, 4}}}}, record.DtPageSpecificForms.bytes,
+                                   sizeof record.DtPageSpecificForms.bytes));
+    // Last flag 1 adds the copy count.
+    const auto lines = headerLines(buildPjlJobHeader(&record, "j", "u", nullptr, 2, 1));
     std::vector<std::string> names;
     for (const std::string& line : lines) {
         names.push_back(line.substr(9, line.find('=') - 9));
@@ -282,13 +334,18 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "ROTATE180",
         "OUTBIN",
         "FINISH",
+        "STAPLEPITCH",
+        "STITCH",
+        "STITCHNUM",
         "PUNCH",
+        "PUNCHNUM",
         "RINGBINDMODE",
         "RINGBINDFRONTFACE",
         "RINGBINDBACKFACE",
         "FEEDDIRECTION",
         "OUTPUTMODE",
         "NTO1",
+        "QTY",
         "PAGELOOP",
         "COPIESOFFSET",
         "SHEETSOFFSET",
@@ -319,6 +376,7 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "PERFECTBINDCREASE",
         "CHAPTERMODE",
         "CHAPTER",
+        "PERPAGESET3",
         "TABIMAGESHIFT",
         "TABIMAGESHIFTINFO",
         "RESOLUTION",
@@ -334,11 +392,13 @@ TEST(PjlJobHeader, LinesKeepTheFixedOrder) {
         "THINNINGAREA",
         "USECIECOLOR",
         "TALVOOVERLAYALL",
+        "TALVOOVERLAYPAGE1",
         "TALVOPREPENDJOB",
         "TALVOAPPENDJOB",
         "IMAGESHIFT",
         "IMAGESHIFTINFO",
         "PRINTPOSITION",
+        "DATESTAMP",
         "PAGESTAMP",
         "NUMBERING",
         "JIMONMODE",
