@@ -7,6 +7,7 @@
 
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
 #include "core/record/dimension_pair.h"
@@ -21,18 +22,14 @@ constexpr std::uint32_t resultUnitsPerMillimetre = 1000;
 constexpr std::uint32_t largestLayoutChoice = 9;
 constexpr std::uint32_t largestNUpChoice = 12;
 
-std::uint32_t unitsOf(std::uint32_t divisor) {
-    return divisor != 0 ? divisor : 1;
-}
-
 // The finest unit among the custom sizes' own, so that no custom length loses precision. Computed
 // once; the catalogue does not change.
 std::uint32_t workingUnit() {
     static const std::uint32_t unit = std::max({
-        unitsOf(customPageSizeWidthOption.divisor),
-        unitsOf(customPageSizeHeightOption.divisor),
-        unitsOf(customTargetPaperSizeWidthOption.divisor),
-        unitsOf(customTargetPaperSizeHeightOption.divisor),
+        effectiveDivisor(customPageSizeWidthOption),
+        effectiveDivisor(customPageSizeHeightOption),
+        effectiveDivisor(customTargetPaperSizeWidthOption),
+        effectiveDivisor(customTargetPaperSizeHeightOption),
     });
     return unit;
 }
@@ -100,17 +97,15 @@ PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWi
     geometry.paperId = noPaperId;
 
     const std::uint32_t unit = workingUnit();
-    const auto inWorkingUnit = [unit](std::uint32_t value, std::uint32_t divisor) {
-        return rescaleUnits(value, unitsOf(divisor), unit);
+    const auto inWorkingUnit = [unit](std::uint32_t value, const NumericOptionDescriptor& option) {
+        return rescaleUnits(value, effectiveDivisor(option), unit);
     };
-    const std::uint32_t pageWidth =
-        inWorkingUnit(customPageWidth, customPageSizeWidthOption.divisor);
-    const std::uint32_t pageHeight =
-        inWorkingUnit(customPageHeight, customPageSizeHeightOption.divisor);
+    const std::uint32_t pageWidth = inWorkingUnit(customPageWidth, customPageSizeWidthOption);
+    const std::uint32_t pageHeight = inWorkingUnit(customPageHeight, customPageSizeHeightOption);
     const std::uint32_t targetWidth =
-        inWorkingUnit(customTargetWidth, customTargetPaperSizeWidthOption.divisor);
+        inWorkingUnit(customTargetWidth, customTargetPaperSizeWidthOption);
     const std::uint32_t targetHeight =
-        inWorkingUnit(customTargetHeight, customTargetPaperSizeHeightOption.divisor);
+        inWorkingUnit(customTargetHeight, customTargetPaperSizeHeightOption);
 
     const std::uint32_t effectiveLayout = layout <= largestLayoutChoice ? layout : 0;
     geometry.sheetOrientation = sheetOrientationOf(effectiveLayout, nUpCount, orientation);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/catalog/option_reading.h"
 #include "core/record/number_text.h"
 
 namespace pd {
@@ -56,17 +57,14 @@ const NumericOptionDescriptor* selectedNumericOption(const PpdWriterRow& row,
     return option;
 }
 
-std::uint64_t divisorOf(const NumericOptionDescriptor& option) {
-    return option.divisor == 0 ? 1 : option.divisor;
-}
-
 // The member's value in the PPD's unit. The product is formed in 64 bits, where it always fits;
 // a quotient beyond the family's range is held at the range's end rather than cut to its low
 // bits, so that it still finds the nearest (the last) PPD value.
 std::uint64_t scaledUnsigned(const PdCoreData& record, const CoreDataMember& member,
                              const NumericOptionDescriptor& option, std::uint64_t maximum) {
     const auto stored = static_cast<std::uint64_t>(readMemberNumber(record, member));
-    return std::min(stored * option.outputScale[0] / divisorOf(option), maximum);
+    return std::min(stored * option.outputScale[outputScalePpdWord] / effectiveDivisor(option),
+                    maximum);
 }
 
 bool appendNearest(PpdChoiceList& out, const NumericOptionDescriptor& option,
@@ -114,8 +112,8 @@ bool writePpdSignedNumber(const PpdWriterRow& row, const PdCoreData& record, Ppd
     if (option == nullptr) return false;
     // Signed arithmetic truncates toward zero; |stored| < 2^31 and scale < 2^32 fit in 64 bits.
     const std::int64_t stored = readMemberNumber(record, *row.member);
-    const std::int64_t quotient = stored * std::int64_t{option->outputScale[0]} /
-                                  static_cast<std::int64_t>(divisorOf(*option));
+    const std::int64_t quotient = stored * std::int64_t{option->outputScale[outputScalePpdWord]} /
+                                  static_cast<std::int64_t>(effectiveDivisor(*option));
     const auto value = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(quotient, std::numeric_limits<std::int32_t>::min(),
                                  std::numeric_limits<std::int32_t>::max()));

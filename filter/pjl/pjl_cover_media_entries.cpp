@@ -7,6 +7,7 @@
 #include "core/catalog/tray_media.h"
 #include "core/record/core_data.h"
 #include "filter/number_format.h"
+#include "filter/page_specific_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_page_specific_entries.h"
@@ -22,8 +23,6 @@ bool isForward(const PjlValueList* values, const PdCoreData* target, const std::
 constexpr std::uint8_t perfectBind1In1Portrait = 2;
 constexpr std::uint8_t perfectBind1In1Landscape = 3;
 constexpr std::uint8_t paperSizeTypeFromEngine = 1;
-constexpr std::uint32_t insertSameAsBodyType = 0;
-constexpr std::uint32_t insertBlankSheetType = 2;
 
 // A length in 1/1000 mm as whole tenths of a millimetre, halves up.
 std::string tenthsOfMillimetre(std::uint32_t length) {
@@ -46,7 +45,7 @@ void appendTrayMedia(const ChoiceOptionDescriptor& option,
 std::string coverEntry(const PdCoreData& record, std::uint8_t printed, TrayId tray,
                        const char* pages, const MediaAttributes* media) {
     const char* bindingWord = pjlChoiceValueWithDefault(bindingOption, record.DtBinding.get());
-    const std::uint32_t type = printed == 0 ? insertBlankSheetType : insertSameAsBodyType;
+    const std::uint32_t type = printed == 0 ? pageInsertBlankSheet : pageSameAsBody;
     return buildInsertSheetEntry(type, bindingWord, tray, insertNoTab, insertSameAsBody,
                                  insertSameAsBody, 0, pages, record, media);
 }

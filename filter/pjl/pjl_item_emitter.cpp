@@ -13,8 +13,6 @@
 namespace pd {
 namespace {
 
-constexpr std::size_t pjlScaleWord = 3;
-
 bool admitsItem(const OptionDescriptor& option, std::uint32_t jobKind) {
     return hasPjlName(option) && pjlModeAdmits(option.names.pjlMode, jobKind);
 }
@@ -47,7 +45,7 @@ template <typename Stored, typename Wide>
 void emitNumber(const NumericOptionDescriptor& option, Stored PdCoreData::*field,
                 const PjlValueList* values, PdCoreData* target, std::string* out,
                 const PdCoreData* record, std::uint32_t jobKind) {
-    const std::uint32_t scale = option.outputScale[pjlScaleWord];
+    const std::uint32_t scale = option.outputScale[outputScalePjlWord];
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward: {
             if (!admitsItem(option, jobKind)) return;

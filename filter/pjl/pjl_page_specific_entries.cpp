@@ -79,20 +79,14 @@ std::string boundedPaperName(const std::string& name) {
     return bounded.data();
 }
 
-constexpr std::uint32_t printInsertBlankBeforeFirstPage = 1;
-constexpr std::uint32_t printInsertBlankSheet = 2;
-constexpr std::uint32_t printSingleSided = 3;
-constexpr std::uint32_t printDoubleSided = 4;
-constexpr std::uint32_t printTab = 5;
-
 const char* sidesField(std::uint32_t type, const PdCoreData& record) {
     switch (type) {
-        case printInsertBlankBeforeFirstPage:
-        case printInsertBlankSheet:
-        case printSingleSided:
-        case printTab:
+        case pageInsertBlankBeforeFirstPage:
+        case pageInsertBlankSheet:
+        case pagePrintSingleSided:
+        case pageTab:
             return "OFF";
-        case printDoubleSided:
+        case pagePrintDoubleSided:
             return "ON";
         default:
             return record.DtDuplex.get() == 1 ? "ON" : "OFF";
@@ -265,7 +259,7 @@ std::string buildInsertSheetEntry(std::uint32_t type, const char* bindingWord, T
     const std::string_view pageText(pages);
     if (pageText.size() > insertSheetPagesLimit) return {};
 
-    const bool blank = type == printInsertBlankBeforeFirstPage || type == printInsertBlankSheet;
+    const bool blank = type == pageInsertBlankBeforeFirstPage || type == pageInsertBlankSheet;
     const MediaAttributes sheetMedia = insertMedia(tray, record, media);
     const std::array<std::string, 13> fields = {
         blank ? "BLANK" : "PRINT",
@@ -349,7 +343,7 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
         if (insertedTab) {
             const bool beforeFirstPage = entry.tab.insert == tabInsertBefore &&
                                          !entry.pages.empty() && entry.pages.front().first == 1;
-            type = beforeFirstPage ? printInsertBlankBeforeFirstPage : printInsertBlankSheet;
+            type = beforeFirstPage ? pageInsertBlankBeforeFirstPage : pageInsertBlankSheet;
         }
         MediaAttributes ownMedia{entry.mediaType, entry.mediaWeight, entry.mediaColor,
                                  entry.prePunched};
@@ -359,7 +353,7 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
         const std::string paperName = boundedPaperName(entry.paperName);
 
         std::vector<std::string> pageTexts;
-        if (type == printInsertBlankBeforeFirstPage) {
+        if (type == pageInsertBlankBeforeFirstPage) {
             pageTexts.emplace_back("F");
         } else if (!entry.pages.empty()) {
             std::string pages = formatPageRanges(entry.pages);
@@ -379,8 +373,8 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
             if (number > lastPageSpecificSet) break;
             const std::string suffix = formatUnsigned(number);
             out->append(pjlSetLine("PERPAGESET" + suffix, text, 1));
-            if (entry.pageSetting == printInsertBlankBeforeFirstPage ||
-                entry.pageSetting == printInsertBlankSheet || insertedTab) {
+            if (entry.pageSetting == pageInsertBlankBeforeFirstPage ||
+                entry.pageSetting == pageInsertBlankSheet || insertedTab) {
                 const std::uint32_t sheets = std::max<std::uint32_t>(entry.sheetCount, 1);
                 if (sheets >= 2) {
                     out->append(pjlSetLine("PPSINSERTPAGES" + suffix, formatUnsigned(sheets), 0));
