@@ -83,7 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         pd::rewriteLine(rewriter, line);
     }
     std::fclose(input);
-    if (result != pd::ReadResult::endOfInput || lineBytes != job.size()) __builtin_trap();
+    if (result != pd::ReadResult::endOfInput) __builtin_trap();
+    // Every byte comes back in a line, unless a line long enough to pass through unexamined.
+    if (job.size() <= pd::LineReader::passThroughLimit && lineBytes != job.size()) __builtin_trap();
     if (!dsc && output.captured() != job) __builtin_trap();
     if (!withPpd && !isSubsequence(job, output.captured())) __builtin_trap();
     return 0;
