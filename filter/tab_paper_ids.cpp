@@ -1,5 +1,6 @@
 #include "filter/tab_paper_ids.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/paper_size.h"
 
 namespace pd {
@@ -8,11 +9,11 @@ namespace {
 
 std::uint32_t tabPaperId(std::uint8_t tabPageSize) {
     switch (tabPageSize) {
-        case 0:
+        case tabPageSizeA4:
             return a4TabPaperId;
-        case 1:
+        case tabPageSizeA4Tab15:
             return a4Tab15PaperId;
-        case 2:
+        case tabPageSizeLetter:
             return letterTabPaperId;
         default:
             return noPaperId;

@@ -17,6 +17,11 @@ inline constexpr std::uint8_t stapleOneRight = 2;
 // One staple in the corner of the binding edge.
 inline constexpr std::uint8_t stapleOneOnBindingSide = 3;
 
+// `tab1PageSizeOption` and `tab2PageSizeOption` (DtTab1PageSize, DtTab2PageSize).
+inline constexpr std::uint8_t tabPageSizeA4 = 0;
+inline constexpr std::uint8_t tabPageSizeA4Tab15 = 1;
+inline constexpr std::uint8_t tabPageSizeLetter = 2;
+
 // `orientationOption` (DtOrientation).
 inline constexpr std::uint8_t orientationPortrait = 0;
 inline constexpr std::uint8_t orientationLandscape = 1;

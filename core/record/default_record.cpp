@@ -5,6 +5,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -17,9 +18,6 @@ namespace {
 
 constinit StaticRecursiveMutex defaultRecordMutex;
 
-// The tab paper choices of the two regions.
-constexpr std::uint8_t a4TabChoice = 0;
-constexpr std::uint8_t letterTabChoice = 2;
 // The stored default of the form resolutions, one past the resolution choices (600 and 1200 dpi).
 constexpr std::uint8_t formResolutionDefault = 2;
 
@@ -31,7 +29,7 @@ std::string defaultTabFontName(LanguageIndex language) {
 }
 
 std::uint8_t defaultTabPageSize(std::uint32_t paperId) {
-    return paperRegion(paperId) == inchRegion ? letterTabChoice : a4TabChoice;
+    return paperRegion(paperId) == inchRegion ? tabPageSizeLetter : tabPageSizeA4;
 }
 
 std::uint32_t defaultTabHeight(const NumericOptionDescriptor& option, std::uint32_t paperId) {
