@@ -84,17 +84,25 @@ std::string base64Encode(const void* data, std::uint32_t length) {
     if (length == 0 || data == nullptr) return {};
     const auto* bytes = static_cast<const unsigned char*>(data);
     std::string text((static_cast<std::size_t>(length) + 2) / 3 * 4, pad);
-    std::size_t out = 0;
-    for (std::size_t i = 0; i < length; i += 3) {
-        const std::size_t remaining = length - i;
+    char* out = text.data();
+    std::size_t i = 0;
+    // Whole groups without the tests that only the last group needs: every job encodes a record.
+    for (; length - i >= 3; i += 3, out += 4) {
         const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
-                                    (remaining > 1 ? std::uint32_t{bytes[i + 1]} << 8 : 0) |
-                                    (remaining > 2 ? std::uint32_t{bytes[i + 2]} : 0);
-        text[out] = alphabet[group >> 18];
-        text[out + 1] = alphabet[(group >> 12) & 63];
-        if (remaining > 1) text[out + 2] = alphabet[(group >> 6) & 63];
-        if (remaining > 2) text[out + 3] = alphabet[group & 63];
-        out += 4;
+                                    (std::uint32_t{bytes[i + 1]} << 8) |
+                                    std::uint32_t{bytes[i + 2]};
+        out[0] = alphabet[group >> 18];
+        out[1] = alphabet[(group >> 12) & 63];
+        out[2] = alphabet[(group >> 6) & 63];
+        out[3] = alphabet[group & 63];
+    }
+    const std::size_t remaining = length - i;
+    if (remaining > 0) {
+        const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
+                                    (remaining > 1 ? std::uint32_t{bytes[i + 1]} << 8 : 0);
+        out[0] = alphabet[group >> 18];
+        out[1] = alphabet[(group >> 12) & 63];
+        if (remaining > 1) out[2] = alphabet[(group >> 6) & 63];
     }
     return text;
 }
