@@ -262,6 +262,30 @@ TEST(PageSpecificList, AutomaticTabPositionsPerSet) {
     EXPECT_EQ(list[5].tray, 5);
 }
 
+TEST(PageSpecificList, TabImageShiftKeepsTabPagesWithAutomaticPositionsOnly) {
+    PdCoreData record = test::tabRecord();
+    record.DtTabImageShift.set(1);
+    test::setPageSpecificTrays(
+        record,
+        {
+            BlobEntry{.pageSetting = 5,
+                      .tab = {.insert = 1, .position = 5, .text = "before"},
+                      .sheets = {BlobSheet{}, BlobSheet{}},
+                      .pages = {{2, 2}}},
+            BlobEntry{.pageSetting = 5, .tab = {.noTab = 1}, .pages = {{4, 4}}},
+            BlobEntry{.pageSetting = 5, .staple = 1, .tab = {.position = 9}, .pages = {{6, 6}}},
+        });
+    // The staple value keeps the printed list from joining the two tab pages.
+    for (int listMode : {1, 2}) {
+        const PageSpecificList list = build(record, listMode);
+        ASSERT_EQ(list.size(), 2u) << listMode;
+        EXPECT_EQ(pagesOf(list), (std::vector<PageRangeList>{{{2, 2}}, {{6, 6}}})) << listMode;
+        EXPECT_EQ(list[0].tab, (TabDetail{0, 0, tabInsertOff, 1, ""})) << listMode;
+        EXPECT_EQ(list[1].tab.tabPosition, 2) << listMode;
+        EXPECT_TRUE(list[0].insertions.empty()) << listMode;
+    }
+}
+
 TEST(PageSpecificList, EqualEntriesMergeOnlyInThePrintedList) {
     PdCoreData record = test::tabRecord();
     const BlobEntry a{.pageSetting = 0, .tray = 2, .pages = {{3, 3}}};
