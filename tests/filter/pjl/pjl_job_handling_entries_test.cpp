@@ -31,6 +31,8 @@ TEST(PjlJobHandlingEntries, CopiesAndOutputHandling) {
          },
          2, setLines({"COPIES=3"}), 1},
         {"copies, kind 0", emitPjlCopies, [](PdCoreData& r) { r.DtNumCopies.set(3); }, 0, "", 1},
+        {"copies, last flag 2", emitPjlCopies, [](PdCoreData& r) { r.DtNumCopies.set(3); }, 1, "",
+         2},
         {"undivided output", emitPjlPageLoop, [](PdCoreData& r) { r.DtDivideOutputPages.set(12); },
          1, ""},
         {"divided output", emitPjlPageLoop,
