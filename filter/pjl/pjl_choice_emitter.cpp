@@ -2,12 +2,13 @@
 
 #include <string_view>
 
+#include "core/catalog/option_reading.h"
 #include "filter/pjl/pjl_line.h"
 
 namespace pd {
 
 bool hasPjlName(const OptionDescriptor& option) {
-    return option.names.pjlName != nullptr && option.names.pjlName[0] != '\0';
+    return isNameSet(option.names.pjlName);
 }
 
 const char* pjlChoiceValueBounded(const ChoiceOptionDescriptor& option, std::uint32_t index) {

@@ -2,6 +2,7 @@
 
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
 #include "core/catalog/tray_media.h"
@@ -14,11 +15,6 @@
 
 namespace pd {
 namespace {
-
-bool isForward(const PjlValueList* values, const PdCoreData* target, const std::string* out,
-               const PdCoreData* record) {
-    return pjlDirection(values, target, out, record) == PjlDirection::forward;
-}
 
 constexpr std::uint8_t perfectBind1In1Portrait = 2;
 constexpr std::uint8_t perfectBind1In1Landscape = 3;

@@ -1,5 +1,6 @@
 // What every emitter of the PJL job header shares: the value list of the reverse direction, the
-// emitter signature, the choice of direction and the test of an option's PJL mode.
+// emitter signature and the choice of direction. The test of an option's PJL mode is the
+// catalogue's (core/catalog/option_reading.h).
 //
 // An emitter takes a reverse pair (a value list to read and a record to fill) and a forward pair
 // (the header text to append to and the record to read), then the job kind and the last flag. It
@@ -10,8 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/catalog/option_descriptor.h"
 
 namespace pd {
 
@@ -32,22 +31,6 @@ std::string findPjlValue(const PjlValueList& list, std::string_view name);
 inline constexpr std::uint32_t pjlJobKindFilter = 1;
 inline constexpr std::uint32_t pjlJobKindOther = 2;
 
-// True when an option of this mode belongs in a header of this job kind. Any job kind but 1 and 2,
-// and any mode word outside the enumeration, admits nothing.
-constexpr bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind) {
-    if (jobKind != pjlJobKindFilter && jobKind != pjlJobKindOther) return false;
-    switch (mode) {
-        case PjlMode::allJobKinds:
-            return true;
-        case PjlMode::jobKind1Only:
-            return jobKind == pjlJobKindFilter;
-        case PjlMode::jobKind2Only:
-            return jobKind == pjlJobKindOther;
-        default:
-            return false;
-    }
-}
-
 enum class PjlDirection { none, forward, reverse };
 
 // The direction an emitter runs in: the complete pair, or none when both or neither are.
@@ -57,6 +40,12 @@ constexpr PjlDirection pjlDirection(const PjlValueList* values, const PdCoreData
     const bool forward = out != nullptr && record != nullptr;
     if (reverse == forward) return PjlDirection::none;
     return forward ? PjlDirection::forward : PjlDirection::reverse;
+}
+
+// Whether an emitter runs forward: it appends the record's lines.
+constexpr bool isForward(const PjlValueList* values, const PdCoreData* target,
+                         const std::string* out, const PdCoreData* record) {
+    return pjlDirection(values, target, out, record) == PjlDirection::forward;
 }
 
 // The signature under which the header builder calls every emitter, in its fixed order.

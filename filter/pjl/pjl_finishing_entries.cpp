@@ -2,21 +2,13 @@
 
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 
 namespace pd {
 namespace {
-
-bool isForward(const PjlValueList* values, const PdCoreData* target, const std::string* out,
-               const PdCoreData* record) {
-    return pjlDirection(values, target, out, record) == PjlDirection::forward;
-}
-
-bool admits(const ChoiceOptionDescriptor& option, std::uint32_t jobKind) {
-    return hasPjlName(option) && pjlModeAdmits(option.names.pjlMode, jobKind);
-}
 
 // The two-staple pitch: wide, normal and narrow.
 const char* staplePitch(std::uint8_t staple) {
@@ -27,21 +19,6 @@ const char* staplePitch(std::uint8_t staple) {
             return "LEVEL2";
         case 6:
             return "LEVEL1";
-        default:
-            return nullptr;
-    }
-}
-
-const char* punchHoleCount(std::uint8_t punch) {
-    switch (punch) {
-        case 1:
-            return "2";
-        case 2:
-            return "3";
-        case 3:
-            return "4";
-        case 4:
-            return "10";
         default:
             return nullptr;
     }
@@ -58,6 +35,21 @@ constexpr std::uint8_t sendEMailAlways = 2;
 
 }  // namespace
 
+const char* punchHoleCount(std::uint32_t punch) {
+    switch (punch) {
+        case 1:
+            return "2";
+        case 2:
+            return "3";
+        case 3:
+            return "4";
+        case 4:
+            return "10";
+        default:
+            return nullptr;
+    }
+}
+
 void emitPjlLayout(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
     if (!isForward(values, target, out, record) || !hasPjlName(layoutOption)) return;
@@ -68,7 +60,7 @@ void emitPjlLayout(const PjlValueList* values, PdCoreData* target, std::string* 
 
 void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(stapleOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(stapleOption, jobKind)) return;
     const std::uint8_t staple = record->DtStaple.get();
     const bool saddle = record->DtStitch.get() == stitchFoldAndStaple;
 
@@ -89,7 +81,7 @@ void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* 
 
 void emitPjlPunch(const PjlValueList* values, PdCoreData* target, std::string* out,
                   const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(punchOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(punchOption, jobKind)) return;
     const std::uint8_t punch = record->DtPunch.get();
     const char* value = pjlChoiceValueWithDefault(punchOption, punch);
     if (value == nullptr) return;
@@ -99,7 +91,7 @@ void emitPjlPunch(const PjlValueList* values, PdCoreData* target, std::string* o
 
 void emitPjlFeedDirection(const PjlValueList* values, PdCoreData* target, std::string* out,
                           const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(feedDirOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(feedDirOption, jobKind)) return;
     const std::uint8_t fold = record->DtFold.get();
     const std::uint8_t index = fold == foldZFold1 ? 1 : fold == foldZFold2 ? 2 : 0;
     out->append(pjlSetLineText(feedDirOption.names.pjlName,
@@ -108,7 +100,7 @@ void emitPjlFeedDirection(const PjlValueList* values, PdCoreData* target, std::s
 
 void emitPjlFolding(const PjlValueList* values, PdCoreData* target, std::string* out,
                     const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(foldOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(foldOption, jobKind)) return;
     const std::uint8_t fold = record->DtFold.get();
     const char* choiceValue = pjlChoiceValueBounded(foldOption, fold);
     if (choiceValue == nullptr) return;
@@ -134,7 +126,8 @@ void emitPjlHeaderPage(const PjlValueList* values, PdCoreData* target, std::stri
 
 void emitPjlDateStamp(const PjlValueList* values, PdCoreData* target, std::string* out,
                       const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(dateStampOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(dateStampOption, jobKind))
+        return;
     const std::uint8_t stamp = record->DtDateStamp.get();
     if (stamp == 0) return;
     const char* value = pjlChoiceValueWithDefault(dateStampOption, stamp);
@@ -144,7 +137,8 @@ void emitPjlDateStamp(const PjlValueList* values, PdCoreData* target, std::strin
 
 void emitPjlJimonMode(const PjlValueList* values, PdCoreData* target, std::string* out,
                       const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(copyProtectionOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(copyProtectionOption, jobKind))
+        return;
     const std::uint8_t protection = record->DtCopyProtection.get();
     const char* value = pjlChoiceValueWithDefault(copyProtectionOption, protection);
     if (value == nullptr) return;
@@ -154,7 +148,8 @@ void emitPjlJimonMode(const PjlValueList* values, PdCoreData* target, std::strin
 
 void emitPjlJimonBackPattern(const PjlValueList* values, PdCoreData* target, std::string* out,
                              const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(backPatternOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(backPatternOption, jobKind))
+        return;
     const char* value =
         record->DtCopyProtection.get() == 0
             ? "OFF"
@@ -164,7 +159,8 @@ void emitPjlJimonBackPattern(const PjlValueList* values, PdCoreData* target, std
 
 void emitPjlJimonPatternIndex(const PjlValueList* values, PdCoreData* target, std::string* out,
                               const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !admits(patternIndexOption, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(patternIndexOption, jobKind))
+        return;
     const char* value =
         record->DtCopyProtection.get() == 0
             ? "0"

@@ -25,6 +25,9 @@ void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* 
 void emitPjlPunch(const PjlValueList* values, PdCoreData* target, std::string* out,
                   const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
 
+// The hole count of a punch choice with holes (1 to 4); null for any other.
+const char* punchHoleCount(std::uint32_t punch);
+
 // "FEEDDIRECTION", taken from the fold: it tells the two Z-folds apart.
 void emitPjlFeedDirection(const PjlValueList* values, PdCoreData* target, std::string* out,
                           const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);

@@ -1,6 +1,7 @@
 #include "filter/pjl/pjl_hold_auth_entries.h"
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
@@ -10,15 +11,6 @@
 
 namespace pd {
 namespace {
-
-bool isForward(const PjlValueList* values, const PdCoreData* target, const std::string* out,
-               const PdCoreData* record) {
-    return pjlDirection(values, target, out, record) == PjlDirection::forward;
-}
-
-bool admits(const TextOptionDescriptor& option, std::uint32_t jobKind) {
-    return hasPjlName(option) && pjlModeAdmits(option.names.pjlMode, jobKind);
-}
 
 // A secret as the header carries it: encrypted, in quotes.
 std::string encryptedLine(std::string_view name, std::string_view secret) {
@@ -126,7 +118,7 @@ void emitPjlUserAuthentication(const PjlValueList* values, PdCoreData* target, s
 void emitPjlPdfPassword(const TextOptionDescriptor& option, const PjlValueList* values,
                         PdCoreData* target, std::string* out, const PdCoreData* record,
                         std::uint32_t jobKind) {
-    if (!isForward(values, target, out, record) || !admits(option, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(option, jobKind)) return;
     if (record->DtEncryptPdf.get() == 0) return;
     out->append(encryptedLine("PDFPASSWD", record->DtPdfPassword.view()));
 }
@@ -134,7 +126,7 @@ void emitPjlPdfPassword(const TextOptionDescriptor& option, const PjlValueList* 
 void emitPjlAccountName(const TextOptionDescriptor& option, const PjlValueList* values,
                         PdCoreData* target, std::string* out, const PdCoreData* record,
                         std::uint32_t jobKind) {
-    if (!isForward(values, target, out, record) || !admits(option, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(option, jobKind)) return;
     if (record->DtAccountTrack.get() == 0) return;
     out->append(pjlSetLine(option.names.pjlName, record->DtAccountTrackDepartmentName.view(), 1));
 }
@@ -142,7 +134,7 @@ void emitPjlAccountName(const TextOptionDescriptor& option, const PjlValueList* 
 void emitPjlAccountPassword(const TextOptionDescriptor& option, const PjlValueList* values,
                             PdCoreData* target, std::string* out, const PdCoreData* record,
                             std::uint32_t jobKind) {
-    if (!isForward(values, target, out, record) || !admits(option, jobKind)) return;
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(option, jobKind)) return;
     if (record->DtAccountTrack.get() == 0) return;
     out->append(encryptedLine(option.names.pjlName, record->DtAccountTrackPassword.view()));
 }

@@ -4,6 +4,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "core/catalog/option_reading.h"
 #include "core/record/number_text.h"
 #include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
@@ -12,10 +13,6 @@
 
 namespace pd {
 namespace {
-
-bool admitsItem(const OptionDescriptor& option, std::uint32_t jobKind) {
-    return hasPjlName(option) && pjlModeAdmits(option.names.pjlMode, jobKind);
-}
 
 std::string decimal(std::int32_t value) {
     return formatInt32(value);
@@ -48,7 +45,7 @@ void emitNumber(const NumericOptionDescriptor& option, Stored PdCoreData::*field
     const std::uint32_t scale = option.outputScale[outputScalePjlWord];
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward: {
-            if (!admitsItem(option, jobKind)) return;
+            if (!isWrittenToPjl(option, jobKind)) return;
             const Wide stored = (record->*field).get();
             out->append(pjlSetLine(option.names.pjlName,
                                    decimal(convertToPjlUnits(stored, scale, option.divisor)), 0));
@@ -91,7 +88,7 @@ void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt16 PdCoreData:
 
 std::string pjlTextItemLine(const TextOptionDescriptor& option, std::string_view text,
                             std::uint32_t jobKind) {
-    if (!admitsItem(option, jobKind)) return {};
+    if (!isWrittenToPjl(option, jobKind)) return {};
     return pjlSetLine(option.names.pjlName, text, 1);
 }
 

@@ -5,6 +5,7 @@
 #include <bitset>
 
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
 #include "filter/number_format.h"
@@ -14,11 +15,6 @@
 
 namespace pd {
 namespace {
-
-bool isForward(const PjlValueList* values, const PdCoreData* target, const std::string* out,
-               const PdCoreData* record) {
-    return pjlDirection(values, target, out, record) == PjlDirection::forward;
-}
 
 std::int32_t toPjl(const NumericOptionDescriptor& option, std::int32_t value) {
     return convertToPjlUnits(value, option.outputScale[outputScalePjlWord], option.divisor);

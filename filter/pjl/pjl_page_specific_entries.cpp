@@ -13,6 +13,7 @@
 #include "filter/page_specific_forms.h"
 #include "filter/page_specific_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
+#include "filter/pjl/pjl_finishing_entries.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/tab_paper_ids.h"
 
@@ -149,18 +150,8 @@ const char* stapleField(std::uint32_t selector, const PdCoreData& record) {
 
 // Hole counts by the punch option's hole choices 1 to 4.
 const char* holeCount(std::uint32_t holes) {
-    switch (holes) {
-        case 1:
-            return "2";
-        case 2:
-            return "3";
-        case 3:
-            return "4";
-        case 4:
-            return "10";
-        default:
-            return "OFF";
-    }
+    const char* count = punchHoleCount(holes);
+    return count != nullptr ? count : "OFF";
 }
 
 const char* punchField(std::uint32_t selector, const PdCoreData& record) {
@@ -326,7 +317,7 @@ std::vector<std::string> splitPageRanges(const PageRangeList& ranges, std::size_
 
 void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::string* out,
                          const PdCoreData* record, std::uint32_t, std::uint32_t lastFlag) {
-    if (pjlDirection(values, target, out, record) != PjlDirection::forward) return;
+    if (!isForward(values, target, out, record)) return;
     const bool last = lastFlag == 1;
     PageSpecificList list;
     buildPageSpecificList(*record, list, pageListPrinted, last ? 1 : 0);
@@ -396,7 +387,7 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
 
 void emitPjlOverlayPage(const PjlValueList* values, PdCoreData* target, std::string* out,
                         const PdCoreData* record, std::uint32_t, std::uint32_t) {
-    if (pjlDirection(values, target, out, record) != PjlDirection::forward) return;
+    if (!isForward(values, target, out, record)) return;
     PageFormList forms;
     std::vector<std::string> lines;
     buildPageSpecificFormLines(*record, forms, lines);
