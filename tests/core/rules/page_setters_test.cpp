@@ -6,6 +6,7 @@
 #include "core/rules/paper_rules.h"
 #include "core/rules/setters.h"
 #include "platform/measurement_system.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
@@ -13,16 +14,7 @@ namespace {
 // The searches fall back on the default paper: A4 here, as in the filter.
 const bool metric = (useFilterMeasurementSystem(), true);
 
-std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
-    std::vector<std::string> result;
-    const auto* base = reinterpret_cast<const unsigned char*>(&record);
-    for (const FieldIdentity entry : list.entries)
-        for (const CoreDataMember& member : coreDataMembers)
-            if (entry == base + member.offset) result.push_back(member.name);
-    return result;
-}
-
-using Names = std::vector<std::string>;
+using test::Names;
 
 constexpr std::uint8_t a3 = 0, a4 = 1, a5 = 2, postcard = 19, a3Wide = 20, custom = 36;
 
@@ -37,7 +29,7 @@ struct Fixture : ::testing::Test {
         record.DtPrintPosition.set(1);
     }
     void mark(FieldIdentity field) { change.inProgress.append(field); }
-    Names changedNames() const { return names(record, changed); }
+    Names changedNames() const { return test::memberNames(record, changed); }
 };
 
 using InputSlotSetter = Fixture;

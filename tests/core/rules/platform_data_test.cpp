@@ -9,6 +9,7 @@
 #include "core/record/default_record.h"
 #include "platform/custom_papers.h"
 #include "platform/measurement_system.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
@@ -16,16 +17,7 @@ namespace {
 // A4 and metric, as in the filter.
 const bool metric = (useFilterMeasurementSystem(), true);
 
-std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
-    std::vector<std::string> result;
-    const auto* base = reinterpret_cast<const unsigned char*>(&record);
-    for (const FieldIdentity entry : list.entries)
-        for (const CoreDataMember& member : coreDataMembers)
-            if (entry == base + member.offset) result.push_back(member.name);
-    return result;
-}
-
-using Names = std::vector<std::string>;
+using test::Names;
 
 // The five marks of the page-size request, before its setters run.
 const Names pageSizeMarks{"DtPageSizeName", "DtPageSizeType", "DtCustomPageSizeWidth",
@@ -65,7 +57,7 @@ struct Merge : ::testing::Test {
     ChangedFieldList changed;
 
     ~Merge() override { setCustomPaperReader(nullptr); }
-    Names changedNames() const { return names(record, changed); }
+    Names changedNames() const { return test::memberNames(record, changed); }
 };
 
 TEST_F(Merge, ANewPageSetupHoldsTheDefaultPaperPortraitAndTheAutomaticSlot) {

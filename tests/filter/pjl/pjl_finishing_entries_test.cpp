@@ -3,29 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "core/record/core_data.h"
+#include "pjl_test_support.h"
 
 namespace pd {
 namespace {
 
-std::string run(PjlEmitter emit, const PdCoreData& record, std::uint32_t jobKind) {
-    std::string out;
-    emit(nullptr, nullptr, &out, &record, jobKind, 0);
-    return out;
-}
-
-struct EntryCase {
-    const char* what;
-    PjlEmitter emit;
-    std::function<void(PdCoreData&)> set;
-    std::uint32_t jobKind;
-    std::string lines;
-};
-
 TEST(PjlFinishingEntries, WriteTheirLines) {
-    const EntryCase cases[] = {
+    test::expectEntryCases({
         {"layout ignored for kind 1", emitPjlLayout, [](PdCoreData& r) { r.DtLayout.set(2); }, 1,
          "@PJL SET LAYOUT=NORMAL\r\n"},
         {"layout ignored for kind 0", emitPjlLayout, [](PdCoreData& r) { r.DtLayout.set(2); }, 0,
@@ -120,12 +106,7 @@ TEST(PjlFinishingEntries, WriteTheirLines) {
          1,
          "@PJL SET SENDEMAIL=ON\r\n@PJL SET SENDEMAILTIMING=ONERROR\r\n"
          "@PJL SET SENDEMAILADDRESS=\"ops@example.org\"\r\n"},
-    };
-    for (const EntryCase& c : cases) {
-        PdCoreData record;
-        c.set(record);
-        EXPECT_EQ(run(c.emit, record, c.jobKind), c.lines) << c.what;
-    }
+    });
 }
 
 // The entries tested against a job kind are for job kind 2 only: the filter's header, whatever
@@ -141,7 +122,7 @@ TEST(PjlFinishingEntries, KindTwoEntriesStayOutOfTheFilterHeader) {
     for (PjlEmitter emit :
          {emitPjlFinish, emitPjlPunch, emitPjlFeedDirection, emitPjlFolding, emitPjlDateStamp,
           emitPjlJimonMode, emitPjlJimonBackPattern, emitPjlJimonPatternIndex}) {
-        for (std::uint32_t kind : {0u, 1u, 3u}) EXPECT_EQ(run(emit, record, kind), "");
+        for (std::uint32_t kind : {0u, 1u, 3u}) EXPECT_EQ(test::runEmitter(emit, record, kind), "");
     }
 }
 
