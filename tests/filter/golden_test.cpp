@@ -29,18 +29,14 @@
 #include <string>
 #include <vector>
 
+#include "psfilter_process.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path goldenRoot = fs::path(PD_SOURCE_DIR) / "tests/filter/golden";
-const std::string psfilter = std::string(PD_BINARY_DIR) + "/psfilter";
 constexpr const char* testPpd = PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -59,41 +55,8 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
     }
 }
 
-struct FilterRun {
-    std::string output;
-    int status = -1;
-};
-
-// Runs psfilter with exactly these arguments and environment, input from inputPath (or an
-// empty standard input), and returns its output and exit status.
-FilterRun runFilter(const std::vector<std::string>& args, const std::vector<std::string>& env,
-                    const std::string& inputPath) {
-    const fs::path outputPath =
-        fs::temp_directory_path() / ("pd_golden_" + std::to_string(::getpid()) + ".prn");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(
-        &actions, 0, inputPath.empty() ? "/dev/null" : inputPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<char*> argv{const_cast<char*>(psfilter.c_str())};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const std::string& entry : env) envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    FilterRun run;
-    if (posix_spawn(&pid, psfilter.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.output = readFile(outputPath);
-    fs::remove(outputPath);
-    return run;
-}
+using pd::test::FilterRun;
+using pd::test::readFile;
 
 std::vector<std::string> caseNames() {
     std::vector<std::string> names;
@@ -138,7 +101,8 @@ TEST_P(GoldenCase, OutputAndStatusMatch) {
             env.push_back(entry);
         }
     }
-    const FilterRun run = runFilter(args, env, hasJob && !jobAsArgument ? jobPath.string() : "");
+    const FilterRun run =
+        pd::test::runPsfilter(args, env, hasJob && !jobAsArgument ? jobPath.string() : "");
     if (std::getenv("PD_REGENERATE_GOLDEN") != nullptr) {
         writeFile(dir / "expected.prn", run.output);
         writeFile(dir / "expected.status", std::to_string(run.status) + "\n");
@@ -187,7 +151,8 @@ FilterRun runOnBytes(const std::string& job, const std::string& options,
     const fs::path jobPath =
         fs::temp_directory_path() / ("pd_golden_job_" + std::to_string(::getpid()) + ".ps");
     writeFile(jobPath, job);
-    FilterRun run = runFilter({"1", "user", "title", "1", options}, env, jobPath.string());
+    FilterRun run =
+        pd::test::runPsfilter({"1", "user", "title", "1", options}, env, jobPath.string());
     fs::remove(jobPath);
     return run;
 }
@@ -230,11 +195,18 @@ TEST(FilterInvariant, AClosedOutputFailsTheJob) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
     const std::string job = jobPath.string();
-    const char* argv[] = {psfilter.c_str(), "1",         "user", "title", "1",
-                          "media=A4",       job.c_str(), nullptr};
+    const char* argv[] = {pd::test::psfilterPath.c_str(),
+                          "1",
+                          "user",
+                          "title",
+                          "1",
+                          "media=A4",
+                          job.c_str(),
+                          nullptr};
     char* envp[] = {nullptr};
-    ASSERT_EQ(
-        posix_spawn(&pid, psfilter.c_str(), &actions, nullptr, const_cast<char**>(argv), envp), 0);
+    ASSERT_EQ(posix_spawn(&pid, pd::test::psfilterPath.c_str(), &actions, nullptr,
+                          const_cast<char**>(argv), envp),
+              0);
     int status = 0;
     waitpid(pid, &status, 0);
     posix_spawn_file_actions_destroy(&actions);

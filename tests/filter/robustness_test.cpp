@@ -1,10 +1,7 @@
 // Jobs as they arrive from broken applications, cut connections and wrong files: whatever the
 // bytes, psfilter must deliver a complete printer stream (the PJL frame opened and closed), pass
 // on every byte of the job, in order, and end with success rather than crash.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,54 +11,29 @@
 #include <string_view>
 #include <vector>
 
+#include "psfilter_process.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string psfilter = std::string(PD_BINARY_DIR) + "/psfilter";
 const std::string ppdVariable = "PPD=" PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd";
 
 constexpr std::string_view frameOpening = "\x1b%-12345X@PJL\n";
 constexpr std::string_view languageSwitch = "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
 constexpr std::string_view frameClosing = "\n\x1b%-12345X";
 
-struct FilterRun {
-    std::string output;
-    int status = -1;
-};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using pd::test::FilterRun;
 
 // psfilter on job (given as a file argument), with or without the test PPD.
 FilterRun runFilter(const std::string& job, bool withPpd, const std::string& options = "media=A4") {
-    const std::string stem = "pd_robust_" + std::to_string(::getpid());
-    const fs::path jobPath = fs::temp_directory_path() / (stem + ".ps");
-    const fs::path outputPath = fs::temp_directory_path() / (stem + ".prn");
+    const fs::path jobPath =
+        fs::temp_directory_path() / ("pd_robust_" + std::to_string(::getpid()) + ".ps");
     std::ofstream(jobPath, std::ios::binary) << job;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    const std::string jobArgument = jobPath.string();
-    const char* argv[] = {psfilter.c_str(),    "1",    "user", "title", "1", options.c_str(),
-                          jobArgument.c_str(), nullptr};
-    const char* withEnv[] = {ppdVariable.c_str(), nullptr};
-    const char* withoutEnv[] = {nullptr};
-    pid_t pid = 0;
-    FilterRun run;
-    if (posix_spawn(&pid, psfilter.c_str(), &actions, nullptr, const_cast<char**>(argv),
-                    const_cast<char**>(withPpd ? withEnv : withoutEnv)) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.output = readFile(outputPath);
-    fs::remove(outputPath);
+    const std::vector<std::string> env =
+        withPpd ? std::vector<std::string>{ppdVariable} : std::vector<std::string>{};
+    FilterRun run =
+        pd::test::runPsfilter({"1", "user", "title", "1", options, jobPath.string()}, env);
     fs::remove(jobPath);
     return run;
 }
