@@ -7,6 +7,7 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
+#include "core/catalog/tray_media.h"
 #include "core/record/layout_signature.h"
 #include "core/record/number_text.h"
 #include "core/record/page_lists.h"
@@ -169,7 +170,7 @@ const std::array<const ChoiceOptionDescriptor*, 5> prepunchedOptions{
     &mediaPrepunchedTray1Option, &mediaPrepunchedTray2Option, &mediaPrepunchedTray3Option,
     &mediaPrepunchedTray4Option, &mediaPrepunchedTray5Option};
 
-std::string mediaWord(const ChoiceOptionDescriptor& option, std::uint8_t value) {
+std::string mediaWord(const ChoiceOptionDescriptor& option, std::uint32_t value) {
     const char* name = choiceForValue(option, value).names.altName;
     return name != nullptr ? name : "";
 }
@@ -210,25 +211,14 @@ std::string ppsArrayText(const PpsRangeList& list) {
 }
 
 std::string trayConfigurationText(const PdCoreData& record) {
-    const std::array<std::array<std::uint8_t, 4>, 5> media{{
-        {record.DtMediaTypeTray1.get(), record.DtMediaWeightTray1.get(),
-         record.DtMediaColorTray1.get(), record.DtMediaPrepunchedTray1.get()},
-        {record.DtMediaTypeTray2.get(), record.DtMediaWeightTray2.get(),
-         record.DtMediaColorTray2.get(), record.DtMediaPrepunchedTray2.get()},
-        {record.DtMediaTypeTray3.get(), record.DtMediaWeightTray3.get(),
-         record.DtMediaColorTray3.get(), record.DtMediaPrepunchedTray3.get()},
-        {record.DtMediaTypeTray4.get(), record.DtMediaWeightTray4.get(),
-         record.DtMediaColorTray4.get(), record.DtMediaPrepunchedTray4.get()},
-        {record.DtMediaTypeTray5.get(), record.DtMediaWeightTray5.get(),
-         record.DtMediaColorTray5.get(), record.DtMediaPrepunchedTray5.get()},
-    }};
     std::string text = "\r\n<<\r\n";
-    for (std::size_t tray = 0; tray < media.size(); ++tray) {
+    for (std::size_t tray = 0; tray < typeOptions.size(); ++tray) {
+        const MediaAttributes media = trayMediaAttributes(tray + 1, record);
         text += "/Tray" + std::to_string(tray + 1) + " << ";
-        text += "/TLQXMediaType /" + mediaWord(*typeOptions[tray], media[tray][0]);
-        text += " /TLQXMediaWeight /" + mediaWord(*weightOptions[tray], media[tray][1]);
-        text += " /TLQXMediaColor /" + mediaWord(*colorOptions[tray], media[tray][2]);
-        text += " /TLQXMediaPrepunched /" + mediaWord(*prepunchedOptions[tray], media[tray][3]);
+        text += "/TLQXMediaType /" + mediaWord(*typeOptions[tray], media.type);
+        text += " /TLQXMediaWeight /" + mediaWord(*weightOptions[tray], media.weight);
+        text += " /TLQXMediaColor /" + mediaWord(*colorOptions[tray], media.color);
+        text += " /TLQXMediaPrepunched /" + mediaWord(*prepunchedOptions[tray], media.prepunched);
         text += " >>\r\n";
     }
     text += ">>";
