@@ -4,6 +4,7 @@
 #include "core/record/default_record.h"
 #include "core/record/layout_signature.h"
 #include "core/record/validation.h"
+#include "filter/pjl/pjl_emitter.h"
 #include "filter/pjl/pjl_job_header.h"
 #include "platform/measurement_system.h"
 
@@ -29,7 +30,8 @@ std::uint32_t jobLayoutSignature() {
 
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
                          const std::string& jobOwner) {
-    return buildPjlJobHeader(&record, jobName.c_str(), jobOwner.c_str(), nullptr, 1, 0);
+    return buildPjlJobHeader(&record, jobName.c_str(), jobOwner.c_str(), nullptr, pjlJobKindFilter,
+                             0);
 }
 
 }  // namespace pd
