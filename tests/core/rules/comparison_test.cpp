@@ -4,6 +4,7 @@
 
 #include "core/rules/field_comparison.h"
 #include "core/rules/record_comparison.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
@@ -36,15 +37,8 @@ TEST(FieldComparison, BlocksAreEqualOnlyWhenEveryByteIs) {
     EXPECT_EQ(0xABCD, readBE16(word));
 }
 
-PdCoreData a4Record() {
-    PdCoreData record;
-    record.DtPageSize.set(1);
-    record.DtPrintPosition.set(1);
-    return record;
-}
-
 TEST(RecordComparison, IgnoresBindingFeedDirectionSignatureAndFavourites) {
-    const PdCoreData reference = a4Record();
+    const PdCoreData reference = test::plainA4Record();
     PdCoreData candidate = reference;
     candidate.DtBinding.set(2);
     candidate.DtFeedDir.set(1);
@@ -56,7 +50,7 @@ TEST(RecordComparison, IgnoresBindingFeedDirectionSignatureAndFavourites) {
 }
 
 TEST(RecordComparison, AnyOtherMemberOrARefusedSheetMakesThemUnequal) {
-    const PdCoreData reference = a4Record();
+    const PdCoreData reference = test::plainA4Record();
     PdCoreData candidate = reference;
     EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, 15));  // feature 15 refuses A4
     EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, 7));
@@ -85,8 +79,8 @@ TEST(RecordComparison, AStaplePlacedByTheBindingEqualsTheCornerStapleOnThatSide)
         {1, 0, 2, 1, false}, {3, 2, 3, 0, true},  {4, 0, 4, 2, true},
     };
     for (const Case& c : cases) {
-        PdCoreData candidate = a4Record();
-        PdCoreData reference = a4Record();
+        PdCoreData candidate = test::plainA4Record();
+        PdCoreData reference = test::plainA4Record();
         candidate.DtStaple.set(c.candidateStaple);
         candidate.DtBinding.set(c.candidateBinding);
         reference.DtStaple.set(c.referenceStaple);

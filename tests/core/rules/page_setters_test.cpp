@@ -20,14 +20,10 @@ constexpr std::uint8_t a3 = 0, a4 = 1, a5 = 2, postcard = 19, a3Wide = 20, custo
 
 // A record and a change on it, as a test drives the setters.
 struct Fixture : ::testing::Test {
-    PdCoreData record;
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change{changed, nullptr, record};
 
-    Fixture() {
-        record.DtPageSize.set(a4);
-        record.DtPrintPosition.set(1);
-    }
     void mark(FieldIdentity field) { change.inProgress.append(field); }
     Names changedNames() const { return test::memberNames(record, changed); }
 };

@@ -11,14 +11,26 @@ namespace pd::test {
 
 using Names = std::vector<std::string>;
 
-// The names of the record's members that a change list holds, in the list's order.
+// The names of the members that a change list holds, in the list's order; an entry outside the
+// record reads "(other record)".
 inline Names memberNames(const PdCoreData& record, const ChangedFieldList& list) {
     Names result;
     const auto* base = reinterpret_cast<const unsigned char*>(&record);
-    for (const FieldIdentity entry : list.entries)
+    for (const FieldIdentity entry : list.entries) {
+        std::string name = "(other record)";
         for (const CoreDataMember& member : coreDataMembers)
-            if (entry == base + member.offset) result.push_back(member.name);
+            if (entry == base + member.offset) name = member.name;
+        result.push_back(name);
+    }
     return result;
+}
+
+// A4 portrait, Auto slot, left binding, image in the middle, no finishing.
+inline PdCoreData plainA4Record() {
+    PdCoreData record;
+    record.DtPageSize.set(1);
+    record.DtPrintPosition.set(1);
+    return record;
 }
 
 }  // namespace pd::test

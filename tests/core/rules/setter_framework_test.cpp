@@ -9,32 +9,12 @@
 #include "core/rules/probes.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
 
-// Members of one record, in list order, by name.
-std::vector<std::string> names(const PdCoreData& record, const ChangedFieldList& list) {
-    std::vector<std::string> result;
-    const auto* base = reinterpret_cast<const unsigned char*>(&record);
-    for (const FieldIdentity entry : list.entries) {
-        std::string name = "(other record)";
-        for (const CoreDataMember& member : coreDataMembers)
-            if (entry == base + member.offset) name = member.name;
-        result.push_back(name);
-    }
-    return result;
-}
-
-using Names = std::vector<std::string>;
-
-// A4 portrait, Auto slot, left binding, image in the middle, no finishing.
-PdCoreData plainRecord() {
-    PdCoreData record;
-    record.DtPageSize.set(1);
-    record.DtPrintPosition.set(1);
-    return record;
-}
+using test::Names;
 
 TEST(RuleKinds, ConsultTheTargetsInProgressStateAsTheirKindSays) {
     struct Case {
@@ -61,7 +41,7 @@ TEST(RuleKinds, ConsultTheTargetsInProgressStateAsTheirKindSays) {
 }
 
 TEST(SetterShape, ASetterGivenTheCurrentValueStillRecordsAndAppliesItsRules) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtStaple.set(1);  // a corner staple does not go with the left binding it already has
     ChangedFieldList changed;
     {
@@ -71,21 +51,21 @@ TEST(SetterShape, ASetterGivenTheCurrentValueStillRecordsAndAppliesItsRules) {
     }
     EXPECT_EQ(0, record.DtBinding.get());
     EXPECT_EQ(3, record.DtStaple.get());
-    EXPECT_EQ((Names{"DtBinding", "DtStaple"}), names(record, changed));
+    EXPECT_EQ((Names{"DtBinding", "DtStaple"}), test::memberNames(record, changed));
 }
 
 TEST(SetterShape, AYieldingRuleLeavesAMemberTheOpenerMarkedAlone) {
     // Landscape turns layout 6 into 8, but not while the layout is marked, even though its own
     // setter has not run.
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtLayout.set(6);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtLayout));
     setOrientation(record, 1, change);
     EXPECT_EQ(6, record.DtLayout.get());
-    EXPECT_EQ((Names{"DtLayout"}), names(record, change.inProgress));
-    EXPECT_EQ((Names{"DtOrientation"}), names(record, changed));
+    EXPECT_EQ((Names{"DtLayout"}), test::memberNames(record, change.inProgress));
+    EXPECT_EQ((Names{"DtOrientation"}), test::memberNames(record, changed));
 
     change.inProgress.removeLast();
     setOrientation(record, 1, change);
@@ -95,14 +75,14 @@ TEST(SetterShape, AYieldingRuleLeavesAMemberTheOpenerMarkedAlone) {
 TEST(SetterShape, ADuringRuleAdjustsTheValueASetterFurtherOutIsSetting) {
     // A staple change (further out) meets a binding change: the side staple still becomes the
     // plain single staple with a left binding.
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtStaple.set(2);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     runRuleSetter(record, &PdCoreData::DtStaple, std::uint8_t{2}, change,
                   [&] { setBinding(record, 0, change); });
     EXPECT_EQ(3, record.DtStaple.get());
-    EXPECT_EQ((Names{"DtStaple", "DtBinding", "DtStaple"}), names(record, changed));
+    EXPECT_EQ((Names{"DtStaple", "DtBinding", "DtStaple"}), test::memberNames(record, changed));
     EXPECT_TRUE(change.inProgress.empty());
 }
 
@@ -126,23 +106,24 @@ void setFoldGivingWay(PdCoreData& record, std::uint8_t value, ChangeContext& cha
 }
 
 TEST(SetterShape, AForcedRuleRunsTheSetterOfAnInProgressTargetWhateverItsValue) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtScreenAngle.set(6);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     runRuleSetter(record, &PdCoreData::DtScreenAngle, std::uint8_t{6}, change,
                   [&] { setThinningForcing(record, 2, change); });
     EXPECT_EQ(6, record.DtScreenAngle.get());
-    EXPECT_EQ((Names{"DtScreenAngle", "DtThinning", "DtScreenAngle"}), names(record, changed));
+    EXPECT_EQ((Names{"DtScreenAngle", "DtThinning", "DtScreenAngle"}),
+              test::memberNames(record, changed));
 
     // Not in progress and already 6: the target's condition fails and nothing runs.
     changed.entries.clear();
     setThinningForcing(record, 2, change);
-    EXPECT_EQ((Names{"DtThinning"}), names(record, changed));
+    EXPECT_EQ((Names{"DtThinning"}), test::memberNames(record, changed));
 }
 
 TEST(SetterShape, AfterReEntryTheOuterRulesSeeTheInnerValue) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSize));
@@ -150,12 +131,12 @@ TEST(SetterShape, AfterReEntryTheOuterRulesSeeTheInnerValue) {
     setFoldGivingWay(record, 3, change);
     EXPECT_EQ(0, record.DtFold.get());
     EXPECT_EQ((std::vector<std::uint8_t>{0, 0}), foldSeenAfterGivingWay);
-    EXPECT_EQ((Names{"DtFold", "DtFold"}), names(record, changed));
-    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+    EXPECT_EQ((Names{"DtFold", "DtFold"}), test::memberNames(record, changed));
+    EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, change.inProgress));
 }
 
 TEST(SetterShape, ThePreviousValueComesFromTheSnapshotOnlyWhenTheChangeBeganWithTheMember) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtBinding.set(2);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
@@ -173,18 +154,18 @@ TEST(SetterShape, ThePreviousValueComesFromTheSnapshotOnlyWhenTheChangeBeganWith
 }
 
 TEST(SetterShape, DirectWritesGoToTheCallersListOnly) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtFeedDir.set(2);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     writeDirect(record, &PdCoreData::DtFeedDir, 0, change);
     EXPECT_EQ(0, record.DtFeedDir.get());
-    EXPECT_EQ((Names{"DtFeedDir"}), names(record, changed));
+    EXPECT_EQ((Names{"DtFeedDir"}), test::memberNames(record, changed));
     EXPECT_TRUE(change.inProgress.empty());
 }
 
 TEST(PlainSetters, ListTheMemberWithoutMarkingItAndStoreBounded) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     const std::string longName(200, 'x');
@@ -205,12 +186,12 @@ TEST(PlainSetters, ListTheMemberWithoutMarkingItAndStoreBounded) {
     EXPECT_EQ(0x01, record.DtCustomPageSizeHeight.bytes[0]);
     EXPECT_EQ((Names{"DtPageSizeName", "DtPageSizeName", "DtPageSizeName", "DtPageSizeType",
                      "DtCustomPageSizeHeight"}),
-              names(record, changed));
+              test::memberNames(record, changed));
     EXPECT_TRUE(change.inProgress.empty());
 }
 
 TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSize));
@@ -220,12 +201,13 @@ TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
     EXPECT_EQ(-2, record.DtGutter.get());
     EXPECT_EQ(0x12, record.DtOffsetCopiesCount.bytes[0]);
     EXPECT_EQ(0xFFFFFFFFu, record.DtJobForm.get());
-    EXPECT_EQ((Names{"DtGutter", "DtOffsetCopiesCount", "DtJobForm"}), names(record, changed));
-    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+    EXPECT_EQ((Names{"DtGutter", "DtOffsetCopiesCount", "DtJobForm"}),
+              test::memberNames(record, changed));
+    EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, change.inProgress));
 }
 
 TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     ByteBlock<1028> blob{};
@@ -250,7 +232,7 @@ TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap
 }
 
 TEST(ChangePredicates, AskWhetherAGroupOfMembersIsInProgress) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSizeName));
@@ -269,7 +251,7 @@ TEST(ChangePredicates, AskWhetherAGroupOfMembersIsInProgress) {
 }
 
 TEST(ChangePredicates, SlotMediaLooksAtTheSelectedSourceOnly) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList list;
     list.append(fieldIdentity(record.DtMediaPrepunchedTray2));
     EXPECT_FALSE(isSlotMediaChanged(list, record));
@@ -285,8 +267,8 @@ TEST(ChangePredicates, SlotMediaLooksAtTheSelectedSourceOnly) {
 }
 
 TEST(TranslateChangeList, CarriesEachMemberOnceInRecordOrder) {
-    PdCoreData source = plainRecord();
-    PdCoreData target = plainRecord();
+    PdCoreData source = test::plainA4Record();
+    PdCoreData target = test::plainA4Record();
     ChangedFieldList from;
     from.append(fieldIdentity(source.DtStaple));
     from.append(fieldIdentity(source.DtPageSize));
@@ -295,7 +277,7 @@ TEST(TranslateChangeList, CarriesEachMemberOnceInRecordOrder) {
     from.append(fieldIdentity(source.layoutSignature));
     ChangedFieldList to;
     translateChangeList(source, from, target, to);
-    EXPECT_EQ((Names{"DtPageSize", "DtStaple"}), names(target, to));
+    EXPECT_EQ((Names{"DtPageSize", "DtStaple"}), test::memberNames(target, to));
 
     ChangedFieldList empty;
     translateChangeList(source, empty, target, to);
@@ -305,11 +287,11 @@ TEST(TranslateChangeList, CarriesEachMemberOnceInRecordOrder) {
     translateChangeList(source, from, source, from);
     EXPECT_EQ((Names{"DtStaple", "DtPageSize", "DtStaple", "(other record)", "layoutSignature",
                      "DtPageSize", "DtStaple"}),
-              names(source, from));
+              test::memberNames(source, from));
 }
 
 TEST(NestedChange, SeesTheParentsMembersInProgressAndLeavesItsListsAlone) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtLayout.set(6);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
@@ -324,21 +306,21 @@ TEST(NestedChange, SeesTheParentsMembersInProgressAndLeavesItsListsAlone) {
     ChangedFieldList trial;
     {
         ChangeContext nested = beginNestedChange(change, copy, trial);
-        EXPECT_EQ((Names{"DtPageSize", "DtLayout"}), names(copy, nested.inProgress));
+        EXPECT_EQ((Names{"DtPageSize", "DtLayout"}), test::memberNames(copy, nested.inProgress));
         EXPECT_EQ(&flag, nested.ruleFlag);
         // The layout is in progress outside, so the orientation's rule leaves it alone here too.
         setOrientation(copy, 1, nested);
     }
     EXPECT_EQ(6, copy.DtLayout.get());
     EXPECT_EQ(1, copy.DtOrientation.get());
-    EXPECT_EQ((Names{"DtOrientation"}), names(copy, trial));
+    EXPECT_EQ((Names{"DtOrientation"}), test::memberNames(copy, trial));
     EXPECT_EQ(0, record.DtOrientation.get());
     EXPECT_EQ(3u, change.inProgress.size());
-    EXPECT_EQ((Names{"DtPageSize"}), names(record, changed));
+    EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, changed));
 }
 
 TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtStaple.set(1);
     record.DtFeedDir.set(2);
     const PdCoreData before = record;
@@ -355,14 +337,14 @@ TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
     EXPECT_FALSE(probeFold(record, change));
 
     EXPECT_EQ(0, std::memcmp(&before, &record, sizeof record));
-    EXPECT_EQ((Names{"DtPageSize"}), names(record, change.inProgress));
+    EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, change.inProgress));
     EXPECT_TRUE(changed.empty());
 }
 
 TEST(NestedChange, ABindingProbeWithTheCurrentEdgeStillRunsItsRules) {
     // Image position left on A4: the binding's paper rules on the copy move it to the middle, so
     // the copy no longer equals the record.
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtPrintPosition.set(0);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
@@ -372,7 +354,7 @@ TEST(NestedChange, ABindingProbeWithTheCurrentEdgeStillRunsItsRules) {
 }
 
 TEST(NestedChange, CustomSheetsDifferOnlyInTheirMeasures) {
-    PdCoreData a = plainRecord();
+    PdCoreData a = test::plainA4Record();
     a.DtPageSize.set(36);
     a.DtCustomPageSizeWidth.set(1000000);
     a.DtCustomPageSizeHeight.set(2000000);
@@ -383,15 +365,15 @@ TEST(NestedChange, CustomSheetsDifferOnlyInTheirMeasures) {
     EXPECT_FALSE(sheetsDiffer(a, b));
     b.DtCustomPageSizeHeight.set(2010000);
     EXPECT_TRUE(sheetsDiffer(a, b));
-    EXPECT_TRUE(sheetsDiffer(a, plainRecord()));
-    PdCoreData letter = plainRecord();
+    EXPECT_TRUE(sheetsDiffer(a, test::plainA4Record()));
+    PdCoreData letter = test::plainA4Record();
     letter.DtPageSizeName.assign("Letter");
     letter.DtOrientation.set(1);
-    EXPECT_FALSE(sheetsDiffer(letter, plainRecord()));
+    EXPECT_FALSE(sheetsDiffer(letter, test::plainA4Record()));
 }
 
 TEST(ChangeContexts, ARuleFlagIsOnOnlyWhenPresentAndNotZero) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     EXPECT_FALSE(isRuleFlagOn(change));
@@ -406,7 +388,7 @@ TEST(ChangeContexts, ARuleFlagIsOnOnlyWhenPresentAndNotZero) {
 }
 
 TEST(Requests, ARequestWithoutAListStillChangesTheRecord) {
-    PdCoreData record = plainRecord();
+    PdCoreData record = test::plainA4Record();
     record.DtLayout.set(6);
     applyOrientationRequest(record, {1}, nullptr, nullptr, nullptr);
     EXPECT_EQ(1, record.DtOrientation.get());
