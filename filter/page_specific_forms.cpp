@@ -7,7 +7,6 @@ namespace pd {
 
 namespace {
 
-constexpr std::uint32_t pageSpecificFormsSize = 1028;
 constexpr std::string_view assignmentMark = ":1:";
 
 void appendAssignment(std::string& line, const std::string& form, const std::string& ranges) {
@@ -21,7 +20,8 @@ void appendAssignment(std::string& line, const std::string& form, const std::str
 
 bool buildPageSpecificFormLines(const PdCoreData& record, PageFormList& forms,
                                 std::vector<std::string>& lines) {
-    decodePageFormList(record.DtPageSpecificForms.bytes, pageSpecificFormsSize, forms);
+    decodePageFormList(record.DtPageSpecificForms.bytes, sizeof record.DtPageSpecificForms.bytes,
+                       forms);
     std::string line;
     for (const PageFormEntry& entry : forms) {
         if (entry.form == noForm || entry.pages.empty()) continue;

@@ -79,7 +79,7 @@ struct PageSpecificEntry : PageSpecificSettings {
 
 using PageSpecificList = std::vector<PageSpecificEntry>;
 
-inline constexpr std::uint32_t pageSpecificTraysSize = 21202;
+inline constexpr std::uint32_t pageSpecificTraysSize = sizeof PdCoreData::DtPageSpecificTrays;
 
 // Page setting 5, 6 or 7.
 bool isTabEntry(const PageSpecificSettings& entry);

@@ -22,12 +22,6 @@ namespace pd {
 
 namespace {
 
-constexpr std::uint32_t chapterPagesSize = 122;
-
-std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
-    return option.outputScale[outputScalePostScriptWord];
-}
-
 std::uint32_t toPostScript(std::uint32_t value, const NumericOptionDescriptor& option) {
     return rescaleUnits(value, option.divisor, postScriptScale(option));
 }
@@ -73,7 +67,8 @@ bool isRepeatReverseLayout(std::uint8_t layout) {
 void splitAtChapters(const PdCoreData& record, PpsRangeList& list) {
     PageRangeList chapters;
     std::uint32_t position = 0;
-    readPageRangeList(record.DtChapterPages.bytes, chapterPagesSize, position, chapters);
+    readPageRangeList(record.DtChapterPages.bytes, sizeof record.DtChapterPages.bytes, position,
+                      chapters);
     // Splits commute, so each chapter page is applied once, in page order: the range that holds
     // it is then always the last one.
     std::bitset<lastPage + 1> starts;

@@ -15,10 +15,6 @@ namespace pd {
 
 namespace {
 
-std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
-    return option.outputScale[outputScalePostScriptWord];
-}
-
 std::string nUpText(std::uint8_t nUpCount) {
     static constexpr std::array<const char*, 13> texts{"/None", "/2f",  "/2r", "/4f", "/4r",
                                                        "/6f",   "/6r",  "/8f", "/8r", "/9f",
@@ -36,6 +32,10 @@ std::string pointText(const PdCoreData& record) {
 }
 
 }  // namespace
+
+std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
+    return option.outputScale[outputScalePostScriptWord];
+}
 
 double micrometresToPoints(double micrometres) {
     return micrometres * 72.0 / 25400.0;

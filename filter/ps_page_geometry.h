@@ -4,14 +4,19 @@
 // guarded calls made before every page (buildPageStartCode, driver_postscript.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "core/catalog/option_descriptor.h"
 #include "core/record/core_data.h"
 
 namespace pd {
 
 // prologueFlag is the flag of the text the geometry goes into (features_dict.h).
 std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record);
+
+// The units per millimetre of an option's values in the driver's PostScript.
+std::uint32_t postScriptScale(const NumericOptionDescriptor& option);
 
 // Micrometres (or any length) as PostScript points: value x 72.0 / 25400.0.
 double micrometresToPoints(double micrometres);

@@ -16,9 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "core/record/core_data.h"
+
 namespace pd {
 
-inline constexpr std::uint32_t relayServerSettingsSize = 884;
+inline constexpr std::uint32_t relayServerSettingsSize = sizeof PdCoreData::DtRelayServerSettings;
 inline constexpr std::uint16_t maxRelayServerFields = 6;
 
 // Field types of the blob.
