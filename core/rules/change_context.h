@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -19,6 +20,13 @@ namespace pd {
 struct InstalledOptions {
     std::array<std::uint8_t, 9> bytes{};
 };
+
+// Whether byte index (below 9) of the installed options lies within [low, high]; false without
+// installed options.
+inline bool optionByteIs(const InstalledOptions* options, std::size_t index, std::uint8_t low,
+                         std::uint8_t high) {
+    return options != nullptr && options->bytes[index] >= low && options->bytes[index] <= high;
+}
 
 struct ChangeContext {
     // The record being changed; not owned.

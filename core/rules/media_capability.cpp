@@ -24,11 +24,6 @@ constexpr std::uint8_t ringBinding[] = {1, 2, 3, 8, 9, 10};
 
 constexpr MediaRefusal refusesNothing{{}, false};
 
-bool optionByteIs(const InstalledOptions* options, std::size_t index, std::uint8_t low,
-                  std::uint8_t high) {
-    return options != nullptr && options->bytes[index] >= low && options->bytes[index] <= high;
-}
-
 MediaRefusal mediaRefusal(std::uint32_t mediaFeature, const InstalledOptions* options) {
     const bool foldUnit = optionByteIs(options, 3, 1, 1);
     switch (mediaFeature) {

@@ -138,11 +138,6 @@ constexpr PaperSizeRefusal tableT20b[] = {
 constexpr PaperSizeRefusal tableT21[] = {{37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
 constexpr PaperSizeRefusal tableNone[] = {{0, 0, 0, 0, 0, 0}};
 
-bool optionByteIs(const InstalledOptions* options, std::size_t index, std::uint8_t low,
-                  std::uint8_t high) {
-    return options != nullptr && options->bytes[index] >= low && options->bytes[index] <= high;
-}
-
 const PaperSizeRefusal* refusalTable(std::uint32_t feature, const InstalledOptions* options) {
     const bool punchUnit = optionByteIs(options, 2, 1, 4) || optionByteIs(options, 8, 1, 4);
     switch (feature) {
