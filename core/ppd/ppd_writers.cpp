@@ -5,6 +5,7 @@
 
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/ppd/numeric_ppd_choice.h"
 
@@ -42,8 +43,7 @@ std::uint32_t readIndex(const PdCoreData& record, const CoreDataMember& member) 
 }  // namespace
 
 const char* ppdKeywordOf(const OptionDescriptor& option) {
-    const char* keyword = option.names.ppdName;
-    return keyword != nullptr && *keyword != '\0' ? keyword : nullptr;
+    return isNameSet(option.names.ppdName) ? option.names.ppdName : nullptr;
 }
 
 const char* ppdChoiceKeywordAt(const ChoiceOptionDescriptor& option, std::uint32_t index) {
@@ -51,7 +51,7 @@ const char* ppdChoiceKeywordAt(const ChoiceOptionDescriptor& option, std::uint32
     // A damaged count or default must not lead past the fixed choice array.
     if (index >= option.choices.size()) return nullptr;
     const char* choice = option.choices[index].names.ppdName;
-    return choice != nullptr && *choice != '\0' ? choice : nullptr;
+    return isNameSet(choice) ? choice : nullptr;
 }
 
 bool isPpdWriterSelected(const PpdWriterRow& row, const PdCoreData& record,

@@ -39,7 +39,7 @@ void emitPjlChoice(const ChoiceOptionDescriptor& option, PjlChoiceField field,
     for (std::uint32_t index = 0; index < option.choiceCount && index < option.choices.size();
          ++index) {
         const char* value = option.choices[index].names.pjlName;
-        if (value != nullptr && value[0] != '\0' && wanted == std::string_view(value)) {
+        if (isNameSet(value) && wanted == std::string_view(value)) {
             (target->*field).set(static_cast<std::uint8_t>(index));
             return;
         }
