@@ -29,7 +29,7 @@ void appendTrayMedia(const ChoiceOptionDescriptor& option,
                      std::uint32_t MediaAttributes::*attribute,
                      std::string (*pjlValue)(std::int32_t), std::string& out,
                      const PdCoreData& record, std::uint32_t jobKind) {
-    if (!hasPjlName(option) || !pjlModeAdmits(option.names.pjlMode, jobKind)) return;
+    if (!isWrittenToPjl(option, jobKind)) return;
     const MediaAttributes media = trayMediaAttributes(record.DtInputSlot.get(), record);
     const std::uint32_t index = media.*attribute;
     out.append(pjlSetLine(option.names.pjlName,

@@ -27,7 +27,7 @@ std::uint32_t toPjl(const NumericOptionDescriptor& option, std::uint32_t value) 
 // The line of a post-inserter sheet count: only for two sheets or more.
 void appendSheetCount(const NumericOptionDescriptor& option, const StoredUInt16& field,
                       std::string& out, std::uint32_t jobKind) {
-    if (!hasPjlName(option) || !pjlModeAdmits(option.names.pjlMode, jobKind)) return;
+    if (!isWrittenToPjl(option, jobKind)) return;
     const std::uint32_t count = field.get();
     if (count < 2) return;
     out.append(pjlSetLine(option.names.pjlName, formatUnsigned(toPjl(option, count)), 0));
@@ -88,8 +88,8 @@ void emitPjlCopies(const PjlValueList* values, PdCoreData* target, std::string* 
 void emitPjlPageLoop(const PjlValueList* values, PdCoreData* target, std::string* out,
                      const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
     const NumericOptionDescriptor& option = divideOutputPagesOption;
-    if (!isForward(values, target, out, record) || !hasPjlName(option) ||
-        !pjlModeAdmits(option.names.pjlMode, jobKind) || record->DtDivideOutput.get() == 0) {
+    if (!isForward(values, target, out, record) || !isWrittenToPjl(option, jobKind) ||
+        record->DtDivideOutput.get() == 0) {
         return;
     }
     const std::uint32_t pages = toPjl(option, std::uint32_t{record->DtDivideOutputPages.get()});
