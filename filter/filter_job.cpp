@@ -178,7 +178,7 @@ int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FIL
         scanJobOptions(job, argv[2]);
         return runJob(job, input.file, ppdPath, output);
     } catch (...) {
-        // Only a failed allocation can get here; the job is not complete.
+        // A failed allocation, or a secret that cannot be encrypted: the job is not complete.
         return exitJobFailed;
     }
 }

@@ -61,7 +61,7 @@ bool bind(void* library, const char* name, Function& function) {
 }
 
 // The functions of the libcrypto the build was compiled against, or null when it cannot be
-// loaded: then nothing is encrypted, and so no password is written.
+// loaded: then nothing can be encrypted.
 const Libcrypto* libcrypto() {
     static const Libcrypto* const loaded = []() -> const Libcrypto* {
         static Libcrypto functions;
@@ -152,7 +152,7 @@ std::string encryptPjlPassword(std::string_view text) {
     plain.resize(text.size() + padding, static_cast<unsigned char>(padding - 1));
 
     const std::vector<unsigned char> cipher = aes256CbcEncrypt(plain, derived.key, derived.iv);
-    if (cipher.empty()) return {};
+    if (cipher.empty()) throw PjlEncryptionUnavailable();
     return hexEncode(cipher.data(), static_cast<std::uint32_t>(cipher.size()));
 }
 

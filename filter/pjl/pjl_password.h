@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +26,15 @@ struct PjlCipherKey {
 };
 PjlCipherKey derivePjlCipherKey();
 
+// The cipher cannot run (libcrypto cannot be loaded, or is out of memory). A header that must
+// carry a secret cannot be written then: the job fails rather than reach the printer without it.
+struct PjlEncryptionUnavailable : std::runtime_error {
+    PjlEncryptionUnavailable() : std::runtime_error("libcrypto is unavailable") {}
+};
+
 // The upper-case hexadecimal text of the cipher text of text: 32 * (n / 16 + 1) digits for n
-// bytes, the same on every call. Empty only when the cipher cannot run at all (libcrypto out of
-// memory), so that a password is never written in the clear.
+// bytes, the same on every call. Throws PjlEncryptionUnavailable when the cipher cannot run, so
+// that a password is never written in the clear nor left out of a job that needs it.
 std::string encryptPjlPassword(std::string_view text);
 
 // The SHA-256 digest of length bytes at data.
