@@ -1,7 +1,4 @@
 #include "core/rules/probes.h"
-
-#include <memory>
-
 #include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
 #include "core/rules/record_comparison.h"
@@ -9,21 +6,6 @@
 #include "core/rules/setters.h"
 
 namespace pd {
-
-namespace {
-
-// Makes a copy of record, runs trial on it in a change nested in change, and gives the answer of
-// judge(copy). The copy, the nested change and its list die with the call.
-template <typename Trial, typename Judge>
-bool probe(const PdCoreData& record, const ChangeContext& change, Trial&& trial, Judge&& judge) {
-    const auto copy = std::make_unique<PdCoreData>(record);
-    ChangedFieldList trialFields;
-    ChangeContext nested = beginNestedChange(change, *copy, trialFields);
-    trial(*copy, nested);
-    return judge(*copy);
-}
-
-}  // namespace
 
 bool sheetsDiffer(const PdCoreData& a, const PdCoreData& b) {
     const PageGeometry sheetA = pageGeometryFromCoreData(a);
@@ -34,7 +16,7 @@ bool sheetsDiffer(const PdCoreData& a, const PdCoreData& b) {
 }
 
 bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature) {
-    return probe(
+    return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
             writeDirect(copy, &PdCoreData::DtFeedDir, 0, nested);
@@ -46,7 +28,7 @@ bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std:
 
 bool probeBinding(const PdCoreData& record, std::uint8_t binding, const ChangeContext& change,
                   std::uint32_t feature) {
-    return probe(
+    return probeOnCopy(
         record, change,
         [binding](PdCoreData& copy, ChangeContext& nested) { setBinding(copy, binding, nested); },
         [&](const PdCoreData& copy) {
@@ -55,19 +37,19 @@ bool probeBinding(const PdCoreData& record, std::uint8_t binding, const ChangeCo
 }
 
 bool probeStaple(const PdCoreData& record, const ChangeContext& change) {
-    return probe(
+    return probeOnCopy(
         record, change, [](PdCoreData& copy, ChangeContext& nested) { setStaple(copy, 0, nested); },
         [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
 }
 
 bool probeFold(const PdCoreData& record, const ChangeContext& change) {
-    return probe(
+    return probeOnCopy(
         record, change, [](PdCoreData& copy, ChangeContext& nested) { setFold(copy, 0, nested); },
         [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
 }
 
 bool probeCreaseOff(const PdCoreData& record, const ChangeContext& change) {
-    return probe(
+    return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
             writeDirect(copy, &PdCoreData::DtCrease, 0, nested);

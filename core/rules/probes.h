@@ -3,11 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "core/record/core_data.h"
 #include "core/rules/change_context.h"
 
 namespace pd {
+
+// Makes a copy of record, runs trial(copy, nested) on it in a change nested in change, and gives
+// the answer of judge(copy). The copy, the nested change and its list die with the call.
+template <typename Trial, typename Judge>
+bool probeOnCopy(const PdCoreData& record, const ChangeContext& change, Trial&& trial,
+                 Judge&& judge) {
+    const auto copy = std::make_unique<PdCoreData>(record);
+    ChangedFieldList trialFields;
+    ChangeContext nested = beginNestedChange(change, *copy, trialFields);
+    trial(*copy, nested);
+    return judge(*copy);
+}
 
 // With DtFeedDir on Auto (a direct write), does the copy still equal the record by
 // `recordsEqual` for the feature, that is, does the feature accept the sheet?

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <string_view>
+#include <utility>
 
 #include "core/catalog/measurement.h"
 #include "core/catalog/page_geometry.h"
@@ -49,11 +49,9 @@ bool acceptsTarget(const PdCoreData& record, const ChangeContext& change, std::u
 template <typename Trial>
 bool acceptsTargetAfter(const PdCoreData& record, const ChangeContext& change,
                         std::uint32_t feature, std::uint32_t target, Trial&& trial) {
-    const auto copy = std::make_unique<PdCoreData>(record);
-    ChangedFieldList trialFields;
-    ChangeContext nested = beginNestedChange(change, *copy, trialFields);
-    trial(*copy, nested);
-    return acceptsTarget(*copy, nested, feature, target);
+    return probeOnCopy(record, change, std::forward<Trial>(trial), [&](const PdCoreData& copy) {
+        return acceptsTarget(copy, change, feature, target);
+    });
 }
 
 bool candidatePasses(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature,
