@@ -1,4 +1,5 @@
 #include "core/rules/probes.h"
+
 #include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
 #include "core/rules/record_comparison.h"
