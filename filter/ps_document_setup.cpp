@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
@@ -252,8 +253,9 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
     if (record.DtImageShiftType.get() == 2) {
         text += featuresDictPut(prologueFlag, "TLQXImageShiftUPS", "/ByPlugin");
     }
-    text += featuresDictPut(prologueFlag, "Orient",
-                            record.DtOrientation.get() == 1 ? "(Land)" : "(Port)");
+    text +=
+        featuresDictPut(prologueFlag, "Orient",
+                        record.DtOrientation.get() == orientationLandscape ? "(Land)" : "(Port)");
     if (record.DtTargetPaperSize.get() == customTargetPaperSize) {
         const std::uint32_t width = rescaleUnits(record.DtCustomTargetPaperSizeWidth.get(),
                                                  customTargetPaperSizeWidthOption.divisor, 10u);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/number_text.h"
@@ -64,8 +65,9 @@ std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record) 
                             "[" + formatUInt32(width) + " " + formatUInt32(height) + "]");
     text += featuresDictPut(prologueFlag, "HiResPageSizePpdPt", custom ? pointText(record) : "");
     text += featuresDictPut(prologueFlag, "TLQXTolerance", formatInt32(0));
-    text += featuresDictPut(prologueFlag, "PageOrient",
-                            record.DtOrientation.get() == 1 ? "(Land)" : "(Port)");
+    text +=
+        featuresDictPut(prologueFlag, "PageOrient",
+                        record.DtOrientation.get() == orientationLandscape ? "(Land)" : "(Port)");
     text += featuresDictPut(prologueFlag, "TLQXPdNup", nUpText(record.DtNUpCount.get()));
     text += featuresDictPut(prologueFlag, "TLQXBookletBlankInsertion",
                             record.DtBookletBlankInsertion.get() == 1 ? "true" : "false");
