@@ -55,11 +55,11 @@ void setInputSlot(PdCoreData& record, std::uint8_t value, ChangeContext& change)
     runRuleSetter(record, &R::DtInputSlot, value, change, [&] {
         resolveSlotMediaRules(record, change);
         // The probes copy the record, so they are asked after the cheap tests.
-        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() != 0 &&
+        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() != feedDirectionAuto &&
             autoSlotRefusesSheet(record, change) &&
             probeFeedDirOff(record, change, autoSlotFeature))
-            writeDirect(record, &R::DtFeedDir, 0, change);
-        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() == 0 &&
+            writeDirect(record, &R::DtFeedDir, feedDirectionAuto, change);
+        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() == feedDirectionAuto &&
             !isInProgress(change, record.DtBinding) && autoSlotRefusesSheet(record, change)) {
             const auto side = static_cast<std::uint8_t>(finishingSide(record));
             if (probeBinding(record, side, change, autoSlotFeature))

@@ -107,9 +107,10 @@ void resolvePaperRules(PdCoreData& record, ChangeContext& change) {
                                change.installedOptions))
             continue;
         // The probe copies the record, so it is asked last.
-        if (record.DtFeedDir.get() != 0 && !isInProgress(change, record.DtFeedDir) &&
+        if (record.DtFeedDir.get() != feedDirectionAuto &&
+            !isInProgress(change, record.DtFeedDir) &&
             probeFeedDirOff(record, change, row.feature)) {
-            writeDirect(record, &PdCoreData::DtFeedDir, 0, change);
+            writeDirect(record, &PdCoreData::DtFeedDir, feedDirectionAuto, change);
             continue;
         }
         if (moveBinding(record, change, row.feature)) continue;

@@ -20,7 +20,7 @@ bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std:
     return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
-            writeDirect(copy, &PdCoreData::DtFeedDir, 0, nested);
+            writeDirect(copy, &PdCoreData::DtFeedDir, feedDirectionAuto, nested);
         },
         [&](const PdCoreData& copy) {
             return recordsEqual(copy, record, change.installedOptions, feature);
