@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalog/choice_values.h"
 #include "filter/page_ranges.h"
 
 namespace pd {
@@ -294,13 +295,14 @@ bool decodePageSpecificTrays(const unsigned char* blob, std::uint32_t size, Page
 bool pageSpecificListAllowed(const PdCoreData& record, int flag) {
     const std::uint8_t layout = record.DtLayout.get();
     if (flag == 1 && layout >= 1 && layout <= 4) return false;
-    return record.DtCollate.get() == 0;
+    return record.DtCollate.get() == collateSort;
 }
 
 bool pageSpecificFinishingAllowed(const PdCoreData& record) {
     const std::uint8_t fold = record.DtFold.get();
-    return record.DtStitch.get() == 0 && fold != 3 && fold != 4 && record.DtLayout.get() == 0 &&
-           record.DtNUpCount.get() == 0 && record.DtCollate.get() == 0;
+    return record.DtStitch.get() == 0 && fold != foldMultiLetter && fold != foldMultiCenter &&
+           record.DtLayout.get() == 0 && record.DtNUpCount.get() == 0 &&
+           record.DtCollate.get() == collateSort;
 }
 
 bool isBindingLayout(const PdCoreData& record) {

@@ -250,7 +250,7 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
     text += featuresDictPut(
         prologueFlag, "TLQXPIBackPages",
         formatUInt32(toPostScript(std::uint32_t{record.DtPIBackSheets.get()}, piBackSheetsOption)));
-    if (record.DtImageShiftType.get() == 2) {
+    if (record.DtImageShiftType.get() == imageShiftDriverSettings) {
         text += featuresDictPut(prologueFlag, "TLQXImageShiftUPS", "/ByPlugin");
     }
     text +=

@@ -17,6 +17,18 @@ inline constexpr std::uint8_t stapleOneRight = 2;
 // One staple in the corner of the binding edge.
 inline constexpr std::uint8_t stapleOneOnBindingSide = 3;
 
+// `foldOption` (DtFold).
+inline constexpr std::uint8_t foldZFold1 = 1;
+inline constexpr std::uint8_t foldZFold2 = 2;
+inline constexpr std::uint8_t foldMultiLetter = 3;
+inline constexpr std::uint8_t foldMultiCenter = 4;
+
+// `collateOption` (DtCollate).
+inline constexpr std::uint8_t collateSort = 0;
+
+// `imageShiftTypeOption` (DtImageShiftType).
+inline constexpr std::uint8_t imageShiftDriverSettings = 2;
+
 // `tab1PageSizeOption` and `tab2PageSizeOption` (DtTab1PageSize, DtTab2PageSize).
 inline constexpr std::uint8_t tabPageSizeA4 = 0;
 inline constexpr std::uint8_t tabPageSizeA4Tab15 = 1;

@@ -25,10 +25,6 @@ const char* staplePitch(std::uint8_t staple) {
 }
 
 constexpr std::uint8_t stitchFoldAndStaple = 1;
-constexpr std::uint8_t foldZFold1 = 1;
-constexpr std::uint8_t foldZFold2 = 2;
-constexpr std::uint8_t foldMultiLetter = 3;
-constexpr std::uint8_t foldMultiCenter = 4;
 constexpr std::uint8_t foldDirectionOutside = 1;
 constexpr std::uint8_t sendEMailOnError = 1;
 constexpr std::uint8_t sendEMailAlways = 2;

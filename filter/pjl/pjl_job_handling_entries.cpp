@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
@@ -54,11 +55,9 @@ std::string chapterPageList(const PageRangeList& chapters) {
     return pages;
 }
 
-constexpr std::uint8_t collateSort = 0;
 constexpr std::uint8_t formRepeated = 0;
 constexpr std::uint8_t formOnce = 1;
 constexpr std::uint32_t repeatedFormPageLimit = 2;
-constexpr std::uint8_t imageShiftDriverSettings = 2;
 constexpr std::uint8_t setNumberingWatermark = 3;
 constexpr std::uint8_t outputSaveInBox = 1;
 constexpr std::uint8_t outputSaveInBoxAndPrint = 2;
