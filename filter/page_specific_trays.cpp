@@ -307,7 +307,7 @@ bool pageSpecificFinishingAllowed(const PdCoreData& record) {
 
 bool isBindingLayout(const PdCoreData& record) {
     const std::uint8_t layout = record.DtLayout.get();
-    return layout == 1 || layout == 2;
+    return layout == layoutAdhesiveBinding || layout == layoutBooklet;
 }
 
 std::uint8_t tabTray(const PdCoreData& record, std::uint8_t tabSet) {

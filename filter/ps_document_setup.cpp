@@ -62,7 +62,7 @@ const char* screeningText(std::uint8_t screening) {
 }
 
 bool isRepeatReverseLayout(std::uint8_t layout) {
-    return layout >= 6 && layout <= 9;
+    return layout >= layoutRepeatReverseLeft && layout <= layoutRepeatReverseBottom;
 }
 
 void splitAtChapters(const PdCoreData& record, PpsRangeList& list) {

@@ -6,6 +6,14 @@
 
 namespace pd {
 
+// `layoutOption` (DtLayout).
+inline constexpr std::uint8_t layoutAdhesiveBinding = 1;
+inline constexpr std::uint8_t layoutBooklet = 2;
+inline constexpr std::uint8_t layoutRepeatReverseLeft = 6;
+inline constexpr std::uint8_t layoutRepeatReverseRight = 7;
+inline constexpr std::uint8_t layoutRepeatReverseTop = 8;
+inline constexpr std::uint8_t layoutRepeatReverseBottom = 9;
+
 // `bindingOption` (DtBinding).
 inline constexpr std::uint8_t bindingLeft = 0;
 inline constexpr std::uint8_t bindingRight = 1;

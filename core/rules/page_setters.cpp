@@ -25,10 +25,14 @@ constexpr std::uint32_t autoSlotFeature = 21;
 // Portrait takes the left and right variants of the reversed two-up repeat layouts, landscape
 // the top and bottom ones.
 constexpr ChoiceRule orientationLayoutRules[] = {
-    {orientationPortrait, &R::DtLayout, 8, &R::DtLayout, setLayout, 6, RuleKind::yields},
-    {orientationPortrait, &R::DtLayout, 9, &R::DtLayout, setLayout, 7, RuleKind::yields},
-    {orientationLandscape, &R::DtLayout, 6, &R::DtLayout, setLayout, 8, RuleKind::yields},
-    {orientationLandscape, &R::DtLayout, 7, &R::DtLayout, setLayout, 9, RuleKind::yields},
+    {orientationPortrait, &R::DtLayout, layoutRepeatReverseTop, &R::DtLayout, setLayout,
+     layoutRepeatReverseLeft, RuleKind::yields},
+    {orientationPortrait, &R::DtLayout, layoutRepeatReverseBottom, &R::DtLayout, setLayout,
+     layoutRepeatReverseRight, RuleKind::yields},
+    {orientationLandscape, &R::DtLayout, layoutRepeatReverseLeft, &R::DtLayout, setLayout,
+     layoutRepeatReverseTop, RuleKind::yields},
+    {orientationLandscape, &R::DtLayout, layoutRepeatReverseRight, &R::DtLayout, setLayout,
+     layoutRepeatReverseBottom, RuleKind::yields},
 };
 
 // A corner staple goes only with a top binding: with a side binding it becomes the plain single
@@ -113,7 +117,8 @@ void setOrientation(PdCoreData& record, std::uint8_t value, ChangeContext& chang
         const bool topBound = record.DtBinding.get() == bindingTop;
         const bool wrongEdge = (value == orientationPortrait && topBound) ||
                                (value == orientationLandscape && !topBound);
-        if (ruleFires(RuleKind::yields, (layout == 1 || layout == 2) && wrongEdge,
+        if (ruleFires(RuleKind::yields,
+                      (layout == layoutAdhesiveBinding || layout == layoutBooklet) && wrongEdge,
                       isInProgress(change, record.DtBinding)))
             setBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change);
         resolvePaperRules(record, change);
