@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "rules_test_support.h"
+
 namespace pd {
 namespace {
 
@@ -24,7 +26,7 @@ PdCoreData recordOf(const BindingCase& c) {
     return record;
 }
 
-constexpr std::uint8_t a3 = 0, a4 = 1, a5 = 2, custom = 36;
+using namespace test;  // paper ids by short name
 
 TEST(BindingSide, FinishingSideIsTheEdgeOnTheOtherAxis) {
     const BindingCase cases[] = {

@@ -3,12 +3,13 @@
 #include "core/catalog/paper_size.h"
 #include "core/rules/media_capability.h"
 #include "core/rules/paper_capability.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
 
 // Paper ids: one less than the page-size numbers the refusal tables use.
-constexpr std::uint32_t a3 = 0, a4 = 1, a5 = 2, letter = 17, postcard = 19, a4Wide = 21, a4Tab = 31;
+using namespace test;
 
 PageGeometry sheet(std::uint32_t paperId, std::uint32_t feed, std::uint32_t width = 210000,
                    std::uint32_t height = 297000) {

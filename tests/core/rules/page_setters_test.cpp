@@ -14,9 +14,7 @@ namespace {
 // The searches fall back on the default paper: A4 here, as in the filter.
 const bool metric = (useFilterMeasurementSystem(), true);
 
-using test::Names;
-
-constexpr std::uint8_t a3 = 0, a4 = 1, a5 = 2, postcard = 19, a3Wide = 20, custom = 36;
+using namespace test;  // Names, paper ids by short name
 
 // A record and a change on it, as a test drives the setters.
 struct Fixture : ::testing::Test {

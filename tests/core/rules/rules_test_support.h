@@ -4,12 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
 #include "core/rules/changed_field_list.h"
 
 namespace pd::test {
 
 using Names = std::vector<std::string>;
+
+// Paper ids by short name, as the records of the tests store them.
+inline constexpr std::uint8_t a3 = a3PaperId, a4 = a4PaperId, a5 = 2, letter = letterPaperId,
+                              postcard = 19, a3Wide = 20, a4Wide = 21, a4Tab = a4TabPaperId,
+                              custom = noPaperId;
 
 // The names of the members that a change list holds, in the list's order; an entry outside the
 // record reads "(other record)".

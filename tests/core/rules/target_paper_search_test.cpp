@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/measurement_system.h"
+#include "rules_test_support.h"
 
 namespace pd {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // The default paper is A4, as in the filter.
 const bool metric = (useFilterMeasurementSystem(), true);
 
-constexpr std::uint8_t a3 = 0, a4 = 1, letter = 17, postcard = 19;
+using namespace test;  // paper ids by short name
 
 struct TargetSearch : ::testing::Test {
     PdCoreData record;
