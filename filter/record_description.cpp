@@ -1,8 +1,9 @@
 #include "filter/record_description.h"
 
+#include <charconv>
+
 #include "core/record/base64.h"
 #include "core/record/core_data.h"
-#include "core/record/number_text.h"
 #include "core/record/text_conversion.h"
 #include "filter/job_services.h"
 #include "filter/number_format.h"
@@ -19,45 +20,71 @@ bool isArray(const CoreDataMember& member) {
     return member.form == StoredForm::text || member.form == StoredForm::bytes;
 }
 
-std::string memberRow(const CoreDataMember& member) {
-    const std::size_t width = elementWidth(member.form);
-    std::string row = sanitizeIdentifier(member.name + 2);  // without the "Dt" prefix
-    row += ':';
-    row += formatUnsigned(static_cast<std::uint32_t>(width));
-    row += ':';
-    row += formatInt32(static_cast<std::int32_t>(member.size / width));
-    row += ':';
-    row += formatUnsigned(static_cast<std::uint32_t>(member.offset));
-    row += ':';
-    row += formatInt32(isSigned(member) ? 1 : 0);
-    if (isArray(member)) {
-        row += ":A";
-    } else if (member.choiceOption != nullptr) {
-        row += ":S";
-        row += appendChoiceKeywords(*member.choiceOption);
-    } else if (member.numericOption != nullptr) {
-        row += ":R:";
-        row += formatUInt32(member.numericOption->divisor);
+// Appends the sanitised identifier of name (see sanitizeIdentifier) without building it apart:
+// every job's start runs this over the whole catalogue.
+void appendIdentifier(std::string& text, const char* name) {
+    for (; *name != '\0'; ++name) {
+        const int byte = identifierByte(*name);
+        if (byte >= 0) text += static_cast<char>(byte);
     }
-    return row;
 }
+
+template <typename T>
+void appendDecimal(std::string& text, T value) {
+    char digits[12];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+void appendChoiceKeywordsTo(std::string& text, const ChoiceOptionDescriptor& option) {
+    for (std::uint32_t i = 0; i < option.choiceCount && i < option.choices.size(); ++i) {
+        text += ':';
+        if (option.choices[i].name != nullptr) appendIdentifier(text, option.choices[i].name);
+    }
+}
+
+void appendMemberRow(std::string& text, const CoreDataMember& member) {
+    const std::size_t width = elementWidth(member.form);
+    appendIdentifier(text, member.name + 2);  // without the "Dt" prefix
+    text += ':';
+    appendDecimal(text, static_cast<std::uint32_t>(width));
+    text += ':';
+    appendDecimal(text, static_cast<std::int32_t>(member.size / width));
+    text += ':';
+    appendDecimal(text, static_cast<std::uint32_t>(member.offset));
+    text += ':';
+    text += isSigned(member) ? '1' : '0';
+    if (isArray(member)) {
+        text += ":A";
+    } else if (member.choiceOption != nullptr) {
+        text += ":S";
+        appendChoiceKeywordsTo(text, *member.choiceOption);
+    } else if (member.numericOption != nullptr) {
+        text += ":R:";
+        appendDecimal(text, member.numericOption->divisor);
+    }
+}
+
+// Room for the whole description text, so that it is built without regrowing.
+constexpr std::size_t descriptionCapacity = 16 * 1024;
 
 }  // namespace
 
 std::string appendChoiceKeywords(const ChoiceOptionDescriptor& option) {
     std::string text;
-    for (std::uint32_t i = 0; i < option.choiceCount && i < option.choices.size(); ++i) {
-        text += ':';
-        text += sanitizeIdentifier(option.choices[i].name);
-    }
+    appendChoiceKeywordsTo(text, option);
     return text;
 }
 
 std::string coreDataDescriptionText() {
-    std::string text = "1 " + formatHex64(jobLayoutSignature()) + " 25582 ";
+    std::string text;
+    text.reserve(descriptionCapacity);
+    text += "1 ";
+    text += formatHex64(jobLayoutSignature());
+    text += " 25582 ";
     for (const CoreDataMember& member : coreDataMembers) {
         if (member.kind == MemberKind::signature || member.kind == MemberKind::opaquePair) continue;
-        text += memberRow(member);
+        appendMemberRow(text, member);
         text += ' ';
     }
     return text;

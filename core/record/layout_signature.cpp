@@ -3,7 +3,6 @@
 #include <array>
 #include <atomic>
 #include <mutex>
-#include <string>
 
 #include "core/record/static_recursive_mutex.h"
 #include "core/record/text_conversion.h"
@@ -24,19 +23,6 @@ constexpr std::array<std::uint32_t, 256> makeCrcTable() {
 
 constexpr std::array<std::uint32_t, 256> crcTable = makeCrcTable();
 
-void crcAddBytes(std::uint32_t& value, const unsigned char* bytes, std::size_t size) {
-    std::uint32_t crc = value ^ 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
-    value = crc ^ 0xFFFFFFFFu;
-}
-
-// A text as the signature feeds it: the sanitised identifier and its NUL.
-std::string encodedText(const char* text) {
-    std::string identifier = sanitizeIdentifier(text);
-    identifier.push_back('\0');
-    return identifier;
-}
-
 // A number as the signature feeds it; returns the count of bytes used at the front of bytes.
 std::size_t encodeNumber(std::uint32_t number, unsigned char (&bytes)[4]) {
     const std::size_t size = number <= 0xFFFF ? 2 : 4;
@@ -45,23 +31,35 @@ std::size_t encodeNumber(std::uint32_t number, unsigned char (&bytes)[4]) {
     return size;
 }
 
-// The running value of one computation, and optionally a copy of every byte fed.
+// The CRC register of one computation (the running value complemented), and optionally a copy
+// of every byte fed. Every start of the filter runs it over the whole catalogue, so bytes go
+// straight into the register without an intermediate text.
 struct LayoutFeed {
-    std::uint32_t value = 0xFFFFFFFFu;
+    std::uint32_t crc = 0;
     std::vector<unsigned char>* bytesFed = nullptr;
 
-    void feed(const unsigned char* bytes, std::size_t size) {
-        crcAddBytes(value, bytes, size);
-        if (bytesFed != nullptr) bytesFed->insert(bytesFed->end(), bytes, bytes + size);
+    explicit LayoutFeed(std::uint32_t value, std::vector<unsigned char>* fed = nullptr)
+        : crc(value ^ 0xFFFFFFFFu), bytesFed(fed) {}
+
+    std::uint32_t value() const { return crc ^ 0xFFFFFFFFu; }
+
+    void byte(unsigned char b) {
+        crc = crcTable[(crc ^ b) & 0xFF] ^ (crc >> 8);
+        if (bytesFed != nullptr) bytesFed->push_back(b);
     }
+    // The sanitised identifier of text and a NUL.
     void text(const char* text) {
         if (text == nullptr) return;
-        const std::string encoded = encodedText(text);
-        feed(reinterpret_cast<const unsigned char*>(encoded.data()), encoded.size());
+        for (; *text != '\0'; ++text) {
+            const int kept = identifierByte(*text);
+            if (kept >= 0) byte(static_cast<unsigned char>(kept));
+        }
+        byte(0);
     }
     void number(std::uint32_t number) {
         unsigned char bytes[4];
-        feed(bytes, encodeNumber(number, bytes));
+        const std::size_t size = encodeNumber(number, bytes);
+        for (std::size_t i = 0; i < size; ++i) byte(bytes[i]);
     }
     void choiceNames(const ChoiceOptionDescriptor& option) {
         number(option.choiceCount);
@@ -78,15 +76,15 @@ std::uint32_t cachedSignature = 0;
 }  // namespace
 
 void crcAddText(std::uint32_t& value, const char* text) {
-    LayoutFeed feed{value};
+    LayoutFeed feed(value);
     feed.text(text);
-    value = feed.value;
+    value = feed.value();
 }
 
 void crcAddNumber(std::uint32_t& value, std::uint32_t number) {
-    LayoutFeed feed{value};
+    LayoutFeed feed(value);
     feed.number(number);
-    value = feed.value;
+    value = feed.value();
 }
 
 void crcAddDivisor(std::uint32_t& value, const NumericOptionDescriptor& option) {
@@ -94,14 +92,14 @@ void crcAddDivisor(std::uint32_t& value, const NumericOptionDescriptor& option) 
 }
 
 void crcAddChoiceNames(std::uint32_t& value, const ChoiceOptionDescriptor& option) {
-    LayoutFeed feed{value};
+    LayoutFeed feed(value);
     feed.choiceNames(option);
-    value = feed.value;
+    value = feed.value();
 }
 
 std::uint32_t layoutSignatureOf(std::span<const CoreDataMember> members,
                                 std::vector<unsigned char>* bytesFed) {
-    LayoutFeed feed{0xFFFFFFFFu, bytesFed};
+    LayoutFeed feed(0xFFFFFFFFu, bytesFed);
     std::uint32_t optionMembers = 0;
     feed.number(coreDataSize);
     for (const CoreDataMember& member : members) {
@@ -118,7 +116,7 @@ std::uint32_t layoutSignatureOf(std::span<const CoreDataMember> members,
             feed.number(static_cast<std::uint32_t>(member.size));
     }
     feed.number(optionMembers);
-    return feed.value;
+    return feed.value();
 }
 
 std::uint32_t computeCoreDataSignature() {

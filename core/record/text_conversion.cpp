@@ -169,12 +169,8 @@ std::string sanitizeIdentifier(const char* text, std::uint32_t maximumLength) {
     std::string identifier(length, '\0');
     std::size_t kept = 0;
     for (std::size_t i = 0; i < length; ++i) {
-        const char c = text[i];
-        if (c >= 'A' && c <= 'Z') {
-            identifier[kept++] = static_cast<char>(c - 'A' + 'a');
-        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') {
-            identifier[kept++] = c;
-        }
+        const int byte = identifierByte(text[i]);
+        if (byte >= 0) identifier[kept++] = static_cast<char>(byte);
     }
     identifier.resize(kept);
     return identifier;

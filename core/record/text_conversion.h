@@ -35,6 +35,14 @@ std::uint32_t utf32ToUtf8(char* output, const char32_t* source, std::uint32_t ou
 // (stopping at NUL): "Custom-Page Size_2" gives "custompagesize_2". A null text gives "".
 std::string sanitizeIdentifier(const char* text, std::uint32_t maximumLength = untilNul);
 
+// What sanitizeIdentifier keeps of one byte: a letter lowered, a digit or '_'; -1 for a byte it
+// drops.
+constexpr int identifierByte(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 'a';
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') return c;
+    return -1;
+}
+
 // The first length bytes at pointer, cut at the first NUL among them; untilNul reads a
 // NUL-terminated text. A null pointer or a length of 0 gives "".
 std::string stringFromBuffer(const char* pointer, std::uint32_t length);
