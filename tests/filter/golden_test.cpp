@@ -188,7 +188,8 @@ TEST(FilterInvariant, ALineBeyondFiveMebibytesPassesUnexamined) {
 }
 
 TEST(FilterInvariant, AClosedOutputFailsTheJob) {
-    const fs::path jobPath = fs::temp_directory_path() / "pd_golden_closed.ps";
+    const fs::path jobPath =
+        fs::temp_directory_path() / ("pd_golden_closed_" + std::to_string(::getpid()) + ".ps");
     writeFile(jobPath, std::string(3 << 20, 'x') + "\n");
     pid_t pid = 0;
     posix_spawn_file_actions_t actions;

@@ -62,7 +62,7 @@ cupsd -t -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" >/dev/null
 cupsd -f -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" &
 pid=$!
 server=127.0.0.1:$port
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     lpstat -h "$server" -r >/dev/null 2>&1 && break
     sleep 0.1
 done
@@ -70,7 +70,7 @@ lpstat -h "$server" -r >/dev/null 2>&1 || fail "cupsd did not start"
 
 lpadmin -h "$server" -p pdtest -E -v "file://$tmp/out/job.prn" -P "$top/data/ppd/durven-paltero.ppd" 2>/dev/null
 lp -h "$server" -d pdtest -o media=A4 -o orientation-requested=4 "$tmp/job.ps" >/dev/null
-for _ in $(seq 300); do
+for _ in $(seq 1200); do
     lpstat -h "$server" -W completed -o pdtest 2>/dev/null | grep -q pdtest && break
     sleep 0.1
 done
