@@ -1,10 +1,7 @@
 #include "core/record/layout_signature.h"
 
 #include <array>
-#include <atomic>
-#include <mutex>
 
-#include "core/record/static_recursive_mutex.h"
 #include "core/record/text_conversion.h"
 
 namespace pd {
@@ -32,8 +29,7 @@ std::size_t encodeNumber(std::uint32_t number, unsigned char (&bytes)[4]) {
 }
 
 // The CRC register of one computation (the running value complemented), and optionally a copy
-// of every byte fed. Every start of the filter runs it over the whole catalogue, so bytes go
-// straight into the register without an intermediate text.
+// of every byte fed. Bytes go straight into the register, without an intermediate text.
 struct LayoutFeed {
     std::uint32_t crc = 0;
     std::vector<unsigned char>* bytesFed = nullptr;
@@ -68,10 +64,6 @@ struct LayoutFeed {
         for (std::uint32_t i = 0; i < count; ++i) text(option.choices[i].name);
     }
 };
-
-constinit StaticRecursiveMutex layoutSignatureMutex;
-std::atomic<bool> signatureDone{false};
-std::uint32_t cachedSignature = 0;
 
 }  // namespace
 
@@ -120,13 +112,7 @@ std::uint32_t layoutSignatureOf(std::span<const CoreDataMember> members,
 }
 
 std::uint32_t computeCoreDataSignature() {
-    if (signatureDone.load(std::memory_order_acquire)) return cachedSignature;
-    const std::lock_guard<StaticRecursiveMutex> lock(layoutSignatureMutex);
-    if (!signatureDone.load(std::memory_order_relaxed)) {
-        cachedSignature = layoutSignatureOf(coreDataMembers);
-        signatureDone.store(true, std::memory_order_release);
-    }
-    return cachedSignature;
+    return coreDataSignature;
 }
 
 }  // namespace pd

@@ -15,8 +15,14 @@
 
 namespace pd {
 
-// The signature of this build's layout, in host order. Computed on the first call under its own
-// process-wide mutex and cached; later calls cost one flag test. Safe from any thread.
+// The signature of this build's layout, in host order: layoutSignatureOf(coreDataMembers), held
+// as a constant so that no program start walks the catalogue for it. The catalogue lives in its
+// own translation units, out of reach of a constant expression here, so the unit's test checks
+// the constant against the computation; a change of the layout must update both together, as it
+// invalidates every stored record.
+inline constexpr std::uint32_t coreDataSignature = 0x84658113u;
+
+// coreDataSignature. Safe from any thread.
 std::uint32_t computeCoreDataSignature();
 
 // The steps of the computation. Each feeds bytes into the running value through CRC-32 (the
