@@ -1,6 +1,8 @@
 #include "filter/record_description.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 
 #include "core/record/base64.h"
 #include "core/record/core_data.h"
@@ -20,13 +22,29 @@ bool isArray(const CoreDataMember& member) {
     return member.form == StoredForm::text || member.form == StoredForm::bytes;
 }
 
+// identifierByte of every byte, looked up rather than tested.
+constexpr std::array<std::int16_t, 256> identifierBytes = [] {
+    std::array<std::int16_t, 256> table{};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = static_cast<std::int16_t>(identifierByte(static_cast<char>(i)));
+    return table;
+}();
+
 // Appends the sanitised identifier of name (see sanitizeIdentifier) without building it apart:
 // every job's start runs this over the whole catalogue.
 void appendIdentifier(std::string& text, const char* name) {
+    char kept[64];
+    std::size_t count = 0;
     for (; *name != '\0'; ++name) {
-        const int byte = identifierByte(*name);
-        if (byte >= 0) text += static_cast<char>(byte);
+        const int byte = identifierBytes[static_cast<unsigned char>(*name)];
+        if (byte < 0) continue;
+        if (count == sizeof kept) {
+            text.append(kept, count);
+            count = 0;
+        }
+        kept[count++] = static_cast<char>(byte);
     }
+    text.append(kept, count);
 }
 
 template <typename T>

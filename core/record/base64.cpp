@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace pd {
 namespace {
@@ -18,6 +19,15 @@ constexpr std::array<std::int8_t, 128> makeDecodeTable() {
 }
 
 constexpr std::array<std::int8_t, 128> decodeTable = makeDecodeTable();
+
+// The two letters of every 12-bit value.
+constexpr std::array<std::array<char, 2>, 4096> makeLetterPairs() {
+    std::array<std::array<char, 2>, 4096> pairs{};
+    for (std::size_t i = 0; i < pairs.size(); ++i) pairs[i] = {alphabet[i >> 6], alphabet[i & 63]};
+    return pairs;
+}
+
+constexpr std::array<std::array<char, 2>, 4096> letterPairs = makeLetterPairs();
 
 // The 6-bit value of c, or -1 when c is not in the alphabet.
 int sextet(char c) {
@@ -86,15 +96,14 @@ std::string base64Encode(const void* data, std::uint32_t length) {
     std::string text((static_cast<std::size_t>(length) + 2) / 3 * 4, pad);
     char* out = text.data();
     std::size_t i = 0;
-    // Whole groups without the tests that only the last group needs: every job encodes a record.
+    // Whole groups without the tests that only the last group needs, two letters per table
+    // look-up: every job encodes a record and its layout description.
     for (; length - i >= 3; i += 3, out += 4) {
         const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
                                     (std::uint32_t{bytes[i + 1]} << 8) |
                                     std::uint32_t{bytes[i + 2]};
-        out[0] = alphabet[group >> 18];
-        out[1] = alphabet[(group >> 12) & 63];
-        out[2] = alphabet[(group >> 6) & 63];
-        out[3] = alphabet[group & 63];
+        std::memcpy(out, letterPairs[group >> 12].data(), 2);
+        std::memcpy(out + 2, letterPairs[group & 0xFFF].data(), 2);
     }
     const std::size_t remaining = length - i;
     if (remaining > 0) {
