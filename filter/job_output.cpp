@@ -8,7 +8,9 @@
 namespace pd {
 
 JobOutput::JobOutput(int fd, std::size_t blockSize)
-    : fd_(fd), block_(blockSize > 0 ? blockSize : 1) {}
+    : fd_(fd),
+      blockSize_(blockSize > 0 ? blockSize : 1),
+      block_(std::make_unique_for_overwrite<char[]>(blockSize_)) {}
 
 void JobOutput::write(const void* bytes, std::size_t length) {
     if (failed_ || bytes == nullptr || length == 0) return;
@@ -17,18 +19,18 @@ void JobOutput::write(const void* bytes, std::size_t length) {
         captured_.append(from, length);
         return;
     }
-    if (used_ + length <= block_.size()) {
-        std::memcpy(block_.data() + used_, from, length);
+    if (used_ + length <= blockSize_) {
+        std::memcpy(block_.get() + used_, from, length);
         used_ += length;
         return;
     }
     if (!flush()) return;
     // A piece at least as large as the block goes out directly rather than through it.
-    if (length >= block_.size()) {
+    if (length >= blockSize_) {
         send(from, length);
         return;
     }
-    std::memcpy(block_.data(), from, length);
+    std::memcpy(block_.get(), from, length);
     used_ = length;
 }
 
@@ -36,7 +38,7 @@ bool JobOutput::flush() {
     if (failed_) return false;
     const std::size_t length = used_;
     used_ = 0;
-    return send(block_.data(), length);
+    return send(block_.get(), length);
 }
 
 bool JobOutput::send(const char* bytes, std::size_t length) {

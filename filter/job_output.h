@@ -6,9 +6,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pd {
 
@@ -33,7 +33,9 @@ class JobOutput {
     bool send(const char* bytes, std::size_t length);
 
     int fd_;
-    std::vector<char> block_;
+    // Left unfilled: only the bytes written are ever read, and a short job touches little of it.
+    std::size_t blockSize_;
+    std::unique_ptr<char[]> block_;
     std::size_t used_ = 0;
     bool failed_ = false;
     std::string captured_;

@@ -93,26 +93,37 @@ bool decode(std::string_view text, unsigned char* output, std::uint32_t limit,
 std::string base64Encode(const void* data, std::uint32_t length) {
     if (length == 0 || data == nullptr) return {};
     const auto* bytes = static_cast<const unsigned char*>(data);
-    std::string text((static_cast<std::size_t>(length) + 2) / 3 * 4, pad);
-    char* out = text.data();
+    std::string text;
+    text.reserve((static_cast<std::size_t>(length) + 2) / 3 * 4);
+    // Encoded a piece at a time into a small buffer, so that the text is never filled first.
+    char piece[1024];
+    std::size_t used = 0;
     std::size_t i = 0;
     // Whole groups without the tests that only the last group needs, two letters per table
     // look-up: every job encodes a record and its layout description.
-    for (; length - i >= 3; i += 3, out += 4) {
+    for (; length - i >= 3; i += 3) {
         const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
                                     (std::uint32_t{bytes[i + 1]} << 8) |
                                     std::uint32_t{bytes[i + 2]};
-        std::memcpy(out, letterPairs[group >> 12].data(), 2);
-        std::memcpy(out + 2, letterPairs[group & 0xFFF].data(), 2);
+        std::memcpy(piece + used, letterPairs[group >> 12].data(), 2);
+        std::memcpy(piece + used + 2, letterPairs[group & 0xFFF].data(), 2);
+        used += 4;
+        if (used == sizeof piece) {
+            text.append(piece, used);
+            used = 0;
+        }
     }
     const std::size_t remaining = length - i;
     if (remaining > 0) {
         const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
                                     (remaining > 1 ? std::uint32_t{bytes[i + 1]} << 8 : 0);
-        out[0] = alphabet[group >> 18];
-        out[1] = alphabet[(group >> 12) & 63];
-        if (remaining > 1) out[2] = alphabet[(group >> 6) & 63];
+        piece[used] = alphabet[group >> 18];
+        piece[used + 1] = alphabet[(group >> 12) & 63];
+        piece[used + 2] = remaining > 1 ? alphabet[(group >> 6) & 63] : pad;
+        piece[used + 3] = pad;
+        used += 4;
     }
+    text.append(piece, used);
     return text;
 }
 
