@@ -54,7 +54,7 @@ constexpr std::string_view frameClosing = "\n\x1b%-12345X";
 
 int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& output) {
     rebuildRecord(job);
-    job.ppdFile = openJobPpd(ppdPath);
+    job.ppdFile = openJobPpd(ppdPath, job.optionCount, job.jobOptions);
     mergeJobSettings(job);
     job.pjlHeader = jobPjlHeader(job.record, job.jobName, job.jobOwner);
 

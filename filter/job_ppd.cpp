@@ -6,11 +6,11 @@
 
 namespace pd {
 
-// Neither the PPD's defaults nor the job's options are marked: nothing reads the marks (feature
-// code is looked up by keyword and choice), and marking a "media" option makes libcups build its
-// whole media cache at every job's start.
-ppd_file_t* openJobPpd(const char* path) {
-    return path != nullptr ? ppdOpenFile(path) : nullptr;
+ppd_file_t* openJobPpd(const char* path, int optionCount, cups_option_t* options) {
+    ppd_file_t* ppd = path != nullptr ? ppdOpenFile(path) : nullptr;
+    ppdMarkDefaults(ppd);
+    cupsMarkOptions(ppd, optionCount, options);
+    return ppd;
 }
 
 void closeJobPpd(ppd_file_t* ppd) {

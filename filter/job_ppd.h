@@ -1,5 +1,5 @@
-// The printer's PPD as the filter uses it: opened from the "PPD" variable and asked for the code
-// of feature choices.
+// The printer's PPD as the filter uses it: opened from the "PPD" variable, marked with the job's
+// options, and asked for the code of feature choices.
 #pragma once
 
 #include <cups/cups.h>
@@ -10,8 +10,8 @@
 
 namespace pd {
 
-// Opens path (none when null or unreadable).
-ppd_file_t* openJobPpd(const char* path);
+// Opens path (none when null or unreadable), then marks the defaults and the job's options.
+ppd_file_t* openJobPpd(const char* path, int optionCount, cups_option_t* options);
 void closeJobPpd(ppd_file_t* ppd);
 
 // The code the PPD holds for a choice of keyword; empty without a PPD, option, choice or code.

@@ -21,7 +21,8 @@ namespace {
 
 // Opened once: the PPD is only read by the rewriting.
 ppd_file_t* testPpd() {
-    static ppd_file_t* const ppd = pd::openJobPpd(PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd");
+    static ppd_file_t* const ppd =
+        pd::openJobPpd(PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd", 0, nullptr);
     return ppd;
 }
 

@@ -50,7 +50,7 @@ class JobRewriterTest : public ::testing::Test {
         std::FILE* file = fdopen(fd, "w");
         std::fputs(testPpd, file);
         std::fclose(file);
-        ppd_ = openJobPpd(ppdPath_);
+        ppd_ = openJobPpd(ppdPath_, 0, nullptr);
         ASSERT_NE(ppd_, nullptr);
         job_.texts = {"<comments>", "<setup>", "<endsetup>", "<pagestart>"};
     }
