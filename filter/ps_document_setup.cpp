@@ -16,7 +16,7 @@
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
 #include "filter/number_format.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 #include "filter/ps_page_geometry.h"
 
 namespace pd {

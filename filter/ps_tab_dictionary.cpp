@@ -11,7 +11,7 @@
 #include "core/record/unit_scale.h"
 #include "filter/latin1.h"
 #include "filter/number_format.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 #include "filter/printer_fonts.h"
 #include "filter/ps_page_geometry.h"
 #include "filter/tab_paper_ids.h"

@@ -18,7 +18,7 @@
 #include "filter/pjl/pjl_hold_auth_entries.h"
 #include "filter/pjl/pjl_job_handling_entries.h"
 #include "filter/pjl/pjl_job_header.h"
-#include "filter/pjl/pjl_page_specific_entries.h"
+#include "filter/pjl/pjl_pps_entries.h"
 #include "filter/pjl/pjl_relay_server.h"
 
 namespace {

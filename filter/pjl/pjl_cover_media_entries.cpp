@@ -8,10 +8,10 @@
 #include "core/catalog/tray_media.h"
 #include "core/record/core_data.h"
 #include "filter/number_format.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
-#include "filter/pjl/pjl_page_specific_entries.h"
+#include "filter/pjl/pjl_pps_entries.h"
 
 namespace pd {
 namespace {

@@ -17,7 +17,7 @@
 #include "filter/pjl/pjl_item_emitter.h"
 #include "filter/pjl/pjl_job_handling_entries.h"
 #include "filter/pjl/pjl_line.h"
-#include "filter/pjl/pjl_page_specific_entries.h"
+#include "filter/pjl/pjl_pps_entries.h"
 
 namespace pd {
 namespace {

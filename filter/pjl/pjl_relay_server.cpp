@@ -2,7 +2,7 @@
 
 #include "core/record/text_conversion.h"
 #include "filter/number_format.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 
 namespace pd {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../page_specific_blob.h"
+#include "../pps_blob.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
 #include "filter/job_services.h"

@@ -1,10 +1,10 @@
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "tests/filter/page_specific_blob.h"
+#include "tests/filter/pps_blob.h"
 
 namespace pd {
 namespace {

@@ -15,8 +15,8 @@
 
 #include "core/record/core_data.h"
 #include "filter/page_ranges.h"
-#include "filter/page_specific_forms.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_forms.h"
+#include "filter/pps_trays.h"
 #include "filter/ps_document_setup.h"
 #include "filter/ps_tab_dictionary.h"
 

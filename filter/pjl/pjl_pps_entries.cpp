@@ -1,4 +1,4 @@
-#include "filter/pjl/pjl_page_specific_entries.h"
+#include "filter/pjl/pjl_pps_entries.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 #include "core/record/text_conversion.h"
 #include "filter/number_format.h"
 #include "filter/page_ranges.h"
-#include "filter/page_specific_forms.h"
-#include "filter/page_specific_trays.h"
+#include "filter/pps_forms.h"
+#include "filter/pps_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_finishing_entries.h"
 #include "filter/pjl/pjl_line.h"

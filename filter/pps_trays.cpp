@@ -1,4 +1,4 @@
-#include "filter/page_specific_trays.h"
+#include "filter/pps_trays.h"
 
 #include <algorithm>
 

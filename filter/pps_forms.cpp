@@ -1,4 +1,4 @@
-#include "filter/page_specific_forms.h"
+#include "filter/pps_forms.h"
 
 #include "core/record/number_text.h"
 #include "filter/page_ranges.h"

@@ -1,4 +1,4 @@
-#include "filter/page_specific_forms.h"
+#include "filter/pps_forms.h"
 
 #include <gtest/gtest.h>
 

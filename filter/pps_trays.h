@@ -1,6 +1,7 @@
-// The page exceptions of a job (pages on another tray or paper, blank sheets, 1- or 2-sided pages,
-// tab pages and inserted tab sheets) as the record's `DtPageSpecificTrays` blob holds them, and
-// the ordered, page-numbered list that the setup code, the tab dictionary and the PJL header read.
+// The page-specific settings (PPS) of a job: its page exceptions (pages on another tray or paper,
+// blank sheets, 1- or 2-sided pages, tab pages and inserted tab sheets) as the record's
+// `DtPageSpecificTrays` blob holds them, and the ordered, page-numbered list that the setup code,
+// the tab dictionary and the PJL header read.
 //
 // The blob comes from a job option that any user can set: the decoder reads no byte outside it,
 // and every count it holds is bounded by the bytes that follow, so decoding and building cost at

@@ -1,7 +1,7 @@
-// The overlay form assignments of `DtPageSpecificForms` as the PJL header's form lines: each
-// assignment reads "<form>:1:<ranges>" ("3:1:1-2,9"), assignments are separated by one space, and
-// no line is longer than maxFormLineLength. A form whose ranges do not fit continues on the next
-// line with its number again; a range is never split.
+// The page-specific forms (PPS forms): the overlay form assignments of `DtPageSpecificForms` as the
+// PJL header's form lines: each assignment reads "<form>:1:<ranges>" ("3:1:1-2,9"), assignments are
+// separated by one space, and no line is longer than maxFormLineLength. A form whose ranges do not
+// fit continues on the next line with its number again; a range is never split.
 #pragma once
 
 #include <cstddef>

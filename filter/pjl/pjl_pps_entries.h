@@ -1,5 +1,5 @@
-// Hand-written entries of the PJL job header for the page-specific settings: inserted sheets and
-// trays per page range, and the page-specific forms; with the insert-sheet entry that the cover
+// Hand-written entries of the PJL job header for the page-specific settings (PPS): inserted sheets
+// and trays per page range, and the page-specific forms; with the insert-sheet entry that the cover
 // entries share, and the lookups that turn trays, tab papers and media into PJL words.
 //
 // The page-specific lists come from job options that any user can submit: every list is bounded

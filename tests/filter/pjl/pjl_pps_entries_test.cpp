@@ -1,11 +1,11 @@
-#include "filter/pjl/pjl_page_specific_entries.h"
+#include "filter/pjl/pjl_pps_entries.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "../page_specific_blob.h"
+#include "../pps_blob.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
 #include "pjl_test_support.h"
