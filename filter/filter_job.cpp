@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/base/base64.h"
+#include "core/base/number_text.h"
 #include "core/ppd/ppd_choices.h"
-#include "core/record/base64.h"
-#include "core/record/number_text.h"
 #include "core/rules/platform_data.h"
 #include "filter/driver_postscript.h"
 #include "filter/job_ppd.h"

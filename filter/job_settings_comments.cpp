@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/record/base64.h"
+#include "core/base/base64.h"
 #include "core/record/core_data.h"
 #include "filter/record_description.h"
 

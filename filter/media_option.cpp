@@ -6,11 +6,11 @@
 #include <limits>
 #include <string>
 
+#include "core/base/regex_match.h"
+#include "core/base/text_conversion.h"
+#include "core/base/unit_scale.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/regex_match.h"
-#include "core/record/text_conversion.h"
-#include "core/record/unit_scale.h"
 
 namespace pd {
 

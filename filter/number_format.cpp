@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/record/number_text.h"
+#include "core/base/number_text.h"
 
 namespace pd {
 

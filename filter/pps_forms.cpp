@@ -1,6 +1,6 @@
 #include "filter/pps_forms.h"
 
-#include "core/record/number_text.h"
+#include "core/base/number_text.h"
 #include "filter/page_ranges.h"
 
 namespace pd {

@@ -4,15 +4,15 @@
 #include <array>
 #include <bitset>
 
+#include "core/base/number_text.h"
+#include "core/base/unit_scale.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/catalog/tray_media.h"
 #include "core/record/layout_signature.h"
-#include "core/record/number_text.h"
 #include "core/record/page_lists.h"
-#include "core/record/unit_scale.h"
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
 #include "filter/number_format.h"

@@ -1,6 +1,6 @@
 #include "filter/ps_end_setup.h"
 
-#include "core/record/hex.h"
+#include "core/base/hex.h"
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
 #include "filter/ps_tab_dictionary.h"

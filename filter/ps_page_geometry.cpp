@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "core/base/number_text.h"
+#include "core/base/unit_scale.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/number_text.h"
-#include "core/record/unit_scale.h"
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
 #include "filter/number_format.h"

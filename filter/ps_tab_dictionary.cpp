@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdint>
 
+#include "core/base/hex.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_scale.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/hex.h"
-#include "core/record/number_text.h"
-#include "core/record/unit_scale.h"
 #include "filter/latin1.h"
 #include "filter/number_format.h"
 #include "filter/pps_trays.h"

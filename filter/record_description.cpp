@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cstdint>
 
-#include "core/record/base64.h"
+#include "core/base/base64.h"
+#include "core/base/text_conversion.h"
 #include "core/record/core_data.h"
-#include "core/record/text_conversion.h"
 #include "filter/job_services.h"
 #include "filter/number_format.h"
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/base/multi_encoded_string.h"
 #include "core/catalog/language.h"
 #include "core/catalog/localized_text.h"
-#include "core/record/multi_encoded_string.h"
 #include "platform/platform_string.h"
 #include "platform/preferred_languages.h"
 

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/record/base64.h"
+#include "core/base/base64.h"
 #include "core/record/core_data.h"
 #include "filter/filter_job.h"
 #include "filter/job_services.h"

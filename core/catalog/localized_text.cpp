@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "core/base/multi_encoded_string.h"
 #include "core/catalog/l10n_table.h"
-#include "core/record/multi_encoded_string.h"
 
 namespace pd {
 

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "core/base/static_recursive_mutex.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/static_recursive_mutex.h"
 #include "platform/measurement_system.h"
 
 namespace pd {

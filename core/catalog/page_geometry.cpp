@@ -5,14 +5,14 @@
 #include <cstring>
 #include <limits>
 
+#include "core/base/dimension_pair.h"
+#include "core/base/text_conversion.h"
+#include "core/base/unit_scale.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
-#include "core/record/dimension_pair.h"
-#include "core/record/text_conversion.h"
-#include "core/record/unit_scale.h"
 
 namespace pd {
 

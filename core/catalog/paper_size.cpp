@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/record/unit_scale.h"
+#include "core/base/unit_scale.h"
 
 namespace pd {
 

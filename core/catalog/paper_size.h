@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/record/dimension_pair.h"
+#include "core/base/dimension_pair.h"
 
 namespace pd {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/base/number_text.h"
 #include "core/catalog/option_reading.h"
-#include "core/record/number_text.h"
 
 namespace pd {
 

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <mutex>
 
+#include "core/base/static_recursive_mutex.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/layout_signature.h"
-#include "core/record/static_recursive_mutex.h"
 
 namespace pd {
 namespace {

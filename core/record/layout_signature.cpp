@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/record/text_conversion.h"
+#include "core/base/text_conversion.h"
 
 namespace pd {
 

@@ -1,6 +1,6 @@
 #include "core/rules/custom_papers.h"
 
-#include "core/record/text_conversion.h"
+#include "core/base/text_conversion.h"
 #include "platform/custom_papers.h"
 
 namespace pd {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <type_traits>
 
+#include "core/base/number_text.h"
 #include "core/catalog/option_reading.h"
-#include "core/record/number_text.h"
 #include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"

@@ -6,9 +6,9 @@
 #include <limits>
 #include <vector>
 
+#include "core/base/text_conversion.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/record/core_data.h"
-#include "core/record/text_conversion.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_cover_media_entries.h"
 #include "filter/pjl/pjl_emitter.h"

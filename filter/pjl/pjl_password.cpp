@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/record/hex.h"
+#include "core/base/hex.h"
 
 namespace pd {
 namespace {

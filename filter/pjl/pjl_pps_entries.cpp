@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <array>
 
+#include "core/base/text_conversion.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
-#include "core/record/text_conversion.h"
 #include "filter/number_format.h"
 #include "filter/page_ranges.h"
-#include "filter/pps_forms.h"
-#include "filter/pps_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_finishing_entries.h"
 #include "filter/pjl/pjl_line.h"
+#include "filter/pps_forms.h"
+#include "filter/pps_trays.h"
 #include "filter/tab_paper_ids.h"
 
 namespace pd {

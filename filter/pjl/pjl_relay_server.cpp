@@ -1,6 +1,6 @@
 #include "filter/pjl/pjl_relay_server.h"
 
-#include "core/record/text_conversion.h"
+#include "core/base/text_conversion.h"
 #include "filter/number_format.h"
 #include "filter/pps_trays.h"
 

@@ -1,6 +1,6 @@
 #include "filter/pjl/pjl_units.h"
 
-#include "core/record/unit_scale.h"
+#include "core/base/unit_scale.h"
 
 namespace pd {
 

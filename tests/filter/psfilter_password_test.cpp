@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/record/base64.h"
+#include "core/base/base64.h"
 #include "filter/job_services.h"
 #include "filter/pjl/pjl_password.h"
 #include "psfilter_process.h"

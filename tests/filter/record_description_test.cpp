@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/base64.h"
 #include "core/catalog/option_catalogue.h"
-#include "core/record/base64.h"
 #include "core/record/core_data.h"
 #include "filter/job_services.h"
 #include "filter/job_settings_comments.h"

@@ -1,4 +1,4 @@
-#include "core/record/base64.h"
+#include "core/base/base64.h"
 
 #include <array>
 #include <cstddef>

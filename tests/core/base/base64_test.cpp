@@ -1,11 +1,11 @@
-#include "core/record/base64.h"
+#include "core/base/base64.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/record/hex.h"
+#include "core/base/hex.h"
 
 namespace pd {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/record/hex.h"
+#include "core/base/hex.h"
 
 namespace pd {
 

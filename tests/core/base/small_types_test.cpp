@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/record/byte_buffer.h"
-#include "core/record/dimension_pair.h"
-#include "core/record/regex_match.h"
-#include "core/record/unit_scale.h"
+#include "core/base/byte_buffer.h"
+#include "core/base/dimension_pair.h"
+#include "core/base/regex_match.h"
+#include "core/base/unit_scale.h"
 
 namespace pd {
 namespace {

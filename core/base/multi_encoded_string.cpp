@@ -1,9 +1,9 @@
-#include "core/record/multi_encoded_string.h"
+#include "core/base/multi_encoded_string.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "core/record/text_conversion.h"
+#include "core/base/text_conversion.h"
 
 namespace pd {
 

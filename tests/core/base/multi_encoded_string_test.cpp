@@ -1,4 +1,4 @@
-#include "core/record/multi_encoded_string.h"
+#include "core/base/multi_encoded_string.h"
 
 #include <gtest/gtest.h>
 

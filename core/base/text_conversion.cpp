@@ -1,4 +1,4 @@
-#include "core/record/text_conversion.h"
+#include "core/base/text_conversion.h"
 
 #include <bit>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "core/record/static_recursive_mutex.h"
+#include "core/base/static_recursive_mutex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/record/number_text.h"
+#include "core/base/number_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/record/regex_match.h"
+#include "core/base/regex_match.h"
 
 #include <cstring>
 
