@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 #include "filter/job_rewriter.h"
 
 namespace pd {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd {
 

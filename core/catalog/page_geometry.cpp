@@ -12,7 +12,6 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/core_data.h"
 
 namespace pd {
 
@@ -148,25 +147,6 @@ PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWi
         copyUtf8Bounded(geometry.name.data(), pageSizeName, geometry.name.size());
     }
     return geometry;
-}
-
-PageGeometry pageGeometryFromCoreData(const PdCoreData& record) {
-    // The record's names may lack their NUL when the record has not been validated; bounded
-    // copies keep the reads inside the fields.
-    const auto terminated = [](std::string_view text) {
-        std::array<char, 129> copy{};
-        std::memcpy(copy.data(), text.data(), std::min(text.size(), copy.size() - 1));
-        return copy;
-    };
-    const auto pageSizeName = terminated(record.DtPageSizeName.view());
-    const auto targetPaperSizeName = terminated(record.DtTargetPaperSizeName.view());
-    return makePageGeometry(record.DtPageSize.get(), record.DtCustomPageSizeWidth.get(),
-                            record.DtCustomPageSizeHeight.get(), pageSizeName.data(),
-                            record.DtFeedDir.get(), record.DtTargetPaperSize.get(),
-                            record.DtCustomTargetPaperSizeWidth.get(),
-                            record.DtCustomTargetPaperSizeHeight.get(), targetPaperSizeName.data(),
-                            record.DtLayout.get(), record.DtNUpCount.get(),
-                            record.DtOrientation.get(), record.DtBinding.get());
 }
 
 }  // namespace pd

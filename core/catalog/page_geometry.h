@@ -1,4 +1,4 @@
-// The sheet that a job is printed on, worked out from the paper settings of a record: the target
+// The sheet that a job is printed on, worked out from its paper settings: the target
 // paper size when one is set, otherwise the page size, or the paper twice its size when an
 // imposition layout puts two pages on one sheet.
 #pragma once
@@ -8,8 +8,6 @@
 #include <string_view>
 
 namespace pd {
-
-struct PdCoreData;
 
 // Values of `PageGeometry::feedDirection` (the `feedDirOption` choices; "Auto" is resolved).
 inline constexpr std::uint32_t feedDirectionAuto = 0;
@@ -50,8 +48,5 @@ PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWi
                               const char* targetPaperSizeName, std::uint32_t layout,
                               std::uint32_t nUpCount, std::int32_t orientation,
                               std::uint32_t binding);
-
-// `makePageGeometry` over the record's paper settings.
-PageGeometry pageGeometryFromCoreData(const PdCoreData& record);
 
 }  // namespace pd

@@ -8,8 +8,8 @@
 
 #include "core/ppd/ppd_choices.h"
 #include "core/ppd/ppd_writers.h"
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd {
 

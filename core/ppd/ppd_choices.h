@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd {
 

@@ -12,8 +12,8 @@
 #include <cstdint>
 
 #include "core/ppd/ppd_choices.h"
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd {
 

@@ -1,7 +1,7 @@
 #include "core/rules/binding_side.h"
 
 #include "core/catalog/choice_values.h"
-#include "core/catalog/page_geometry.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/paper_capability.h"
 
 namespace pd {

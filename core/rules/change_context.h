@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd {
 

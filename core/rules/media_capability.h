@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/catalog/tray_media.h"
+#include "core/record/tray_media.h"
 #include "core/rules/change_context.h"
 
 namespace pd {

@@ -1,7 +1,7 @@
 // The setters of the paper and sheet members and of the binding edge.
 #include "core/catalog/choice_values.h"
-#include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
 #include "core/rules/full_bleed.h"
 #include "core/rules/paper_capability.h"

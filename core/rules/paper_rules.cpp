@@ -1,6 +1,6 @@
 #include "core/rules/paper_rules.h"
 
-#include "core/catalog/page_geometry.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
 #include "core/rules/paper_capability.h"
 #include "core/rules/probes.h"

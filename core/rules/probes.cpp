@@ -1,7 +1,7 @@
 #include "core/rules/probes.h"
 
-#include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/record_comparison.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"

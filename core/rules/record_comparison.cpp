@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/catalog/choice_values.h"
-#include "core/catalog/page_geometry.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/field_comparison.h"
 #include "core/rules/paper_capability.h"
 

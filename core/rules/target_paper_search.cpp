@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "core/catalog/measurement.h"
-#include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
+#include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
 #include "core/rules/paper_capability.h"
 #include "core/rules/probes.h"

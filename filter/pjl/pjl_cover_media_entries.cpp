@@ -3,15 +3,15 @@
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
-#include "core/catalog/page_geometry.h"
 #include "core/catalog/paper_size.h"
-#include "core/catalog/tray_media.h"
 #include "core/record/core_data.h"
+#include "core/record/record_page_geometry.h"
+#include "core/record/tray_media.h"
 #include "filter/number_format.h"
-#include "filter/pps_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_pps_entries.h"
+#include "filter/pps_trays.h"
 
 namespace pd {
 namespace {

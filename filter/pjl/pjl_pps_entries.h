@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "core/catalog/tray_media.h"
 #include "core/record/page_lists.h"
+#include "core/record/tray_media.h"
 #include "filter/pjl/pjl_emitter.h"
 
 namespace pd {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/catalog/option_catalogue.h"
-#include "core/catalog/tray_media.h"
 
 namespace pd {
 namespace {
@@ -156,26 +155,6 @@ TEST(OptionReading, PjlModesAdmitTheirJobKinds) {
     EXPECT_FALSE(isWrittenToPjl(nUpCountOption, 2));
     EXPECT_FALSE(isWrittenToPjl(inputSlotOption, 1)) << "only for job kind 2";
     EXPECT_FALSE(isWrittenToPjl(numCopiesOption, 1)) << "mode 1 but no PJL name";
-}
-
-TEST(TrayMedia, NumberedTraysReadTheirOwnFieldsAndAnyOtherTheAutomaticOnes) {
-    PdCoreData record;
-    record.DtMediaTypeAuto.set(1);
-    record.DtMediaWeightAuto.set(2);
-    record.DtMediaColorAuto.set(3);
-    record.DtMediaPrepunchedAuto.set(1);
-    record.DtMediaTypeTray2.set(6);
-    record.DtMediaTypeTray3.set(4);
-    record.DtMediaWeightTray3.set(10);
-    record.DtMediaColorTray3.set(6);
-    record.DtMediaPrepunchedTray3.set(1);
-    record.DtMediaPrepunchedTray5.set(200);
-    EXPECT_EQ(trayMediaAttributes(3, record), (MediaAttributes{4, 10, 6, 1}));
-    EXPECT_EQ(trayMediaAttributes(2, record), (MediaAttributes{6, 0, 0, 0}))
-        << "passed on as stored";
-    EXPECT_EQ(trayMediaAttributes(5, record), (MediaAttributes{0, 0, 0, 200}));
-    for (std::uint32_t tray : {0u, 6u, 255u, 0xFFFFFFFFu})
-        EXPECT_EQ(trayMediaAttributes(tray, record), (MediaAttributes{1, 2, 3, 1})) << tray;
 }
 
 TEST(OptionReading, ChoiceDefaultTextTakesTheFirstName) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/catalog/paper_size.h"
+#include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
-#include "core/rules/changed_field_list.h"
 
 namespace pd::test {
 

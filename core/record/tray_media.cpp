@@ -1,4 +1,4 @@
-#include "core/catalog/tray_media.h"
+#include "core/record/tray_media.h"
 
 namespace pd {
 

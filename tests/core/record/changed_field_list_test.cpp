@@ -1,4 +1,4 @@
-#include "core/rules/changed_field_list.h"
+#include "core/record/changed_field_list.h"
 
 #include <gtest/gtest.h>
 

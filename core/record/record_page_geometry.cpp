@@ -1,0 +1,29 @@
+#include "core/record/record_page_geometry.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace pd {
+
+PageGeometry pageGeometryFromCoreData(const PdCoreData& record) {
+    // The record's names may lack their NUL when the record has not been validated; bounded
+    // copies keep the reads inside the fields.
+    const auto terminated = [](std::string_view text) {
+        std::array<char, 129> copy{};
+        std::memcpy(copy.data(), text.data(), std::min(text.size(), copy.size() - 1));
+        return copy;
+    };
+    const auto pageSizeName = terminated(record.DtPageSizeName.view());
+    const auto targetPaperSizeName = terminated(record.DtTargetPaperSizeName.view());
+    return makePageGeometry(record.DtPageSize.get(), record.DtCustomPageSizeWidth.get(),
+                            record.DtCustomPageSizeHeight.get(), pageSizeName.data(),
+                            record.DtFeedDir.get(), record.DtTargetPaperSize.get(),
+                            record.DtCustomTargetPaperSizeWidth.get(),
+                            record.DtCustomTargetPaperSizeHeight.get(), targetPaperSizeName.data(),
+                            record.DtLayout.get(), record.DtNUpCount.get(),
+                            record.DtOrientation.get(), record.DtBinding.get());
+}
+
+}  // namespace pd
