@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/number_text.h"
 #include "filter/features_dict.h"
 #include "filter/job_ppd.h"
-#include "filter/number_format.h"
 
 namespace pd {
 

@@ -15,8 +15,7 @@
 #include "core/record/tray_media.h"
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
-#include "filter/number_format.h"
-#include "filter/pps_trays.h"
+#include "filter/pages/pps_trays.h"
 #include "filter/ps_page_geometry.h"
 
 namespace pd {

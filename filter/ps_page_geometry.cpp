@@ -10,7 +10,6 @@
 #include "core/catalog/paper_size.h"
 #include "filter/driver_postscript.h"
 #include "filter/features_dict.h"
-#include "filter/number_format.h"
 
 namespace pd {
 

@@ -10,11 +10,10 @@
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 #include "filter/latin1.h"
-#include "filter/number_format.h"
-#include "filter/pps_trays.h"
+#include "filter/pages/pps_trays.h"
+#include "filter/pages/tab_paper_ids.h"
 #include "filter/printer_fonts.h"
 #include "filter/ps_page_geometry.h"
-#include "filter/tab_paper_ids.h"
 
 namespace pd {
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "core/base/base64.h"
+#include "core/base/number_text.h"
 #include "core/base/text_conversion.h"
 #include "core/record/core_data.h"
 #include "filter/job_services.h"
-#include "filter/number_format.h"
 
 namespace pd {
 

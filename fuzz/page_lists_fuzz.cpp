@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/record/page_lists.h"
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "core/record/core_data.h"
-#include "filter/page_ranges.h"
-#include "filter/pps_forms.h"
-#include "filter/pps_trays.h"
+#include "filter/pages/page_ranges.h"
+#include "filter/pages/pps_forms.h"
+#include "filter/pages/pps_trays.h"
 #include "filter/ps_document_setup.h"
 #include "filter/ps_tab_dictionary.h"
 

@@ -35,6 +35,14 @@ std::optional<DecimalText> readDecimal(std::string_view text) {
     return result;
 }
 
+// Every integer type's text fits: 20 digits and a sign.
+template <typename T>
+std::string decimal(T value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return {text, result.ptr};
+}
+
 }  // namespace
 
 std::optional<std::int64_t> parseInt64(std::string_view text) {
@@ -75,6 +83,13 @@ bool parseUInt32(std::string_view text, std::uint32_t& out) {
     return true;
 }
 
+bool parseUInt16(std::string_view text, std::uint16_t& value) {
+    const std::optional<std::uint64_t> number = parseUInt64(text);
+    if (!number) return false;
+    value = static_cast<std::uint16_t>(*number > 0xFFFF ? 0xFFFF : *number);
+    return true;
+}
+
 std::string formatDouble(double value, std::uint8_t decimals) {
     // The largest double needs 309 integer digits; sign, point and 16 decimals fit as well.
     char buffer[400];
@@ -85,11 +100,31 @@ std::string formatDouble(double value, std::uint8_t decimals) {
     return {buffer, end};
 }
 
+std::string formatInt8(std::int8_t value) {
+    return decimal(value);
+}
+std::string formatInt32(std::int32_t value) {
+    return decimal(value);
+}
+std::string formatUInt8(std::uint8_t value) {
+    return decimal(value);
+}
+std::string formatUInt16(std::uint16_t value) {
+    return decimal(value);
+}
 std::string formatUInt32(std::uint32_t value) {
-    char buffer[10];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    static_cast<void>(error);  // ten digits always fit
-    return {buffer, end};
+    return decimal(value);
+}
+std::string formatUInt64(std::uint64_t value) {
+    return decimal(value);
+}
+
+std::string formatHex64(std::uint64_t value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text = value > 0xFF ? formatHex64(value >> 8) : std::string();
+    text += digits[(value >> 4) & 0xF];
+    text += digits[value & 0xF];
+    return text;
 }
 
 }  // namespace pd

@@ -1,5 +1,6 @@
 #include "filter/pjl/pjl_cover_media_entries.h"
 
+#include "core/base/number_text.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -7,11 +8,10 @@
 #include "core/record/core_data.h"
 #include "core/record/record_page_geometry.h"
 #include "core/record/tray_media.h"
-#include "filter/number_format.h"
+#include "filter/pages/pps_trays.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_pps_entries.h"
-#include "filter/pps_trays.h"
 
 namespace pd {
 namespace {

@@ -1,9 +1,9 @@
 #include "filter/pjl/pjl_hold_auth_entries.h"
 
+#include "core/base/number_text.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
-#include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_password.h"
@@ -64,10 +64,10 @@ void appendRelayBlock(const PdCoreData& record, std::string& out) {
     decodeRelayServerFields(record.DtRelayServerSettings.bytes, relayServerSettingsSize, fields);
     if (fields.empty()) return;
 
-    out.append(pjlSetLine("QXCERTFLEXCONTNUM", formatUnsigned(fields.size()), 0));
+    out.append(pjlSetLine("QXCERTFLEXCONTNUM", formatUInt32(fields.size()), 0));
     std::uint32_t number = 1;
     for (const RelayServerField& field : fields) {
-        const std::string suffix = formatUnsigned(number++);
+        const std::string suffix = formatUInt32(number++);
         const RelayFieldForm form = relayFieldForm(field.type);
         out.append(pjlSetLine(std::string("QXCERTFLEXCONTTYPE") + suffix, form.typeName, 0));
         out.append(encryptedLine(form.valueName + suffix, form.valueText(field)));

@@ -6,7 +6,6 @@
 
 #include "core/base/number_text.h"
 #include "core/catalog/option_reading.h"
-#include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_units.h"

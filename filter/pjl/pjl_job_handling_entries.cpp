@@ -4,12 +4,12 @@
 #include <array>
 #include <bitset>
 
+#include "core/base/number_text.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
-#include "filter/number_format.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_units.h"
@@ -31,12 +31,12 @@ void appendSheetCount(const NumericOptionDescriptor& option, const StoredUInt16&
     if (!isWrittenToPjl(option, jobKind)) return;
     const std::uint32_t count = field.get();
     if (count < 2) return;
-    out.append(pjlSetLine(option.names.pjlName, formatUnsigned(toPjl(option, count)), 0));
+    out.append(pjlSetLine(option.names.pjlName, formatUInt32(toPjl(option, count)), 0));
 }
 
 void appendInsertedJob(const char* name, std::uint32_t job, std::string& out) {
     if (job == noForm) return;
-    out.append(pjlSetLine(name, formatUnsigned(job), 0));
+    out.append(pjlSetLine(name, formatUInt32(job), 0));
 }
 
 std::string chapterPageList(const PageRangeList& chapters) {
@@ -49,7 +49,7 @@ std::string chapterPageList(const PageRangeList& chapters) {
             if (written.test(page)) continue;
             written.set(page);
             if (!pages.empty()) pages += ',';
-            pages += formatUnsigned(page);
+            pages += formatUInt32(page);
         }
     }
     return pages;
@@ -81,7 +81,7 @@ void emitPjlCopies(const PjlValueList* values, PdCoreData* target, std::string* 
     }
     const char* name = record->DtCollate.get() == collateSort ? "QTY" : "COPIES";
     const std::uint32_t copies = toPjl(numCopiesOption, std::uint32_t{record->DtNumCopies.get()});
-    out->append(pjlSetLine(name, formatUnsigned(copies), 0));
+    out->append(pjlSetLine(name, formatUInt32(copies), 0));
 }
 
 void emitPjlPageLoop(const PjlValueList* values, PdCoreData* target, std::string* out,
@@ -92,7 +92,7 @@ void emitPjlPageLoop(const PjlValueList* values, PdCoreData* target, std::string
         return;
     }
     const std::uint32_t pages = toPjl(option, std::uint32_t{record->DtDivideOutputPages.get()});
-    out->append(pjlSetLine(option.names.pjlName, formatUnsigned(pages), 0));
+    out->append(pjlSetLine(option.names.pjlName, formatUInt32(pages), 0));
 }
 
 void emitPjlOffsets(const PjlValueList* values, PdCoreData* target, std::string* out,
@@ -102,14 +102,14 @@ void emitPjlOffsets(const PjlValueList* values, PdCoreData* target, std::string*
     if (record->DtOffsetCopies.get() == 1) {
         const std::uint32_t count =
             toPjl(offsetCopiesCountOption, std::uint32_t{record->DtOffsetCopiesCount.get()});
-        out->append(pjlSetLine("COPIESOFFSET", formatUnsigned(count), 0));
+        out->append(pjlSetLine("COPIESOFFSET", formatUInt32(count), 0));
     } else if (byPages) {
         out->append(pjlSetLine("COPIESOFFSET", "1", 0));
     }
     if (byPages) {
         const std::uint32_t count =
             toPjl(offsetPagesCountOption, std::uint32_t{record->DtOffsetPagesCount.get()});
-        out->append(pjlSetLine("SHEETSOFFSET", formatUnsigned(count), 0));
+        out->append(pjlSetLine("SHEETSOFFSET", formatUInt32(count), 0));
     }
 }
 
@@ -145,7 +145,7 @@ void emitPjlTabImageShift(const PjlValueList* values, PdCoreData* target, std::s
     if (on) {
         const std::uint32_t range =
             toPjl(tabImageShiftRangeOption, record->DtTabImageShiftRange.get());
-        out->append(pjlSetLine("TABIMAGESHIFTINFO", formatUnsigned(range), 0));
+        out->append(pjlSetLine("TABIMAGESHIFTINFO", formatUInt32(range), 0));
     }
 }
 
@@ -160,12 +160,12 @@ void emitPjlOverlayAll(const PjlValueList* values, PdCoreData* target, std::stri
     if (!isForward(values, target, out, record)) return;
     const std::uint32_t form = record->DtJobForm.get();
     if (form == noForm) return;
-    std::string value = formatUnsigned(form);
+    std::string value = formatUInt32(form);
     switch (record->DtFormPrintPattern.get()) {
         case formRepeated:
             value += ':';
             value +=
-                formatUnsigned(std::min(record->DtJobFormPageCount.get(), repeatedFormPageLimit));
+                formatUInt32(std::min(record->DtJobFormPageCount.get(), repeatedFormPageLimit));
             break;
         case formOnce:
             value += ":0";
@@ -252,8 +252,8 @@ void emitPjlPageNumbering(const PjlValueList* values, PdCoreData* target, std::s
     const char* where = pjlChoiceValueWithDefault(option, mode);
     if (where == nullptr || where[0] == '\0') return;
     const std::string value = std::string(where) + ',' +
-                              formatUnsigned(record->DtPageNumberingStartPage.get()) + ',' +
-                              formatUnsigned(record->DtPageNumberingStartingNumber.get());
+                              formatUInt32(record->DtPageNumberingStartPage.get()) + ',' +
+                              formatUInt32(record->DtPageNumberingStartingNumber.get());
     out->append(pjlSetLine(option.names.pjlName, value, 1));
 }
 
@@ -264,8 +264,8 @@ void emitPjlSetNumbering(const PjlValueList* values, PdCoreData* target, std::st
     const std::uint8_t mode = record->DtSetNumberingMode.get();
     if (mode == 0) return;
     const std::string start =
-        formatUnsigned(toPjl(setNumberingStartingNumberOption,
-                             std::uint32_t{record->DtSetNumberingStartingNumber.get()}));
+        formatUInt32(toPjl(setNumberingStartingNumberOption,
+                           std::uint32_t{record->DtSetNumberingStartingNumber.get()}));
     const char* value = pjlChoiceValueWithDefault(option, mode);
     if (value == nullptr || value[0] == '\0') return;
     if (mode == setNumberingWatermark) {

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <array>
 
+#include "core/base/number_text.h"
 #include "core/base/text_conversion.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/core_data.h"
-#include "filter/number_format.h"
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
+#include "filter/pages/pps_forms.h"
+#include "filter/pages/pps_trays.h"
+#include "filter/pages/tab_paper_ids.h"
 #include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_finishing_entries.h"
 #include "filter/pjl/pjl_line.h"
-#include "filter/pps_forms.h"
-#include "filter/pps_trays.h"
-#include "filter/tab_paper_ids.h"
 
 namespace pd {
 namespace {
@@ -169,7 +169,7 @@ std::string trayPjlValue(TrayId tray) {
         case 3:
         case 4:
         case 5:
-            return "TRAY" + formatUnsigned(tray);
+            return "TRAY" + formatUInt32(tray);
         case trayIdPiTray1:
             return "PITRAY1";
         case trayIdPiTray2:
@@ -362,13 +362,13 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
 
         for (const std::string& text : texts) {
             if (number > lastPageSpecificSet) break;
-            const std::string suffix = formatUnsigned(number);
+            const std::string suffix = formatUInt32(number);
             out->append(pjlSetLine("PERPAGESET" + suffix, text, 1));
             if (entry.pageSetting == pageInsertBlankBeforeFirstPage ||
                 entry.pageSetting == pageInsertBlankSheet || insertedTab) {
                 const std::uint32_t sheets = std::max<std::uint32_t>(entry.sheetCount, 1);
                 if (sheets >= 2) {
-                    out->append(pjlSetLine("PPSINSERTPAGES" + suffix, formatUnsigned(sheets), 0));
+                    out->append(pjlSetLine("PPSINSERTPAGES" + suffix, formatUInt32(sheets), 0));
                 }
             }
             if (tab) {
@@ -393,7 +393,7 @@ void emitPjlOverlayPage(const PjlValueList* values, PdCoreData* target, std::str
     buildPageSpecificFormLines(*record, forms, lines);
     for (std::size_t index = 0; index < lines.size() && index < overlayPageLineCount; ++index) {
         if (lines[index].empty()) break;
-        out->append(pjlSetLine("TALVOOVERLAYPAGE" + formatUnsigned(index + 1), lines[index], 1));
+        out->append(pjlSetLine("TALVOOVERLAYPAGE" + formatUInt32(index + 1), lines[index], 1));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "filter/pjl/pjl_relay_server.h"
 
+#include "core/base/number_text.h"
 #include "core/base/text_conversion.h"
-#include "filter/number_format.h"
-#include "filter/pps_trays.h"
+#include "filter/pages/pps_trays.h"
 
 namespace pd {
 namespace {

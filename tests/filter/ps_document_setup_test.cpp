@@ -6,7 +6,7 @@
 #include <string>
 
 #include "filter/driver_postscript.h"
-#include "tests/filter/pps_blob.h"
+#include "tests/filter/pages/pps_blob.h"
 
 namespace pd {
 namespace {

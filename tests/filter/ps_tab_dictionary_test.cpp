@@ -8,7 +8,7 @@
 #include "filter/latin1.h"
 #include "filter/printer_fonts.h"
 #include "filter/ps_end_setup.h"
-#include "tests/filter/pps_blob.h"
+#include "tests/filter/pages/pps_blob.h"
 
 namespace pd {
 namespace {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/base/base64.h"
+#include "core/base/number_text.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/record/core_data.h"
 #include "filter/job_services.h"
 #include "filter/job_settings_comments.h"
-#include "filter/number_format.h"
 
 namespace pd {
 namespace {

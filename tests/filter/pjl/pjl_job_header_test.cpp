@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "../pps_blob.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
 #include "filter/job_services.h"
 #include "filter/pjl/pjl_password.h"
 #include "pjl_test_support.h"
+#include "tests/filter/pages/pps_blob.h"
 
 namespace pd {
 namespace {

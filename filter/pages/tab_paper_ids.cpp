@@ -1,4 +1,4 @@
-#include "filter/tab_paper_ids.h"
+#include "filter/pages/tab_paper_ids.h"
 
 #include "core/catalog/choice_values.h"
 #include "core/catalog/paper_size.h"

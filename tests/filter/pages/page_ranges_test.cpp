@@ -1,4 +1,4 @@
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "filter/number_format.h"
+#include "core/base/number_text.h"
 
 namespace pd {
 

@@ -1,10 +1,10 @@
-#include "filter/pps_trays.h"
+#include "filter/pages/pps_trays.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "tests/filter/pps_blob.h"
+#include "tests/filter/pages/pps_blob.h"
 
 namespace pd {
 namespace {

@@ -1,4 +1,4 @@
-#include "filter/pps_forms.h"
+#include "filter/pages/pps_forms.h"
 
 #include <gtest/gtest.h>
 

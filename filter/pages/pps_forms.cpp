@@ -1,7 +1,7 @@
-#include "filter/pps_forms.h"
+#include "filter/pages/pps_forms.h"
 
 #include "core/base/number_text.h"
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
 
 namespace pd {
 

@@ -1,9 +1,9 @@
-#include "filter/pps_trays.h"
+#include "filter/pages/pps_trays.h"
 
 #include <algorithm>
 
 #include "core/catalog/choice_values.h"
-#include "filter/page_ranges.h"
+#include "filter/pages/page_ranges.h"
 
 namespace pd {
 
