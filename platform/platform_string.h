@@ -29,7 +29,4 @@ class PlatformString {
     std::string utf8_;
 };
 
-// Whether the bytes are well-formed UTF-8 in the strict sense of the Unicode standard.
-bool isWellFormedUtf8(const char* text, std::size_t size);
-
 }  // namespace pd

@@ -3,49 +3,13 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/utf8.h"
+
 namespace pd {
 namespace {
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
-}
-
-// Length of the well-formed UTF-8 sequence (RFC 3629) that starts at text, or 0 when the bytes
-// there do not form one. Reads no byte past the first one that breaks the sequence, so a NUL
-// ends the look-ahead.
-std::size_t wellFormedSequenceLength(const unsigned char* text) {
-    const unsigned char lead = text[0];
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char secondLow = 0x80;
-    unsigned char secondHigh = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) secondLow = 0xA0;   // overlong below U+0800
-        if (lead == 0xED) secondHigh = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) secondLow = 0x90;   // overlong below U+10000
-        if (lead == 0xF4) secondHigh = 0x8F;  // above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text[1] < secondLow || text[1] > secondHigh) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!isContinuation(text[i])) return 0;
-    }
-    return length;
-}
-
-bool isWellFormedUtf8(const unsigned char* text) {
-    while (*text != 0) {
-        const std::size_t length = wellFormedSequenceLength(text);
-        if (length == 0) return false;
-        text += length;
-    }
-    return true;
 }
 
 // Decoding rows of utf8ToUtf32, indexed by the number of leading one bits of the lead byte: a
@@ -66,17 +30,19 @@ char* copyUtf8Bounded(char* destination, const char* source, std::uint32_t capac
         return destination;
     }
     const auto* text = reinterpret_cast<const unsigned char*>(source);
+    const std::size_t size = std::strlen(source);
     const std::size_t room = capacity - 1;
     std::size_t length = 0;
-    if (isWellFormedUtf8(text)) {
-        while (length < room && text[length] != 0) {
-            const std::size_t sequence = wellFormedSequenceLength(text + length);
+    if (isWellFormedUtf8(source, size)) {
+        while (length < room && length < size) {
+            const std::size_t sequence =
+                wellFormedUtf8SequenceLength(source + length, size - length);
             if (length + sequence > room) break;
-            std::memcpy(destination + length, text + length, sequence);
+            std::memcpy(destination + length, source + length, sequence);
             length += sequence;
         }
     } else {
-        for (; length < room && text[length] != 0; ++length) {
+        for (; length < room && length < size; ++length) {
             destination[length] = text[length] < 0x80 ? static_cast<char>(text[length]) : '?';
         }
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/base/blob_reader.h"
+
 namespace pd {
 namespace {
 
@@ -45,33 +47,6 @@ struct WordWriter {
     }
 };
 
-struct WordReader {
-    const unsigned char* blob;
-    Offset size;
-    Offset position;
-
-    // The word at the position, 0 when it does not lie whole within size; advances either way.
-    std::uint16_t take() {
-        std::uint16_t word = 0;
-        if (blob != nullptr && position + 2 <= size) {
-            word = static_cast<std::uint16_t>((blob[position] << 8) | blob[position + 1]);
-        }
-        position += 2;
-        return word;
-    }
-
-    // The 32-bit value at the position, or noForm when it does not lie whole within size.
-    std::uint32_t takeForm() {
-        std::uint32_t value = noForm;
-        if (blob != nullptr && position + 4 <= size) {
-            value = 0;
-            for (int i = 0; i < 4; ++i) value = (value << 8) | blob[position + i];
-        }
-        position += 4;
-        return value;
-    }
-};
-
 }  // namespace
 
 bool writePageRangeList(const PageRangeList& list, unsigned char* buffer, std::uint32_t size,
@@ -111,8 +86,8 @@ bool writePageRangeList(const PageRangeList& list, unsigned char* buffer, std::u
 
 bool readPageRangeList(const unsigned char* blob, std::uint32_t size, std::uint32_t& position,
                        PageRangeList& list) {
-    WordReader reader{blob, size, position};
-    const std::uint16_t head = reader.take();
+    BlobReader reader{blob, size, position};
+    const std::uint16_t head = reader.word();
     bool withinSize = true;
     if (head & shortFormFlag) {
         if (head & singlePageFlag) {
@@ -120,13 +95,13 @@ bool readPageRangeList(const unsigned char* blob, std::uint32_t size, std::uint3
             if (isPage(page)) list.push_back({page, page});
         } else if (reader.position < reader.size) {
             const std::uint16_t first = head & ~shortFormFlag;
-            const std::uint16_t last = reader.take();
+            const std::uint16_t last = reader.word();
             if (isValidRange(first, last)) list.push_back({first, last});
             withinSize = reader.position <= reader.size;
         }
     } else {
         for (std::uint16_t item = 0; item < head && reader.position < reader.size; ++item) {
-            const std::uint16_t word = reader.take();
+            const std::uint16_t word = reader.word();
             std::uint16_t first = word;
             std::uint16_t last = word;
             if (word & singlePageFlag) {
@@ -134,7 +109,7 @@ bool readPageRangeList(const unsigned char* blob, std::uint32_t size, std::uint3
                 // out of range, and the item is dropped.
                 first = last = word & ~singlePageFlag;
             } else {
-                last = reader.take();
+                last = reader.word();
             }
             if (reader.position <= reader.size && isValidRange(first, last)) {
                 list.push_back({first, last});
@@ -167,11 +142,11 @@ bool encodePageFormList(const PageFormList& list, unsigned char* buffer, std::ui
 bool decodePageFormList(const unsigned char* blob, std::uint32_t size, PageFormList& list) {
     list.clear();
     if (size > maxFormListBlobSize) return false;
-    WordReader reader{blob, size, 0};
-    const std::uint16_t count = reader.take();
+    BlobReader reader{blob, size, 0};
+    const std::uint16_t count = reader.word();
     for (std::uint16_t index = 0; index < count && reader.position < size; ++index) {
         PageFormEntry& entry = list.emplace_back();
-        entry.form = reader.takeForm();
+        entry.form = reader.longWord(noForm);
         auto position = static_cast<std::uint32_t>(reader.position);
         readPageRangeList(blob, size, position, entry.pages);
         reader.position = position;

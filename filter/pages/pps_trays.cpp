@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/blob_reader.h"
 #include "core/catalog/choice_values.h"
 #include "filter/pages/page_ranges.h"
 
@@ -12,73 +13,45 @@ namespace {
 constexpr std::uint32_t maxBlobSize = 65535;
 constexpr std::uint8_t blobVersion = 8;
 
-// Reads the blob's items in order. Every item advances the position by its width whether or not
-// its bytes are there; missing bytes read as 0. Positions are 64-bit so no count can wrap them.
-struct BlobReader {
-    const unsigned char* blob;
-    std::uint64_t size;
-    std::uint64_t position;
+// A value above an item's range reads as its highest value.
+std::uint8_t capped(BlobReader& reader, std::uint8_t highest) {
+    return std::min(reader.byte(), highest);
+}
 
-    bool atEnd() const { return position >= size; }
-
-    std::uint8_t byte() {
-        const std::uint8_t value = position < size ? blob[position] : 0;
-        ++position;
-        return value;
-    }
-
-    std::uint16_t word() {
-        std::uint16_t value = 0;
-        if (position + 2 <= size) {
-            value = static_cast<std::uint16_t>((blob[position] << 8) | blob[position + 1]);
-        }
-        position += 2;
-        return value;
-    }
-
-    std::uint8_t capped(std::uint8_t highest) { return std::min(byte(), highest); }
-    std::uint8_t flag() { return byte() != 0 ? 1 : 0; }
-
-    std::string text() {
-        // The position never exceeds size by more than a few items, so it fits 32 bits here.
-        auto at = static_cast<std::uint32_t>(std::min<std::uint64_t>(position, size));
-        if (position > size) return {};
-        std::string value = readBlobString(blob, static_cast<std::uint32_t>(size), at, {});
-        position = at;
-        return value;
-    }
-};
+std::uint8_t flag(BlobReader& reader) {
+    return reader.byte() != 0 ? 1 : 0;
+}
 
 void readTabDetail(BlobReader& reader, TabDetail& tab) {
-    tab.noTab = reader.flag();
-    tab.tabSet = reader.flag();
-    tab.insert = reader.capped(tabInsertAfter);
-    tab.tabPosition = reader.capped(15);
+    tab.noTab = flag(reader);
+    tab.tabSet = flag(reader);
+    tab.insert = capped(reader, tabInsertAfter);
+    tab.tabPosition = capped(reader, 15);
     tab.tabText = reader.text();
 }
 
 PageSpecificSettings readInsertion(BlobReader& reader) {
     PageSpecificSettings sheet;
     sheet.pageSetting = pageTab;
-    sheet.punch = reader.capped(5);
-    sheet.staple = reader.capped(7);
-    sheet.endFlag = reader.flag();
+    sheet.punch = capped(reader, 5);
+    sheet.staple = capped(reader, 7);
+    sheet.endFlag = flag(reader);
     sheet.insertionCount = std::min<std::uint16_t>(reader.word(), 100);
     readTabDetail(reader, sheet.tab);
     return sheet;
 }
 
 void readEntry(BlobReader& reader, PageSpecificEntry& entry) {
-    entry.pageSetting = reader.capped(pageInsertTabAfter);
-    entry.punch = reader.capped(5);
-    entry.staple = reader.capped(7);
-    entry.endFlag = reader.flag();
+    entry.pageSetting = capped(reader, pageInsertTabAfter);
+    entry.punch = capped(reader, 5);
+    entry.staple = capped(reader, 7);
+    entry.endFlag = flag(reader);
     entry.paperName = reader.text();
-    entry.mediaType = reader.capped(5);
-    entry.mediaWeight = reader.capped(10);
-    entry.mediaColor = reader.capped(6);
-    entry.prePunched = reader.flag();
-    entry.tray = reader.capped(7);
+    entry.mediaType = capped(reader, 5);
+    entry.mediaWeight = capped(reader, 10);
+    entry.mediaColor = capped(reader, 6);
+    entry.prePunched = flag(reader);
+    entry.tray = capped(reader, 7);
     entry.sheetCount = std::min<std::uint16_t>(reader.word(), 40);
     readTabDetail(reader, entry.tab);
     const std::uint8_t insertionCount = reader.byte();
@@ -242,20 +215,6 @@ void expandTabSheets(const PdCoreData& record, PageSpecificList& list, int listM
 bool isTabEntry(const PageSpecificSettings& entry) {
     return entry.pageSetting == pageTab || entry.pageSetting == pageInsertTabBefore ||
            entry.pageSetting == pageInsertTabAfter;
-}
-
-std::string readBlobString(const unsigned char* blob, std::uint32_t size, std::uint32_t& position,
-                           const std::string& defaultText) {
-    std::string text;
-    while (true) {
-        if (position >= size || blob == nullptr) {
-            position = std::max(position, size);
-            return defaultText;
-        }
-        const char c = static_cast<char>(blob[position++]);
-        if (c == '\0') return text;
-        text += c;
-    }
 }
 
 bool decodePageSpecificTrays(const unsigned char* blob, std::uint32_t size, PageSpecificList& out,

@@ -85,11 +85,6 @@ inline constexpr std::uint32_t pageSpecificTraysSize = sizeof PdCoreData::DtPage
 // Page setting 5, 6 or 7.
 bool isTabEntry(const PageSpecificSettings& entry);
 
-// The text at position up to its NUL, the position left after the NUL. When the blob ends first,
-// the position is left at size and the default is returned.
-std::string readBlobString(const unsigned char* blob, std::uint32_t size, std::uint32_t& position,
-                           const std::string& defaultText);
-
 // Replaces out by the entries of the blob. Tab entries without pages are dropped; with
 // tabImageShift, NoTab entries are dropped and the others lose their insertions, position and
 // text. False when the blob is over 65535 bytes or has a versioned header other than 8 (out left
