@@ -1,15 +1,24 @@
-# Shared helpers of the integration scripts: a private CUPS server-bin folder and output checks.
+# Shared helpers of the integration scripts: private CUPS folders and server, and output checks.
 
-# A folder that CUPS may use as ServerBin: the stock filters, backends and daemon helpers, and our
-# filter copied in (cupsd refuses filters in folders writable by others, and runs them as lp).
+# Links CUPS's stock filters, backends and daemon helpers into a folder that CUPS may use as
+# ServerBin, beside the filters already in its filter/ folder.
+link_stock_cups_programs() {
+    local dir=$1 f
+    mkdir -p "$dir/filter"
+    for f in /usr/lib/cups/filter/*; do
+        [ -e "$dir/filter/${f##*/}" ] || ln -s "$f" "$dir/filter/"
+    done
+    ln -s /usr/lib/cups/backend "$dir/backend"
+    ln -s /usr/lib/cups/daemon "$dir/daemon"
+}
+
+# A ServerBin folder with our filter copied in (cupsd refuses filters in folders writable by
+# others, and runs them as lp).
 make_server_bin() {
     local dir=$1 filter=$2
     mkdir -p "$dir/filter"
-    local f
-    for f in /usr/lib/cups/filter/*; do ln -s "$f" "$dir/filter/"; done
-    ln -s /usr/lib/cups/backend "$dir/backend"
-    ln -s /usr/lib/cups/daemon "$dir/daemon"
     install -m 755 "$filter" "$dir/filter/psfilter"
+    link_stock_cups_programs "$dir"
 }
 
 fail() {
@@ -74,4 +83,101 @@ text = base64.b64encode(bytes(record)).decode()
 chunks = [text[i:i + 255] for i in range(0, len(text), 255)]
 print(' '.join('-o S_PCD%04d=%s' % (n + 1, c) for n, c in enumerate(chunks)))
 PY
+}
+
+# Opens a test with a private cupsd: skips it (77) without root or the lp user, makes the folder
+# tmp that the test works in (lp must traverse it), and ends cupsd and removes tmp when the test
+# exits.
+begin_cupsd_test() {
+    if [ "$(id -u)" != 0 ] || ! id lp >/dev/null 2>&1; then
+        echo "cupsd needs root and the lp user: skipped"
+        exit 77
+    fi
+    tmp=$(mktemp -d "/tmp/$1.XXXXXX")
+    chmod 755 "$tmp"
+    cupsd_pid=
+    trap end_cupsd_test EXIT
+}
+
+end_cupsd_test() {
+    if [ -n "$cupsd_pid" ]; then
+        kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
+    fi
+    rm -rf "$tmp"
+}
+
+# Starts a private cupsd on SERVER_BIN and DATA_DIR, with its configuration, spool, logs and an
+# lp-writable out/ folder under TMP, listening on a port of 127.0.0.1 and a socket. Sets server
+# (for -h) and cupsd_pid, which the caller ends.
+start_private_cupsd() {
+    local tmp=$1 server_bin=$2 data_dir=$3
+    mkdir -p "$tmp"/{conf,spool,cache,state,log,out}
+    chown lp:lp "$tmp"/{spool,cache,state,log,out}
+    local port=$((20000 + RANDOM % 20000))
+    cat > "$tmp/conf/cups-files.conf" <<CONF
+User lp
+Group lp
+SystemGroup root
+ServerRoot $tmp/conf
+ServerBin $server_bin
+DataDir $data_dir
+RequestRoot $tmp/spool
+CacheDir $tmp/cache
+StateDir $tmp/state
+TempDir $tmp/spool
+AccessLog $tmp/log/access_log
+ErrorLog $tmp/log/error_log
+PageLog $tmp/log/page_log
+Printcap $tmp/state/printcap
+FileDevice Yes
+CONF
+    cat > "$tmp/conf/cupsd.conf" <<CONF
+LogLevel debug
+Listen 127.0.0.1:$port
+Listen $tmp/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+    cupsd -t -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" >/dev/null
+    cupsd -f -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" &
+    cupsd_pid=$!
+    server=127.0.0.1:$port
+    for _ in $(seq 600); do
+        lpstat -h "$server" -r >/dev/null 2>&1 && return
+        sleep 0.1
+    done
+    fail "cupsd did not start"
+}
+
+# Prints the sample job with media and orientation options on QUEUE of the private cupsd under
+# TMP, whose device is the file PRINTED, and checks that psfilter ran cleanly and that the printed
+# file carries the frame and a record holding both options.
+print_sample_job() {
+    local top=$1 tmp=$2 queue=$3 printed=$4
+    cp "$top/data/jobs/sample.ps" "$tmp/job.ps"
+    chmod 644 "$tmp/job.ps"
+    lp -h "$server" -d "$queue" -o media=A4 -o orientation-requested=4 "$tmp/job.ps" >/dev/null
+    for _ in $(seq 1200); do
+        lpstat -h "$server" -W completed -o "$queue" 2>/dev/null | grep -q "$queue" && break
+        sleep 0.1
+    done
+    lpstat -h "$server" -W completed -o "$queue" | grep -q "$queue" ||
+        { cat "$tmp/log/error_log" >&2; fail "job did not complete"; }
+    grep -q 'psfilter.*exited with no errors' "$tmp/log/error_log" ||
+        { grep psfilter "$tmp/log/error_log" >&2; fail "psfilter did not run cleanly"; }
+    check_printer_stream "$printed"
+    local record
+    record=$(record_of_stream "$printed")
+    [ "$(record_byte "$record" 9)" = 1 ] || fail "media=A4 did not reach the record"
+    [ "$(record_byte "$record" 147)" = 1 ] || fail "orientation-requested=4 did not reach the record"
 }
