@@ -10,8 +10,6 @@ namespace pd {
 inline constexpr std::uint8_t layoutAdhesiveBinding = 1;
 inline constexpr std::uint8_t layoutBooklet = 2;
 inline constexpr std::uint8_t layoutRepeatReverseLeft = 6;
-inline constexpr std::uint8_t layoutRepeatReverseRight = 7;
-inline constexpr std::uint8_t layoutRepeatReverseTop = 8;
 inline constexpr std::uint8_t layoutRepeatReverseBottom = 9;
 
 // `bindingOption` (DtBinding).

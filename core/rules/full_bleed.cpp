@@ -1,21 +1,40 @@
 #include "core/rules/full_bleed.h"
 
 #include "core/catalog/paper_size.h"
+#include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
 
 namespace pd {
 
+namespace {
+
+using enum MemberId;
+
+std::int64_t paperFullBleedClass(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
+    return fullBleedClass(record.DtPageSize.get(), record.DtTargetPaperSize.get(), 0);
+}
+
+// A stored value other than 0 and 1 is left alone.
+constexpr auto fullBleedRules = resolverTable({
+    {when(DtFullBleed == 0, derived(paperFullBleedClass) == fullBleedForcedOn),
+     set(DtFullBleed, 1)},
+    {when(DtFullBleed == 1, derived(paperFullBleedClass) == fullBleedForcedOff),
+     set(DtFullBleed, 0)},
+});
+
+constexpr auto setFullBleedRules = ruleTable({
+    {when(), runStep<checkFullBleed>()},
+});
+
+}  // namespace
+
 void checkFullBleed(PdCoreData& record, ChangeContext& change) {
-    const std::uint32_t forced =
-        fullBleedClass(record.DtPageSize.get(), record.DtTargetPaperSize.get(), 0);
-    const bool inProgress = isInProgress(change, record.DtFullBleed);
-    const std::uint8_t fullBleed = record.DtFullBleed.get();
-    if (ruleFires(RuleKind::yields, forced == fullBleedForcedOn && fullBleed == 0, inProgress))
-        setFullBleed(record, 1, change);
-    else if (ruleFires(RuleKind::yields, forced == fullBleedForcedOff && fullBleed == 1,
-                       inProgress))
-        setFullBleed(record, 0, change);
+    applyRules(record, change, fullBleedRules, nullptr);
+}
+
+void setFullBleed(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, DtFullBleed, value, change, setFullBleedRules);
 }
 
 }  // namespace pd

@@ -1,163 +1,117 @@
 // The setters of the paper and sheet members and of the binding edge.
-#include "core/catalog/choice_values.h"
 #include "core/catalog/paper_size.h"
-#include "core/record/record_page_geometry.h"
-#include "core/rules/binding_side.h"
 #include "core/rules/full_bleed.h"
-#include "core/rules/paper_capability.h"
 #include "core/rules/paper_rules.h"
-#include "core/rules/probes.h"
+#include "core/rules/rule_derivations.h"
+#include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
 #include "core/rules/slot_media_rules.h"
-#include "core/rules/target_paper_search.h"
 
 namespace pd {
 
 namespace {
 
-using R = PdCoreData;
+using enum MemberId;
 
-constexpr std::uint8_t slotAuto = 0;
 // The restriction of the automatic paper source.
 constexpr std::uint32_t autoSlotFeature = 21;
 
-// Portrait takes the left and right variants of the reversed two-up repeat layouts, landscape
-// the top and bottom ones.
-constexpr ChoiceRule orientationLayoutRules[] = {
-    {orientationPortrait, &R::DtLayout, layoutRepeatReverseTop, &R::DtLayout, setLayout,
-     layoutRepeatReverseLeft, RuleKind::yields},
-    {orientationPortrait, &R::DtLayout, layoutRepeatReverseBottom, &R::DtLayout, setLayout,
-     layoutRepeatReverseRight, RuleKind::yields},
-    {orientationLandscape, &R::DtLayout, layoutRepeatReverseLeft, &R::DtLayout, setLayout,
-     layoutRepeatReverseTop, RuleKind::yields},
-    {orientationLandscape, &R::DtLayout, layoutRepeatReverseRight, &R::DtLayout, setLayout,
-     layoutRepeatReverseBottom, RuleKind::yields},
-};
+// With the slot on Auto (0) and a sheet that the automatic source refuses: the feed direction
+// goes back to Auto, else the binding turns to the other axis, else a target paper is searched.
+constexpr auto inputSlotRules = ruleTable({
+    {when(), runStep<resolveSlotMediaRules>()},
+    {when(own == 0, DtFeedDir != 0, is(sheetRefused, autoSlotFeature),
+          is(feedDirectionOffHelps, autoSlotFeature)),
+     set(DtFeedDir, 0), RuleKind::write},
+    {when(own == 0, DtFeedDir == 0, is(sheetRefused, autoSlotFeature),
+          is(finishingSideHelps, autoSlotFeature)),
+     set(DtBinding, derived(finishingSideOf))},
+    // DtTargetPaperSize is a paper member: while it is in progress this row does not act.
+    {when(own == 0, isNot(paperSizeChanging), is(sheetRefused, autoSlotFeature)),
+     set(DtTargetPaperSize, derived(standardTargetPaperSize, autoSlotFeature))},
+});
 
-// A corner staple goes only with a top binding: with a side binding it becomes the plain single
-// staple, tested in this order.
-constexpr ChoiceRule bindingStapleRules[] = {
-    {bindingLeft, &R::DtStaple, stapleOneLeft, &R::DtStaple, setStaple, stapleOneOnBindingSide,
-     RuleKind::yields},
-    {bindingRight, &R::DtStaple, stapleOneRight, &R::DtStaple, setStaple, stapleOneOnBindingSide,
-     RuleKind::yields},
-    {bindingRight, &R::DtStaple, stapleOneLeft, &R::DtStaple, setStaple, stapleOneOnBindingSide,
-     RuleKind::yields},
-    {bindingLeft, &R::DtStaple, stapleOneRight, &R::DtStaple, setStaple, stapleOneOnBindingSide,
-     RuleKind::yields},
-};
+constexpr auto sheetSizeRules = ruleTable({
+    {when(), runStep<resolvePaperRules>()},
+    {when(), runStep<checkFullBleed>()},
+});
 
-bool autoSlotRefusesSheet(const PdCoreData& record, const ChangeContext& change) {
-    return !isPaperSizeAllowed(pageGeometryFromCoreData(record), autoSlotFeature,
-                               change.installedOptions);
+std::int64_t standardPage(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
+    const std::uint8_t page = record.DtPageSize.get();
+    return !isOversizePaper(page) && page != noPaperId;
 }
+
+std::int64_t wideTarget(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
+    return isOversizePaper(paperIdFromPageSizeNumber(record.DtTargetPaperSize.get()));
+}
+
+// A wide target paper belongs to a standard page; a wide or custom page keeps it.
+constexpr auto pageSizeRules = ruleTable({
+    {when(), runStep<resolvePaperRules>()},
+    {when(), runStep<checkFullBleed>()},
+    {when(is(standardPage), is(wideTarget)), set(DtTargetPaperSize, 0)},
+});
+
+// Portrait takes the left and right variants of the reversed two-up repeat layouts (6, 7),
+// landscape the top and bottom ones (8, 9). Adhesive binding (1) and booklets (2) bind at a side
+// in portrait and at the top (2) in landscape, decided by the value given.
+constexpr auto orientationRules = ruleTable({
+    {when(own == 0, DtLayout == 8), set(DtLayout, 6)},
+    {when(own == 0, DtLayout == 9), set(DtLayout, 7)},
+    {when(own == 1, DtLayout == 6), set(DtLayout, 8)},
+    {when(own == 1, DtLayout == 7), set(DtLayout, 9)},
+    {when(DtLayout == 1, given == 0, DtBinding == 2), set(DtBinding, derived(finishingSideOf))},
+    {when(DtLayout == 1, given == 1, DtBinding != 2), set(DtBinding, derived(finishingSideOf))},
+    {when(DtLayout == 2, given == 0, DtBinding == 2), set(DtBinding, derived(finishingSideOf))},
+    {when(DtLayout == 2, given == 1, DtBinding != 2), set(DtBinding, derived(finishingSideOf))},
+    {when(), runStep<resolvePaperRules>()},
+});
+
+// A corner staple (1 left, 2 right) goes only with a top binding (2): with a side binding (0, 1)
+// it becomes the plain single staple (3), and the plain single staple with a top binding goes to
+// the corner of the binding asked for. The during rows adjust a staple that a setter further out
+// is setting.
+constexpr auto bindingRules = ruleTable({
+    {when(own == 0, DtStaple == 1), set(DtStaple, 3)},
+    {when(own == 1, DtStaple == 2), set(DtStaple, 3)},
+    {when(own == 1, DtStaple == 1), set(DtStaple, 3)},
+    {when(own == 0, DtStaple == 2), set(DtStaple, 3)},
+    {when(own == 2, DtStaple == 3, given == 1), set(DtStaple, 2)},
+    {when(own == 2, DtStaple == 3, given != 1), set(DtStaple, 1)},
+    {when(own == 2, DtStaple == 3, given == 0), set(DtStaple, 1), RuleKind::during},
+    {when(own == 2, DtStaple == 3, given == 1), set(DtStaple, 2), RuleKind::during},
+    {when(own == 0, DtStaple == 1), set(DtStaple, 3), RuleKind::during},
+    {when(own == 1, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
+    {when(own == 1, DtStaple == 1), set(DtStaple, 3), RuleKind::during},
+    {when(own == 0, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
+    {when(), runStep<resolvePaperRules>()},
+});
 
 }  // namespace
 
 void setInputSlot(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtInputSlot, value, change, [&] {
-        resolveSlotMediaRules(record, change);
-        // The probes copy the record, so they are asked after the cheap tests.
-        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() != feedDirectionAuto &&
-            autoSlotRefusesSheet(record, change) &&
-            probeFeedDirOff(record, change, autoSlotFeature))
-            writeDirect(record, &R::DtFeedDir, feedDirectionAuto, change);
-        if (record.DtInputSlot.get() == slotAuto && record.DtFeedDir.get() == feedDirectionAuto &&
-            !isInProgress(change, record.DtBinding) && autoSlotRefusesSheet(record, change)) {
-            const auto side = static_cast<std::uint8_t>(finishingSide(record));
-            if (probeBinding(record, side, change, autoSlotFeature))
-                setBinding(record, side, change);
-        }
-        // DtTargetPaperSize is a paper member: while it is in progress this row does not act.
-        if (record.DtInputSlot.get() == slotAuto && !isPaperSizeChanged(record, change) &&
-            autoSlotRefusesSheet(record, change)) {
-            const auto target = static_cast<std::uint8_t>(
-                findTargetPaperSize(record, change, standardSizeSearch, autoSlotFeature));
-            setTargetPaperSize(record, target, change);
-        }
-    });
+    runRuleSetter(record, DtInputSlot, value, change, inputSlotRules);
 }
 
 void setCustomPageSizeWidth(PdCoreData& record, std::uint32_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtCustomPageSizeWidth, value, change, [&] {
-        resolvePaperRules(record, change);
-        checkFullBleed(record, change);
-    });
+    runRuleSetter(record, DtCustomPageSizeWidth, value, change, sheetSizeRules);
 }
 
 void setTargetPaperSize(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtTargetPaperSize, value, change, [&] {
-        resolvePaperRules(record, change);
-        checkFullBleed(record, change);
-    });
+    runRuleSetter(record, DtTargetPaperSize, value, change, sheetSizeRules);
 }
 
 void setPageSize(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtPageSize, value, change, [&] {
-        resolvePaperRules(record, change);
-        checkFullBleed(record, change);
-        // A wide target paper belongs to a standard page; a wide or custom page keeps it.
-        const std::uint8_t page = record.DtPageSize.get();
-        const bool standardPage = !isOversizePaper(page) && page != noPaperId;
-        const bool wideTarget =
-            isOversizePaper(paperIdFromPageSizeNumber(record.DtTargetPaperSize.get()));
-        if (ruleFires(RuleKind::yields, standardPage && wideTarget,
-                      isInProgress(change, record.DtTargetPaperSize)))
-            setTargetPaperSize(record, 0, change);
-    });
+    runRuleSetter(record, DtPageSize, value, change, pageSizeRules);
 }
 
 void setOrientation(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtOrientation, value, change, [&] {
-        applyChoiceRules(record, &R::DtOrientation, orientationLayoutRules, change);
-        // Adhesive binding and booklets bind at the top in landscape and at a side in portrait;
-        // decided by the value given, whatever the rows above did.
-        const std::uint8_t layout = record.DtLayout.get();
-        const bool topBound = record.DtBinding.get() == bindingTop;
-        const bool wrongEdge = (value == orientationPortrait && topBound) ||
-                               (value == orientationLandscape && !topBound);
-        if (ruleFires(RuleKind::yields,
-                      (layout == layoutAdhesiveBinding || layout == layoutBooklet) && wrongEdge,
-                      isInProgress(change, record.DtBinding)))
-            setBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change);
-        resolvePaperRules(record, change);
-    });
+    runRuleSetter(record, DtOrientation, value, change, orientationRules);
 }
 
 void setBinding(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &R::DtBinding, value, change, [&] {
-        applyChoiceRules(record, &R::DtBinding, bindingStapleRules, change);
-        // A plain single staple with a top binding goes to the corner of the binding asked for.
-        const bool topWithPlainStaple =
-            record.DtBinding.get() == bindingTop && record.DtStaple.get() == stapleOneOnBindingSide;
-        if (ruleFires(RuleKind::yields, topWithPlainStaple && value == bindingRight,
-                      isInProgress(change, record.DtStaple)))
-            setStaple(record, stapleOneRight, change);
-        else if (ruleFires(RuleKind::yields, topWithPlainStaple && value != bindingRight,
-                           isInProgress(change, record.DtStaple)))
-            setStaple(record, stapleOneLeft, change);
-        // While a staple setter further out runs, the same conversions adjust its value.
-        const bool stapleInProgress = isInProgress(change, record.DtStaple);
-        const auto plainStapleOnTop = [&] {
-            return record.DtBinding.get() == bindingTop &&
-                   record.DtStaple.get() == stapleOneOnBindingSide;
-        };
-        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == bindingLeft,
-                      stapleInProgress))
-            setStaple(record, stapleOneLeft, change);
-        if (ruleFires(RuleKind::during, plainStapleOnTop() && value == bindingRight,
-                      stapleInProgress))
-            setStaple(record, stapleOneRight, change);
-        const std::uint8_t binding = record.DtBinding.get();
-        const std::uint8_t staple = record.DtStaple.get();
-        if (ruleFires(
-                RuleKind::during,
-                binding <= bindingRight && (staple == stapleOneLeft || staple == stapleOneRight),
-                stapleInProgress))
-            setStaple(record, stapleOneOnBindingSide, change);
-        resolvePaperRules(record, change);
-    });
+    runRuleSetter(record, DtBinding, value, change, bindingRules);
 }
 
 }  // namespace pd

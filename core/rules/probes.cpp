@@ -20,7 +20,7 @@ bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std:
     return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
-            writeDirect(copy, &PdCoreData::DtFeedDir, feedDirectionAuto, nested);
+            writeDirect(copy, MemberId::DtFeedDir, feedDirectionAuto, nested);
         },
         [&](const PdCoreData& copy) {
             return recordsEqual(copy, record, change.installedOptions, feature);
@@ -53,7 +53,7 @@ bool probeCreaseOff(const PdCoreData& record, const ChangeContext& change) {
     return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
-            writeDirect(copy, &PdCoreData::DtCrease, 0, nested);
+            writeDirect(copy, MemberId::DtCrease, 0, nested);
         },
         [&](const PdCoreData& copy) { return sheetsDiffer(copy, record); });
 }

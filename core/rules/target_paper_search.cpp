@@ -60,7 +60,7 @@ bool candidatePasses(const PdCoreData& record, const ChangeContext& change, std:
     if (isBindingChanged(record, change)) return false;
     const bool feedDirOff =
         acceptsTargetAfter(record, change, feature, target, [](PdCoreData& copy, ChangeContext& n) {
-            writeDirect(copy, &PdCoreData::DtFeedDir, feedDirectionAuto, n);
+            writeDirect(copy, MemberId::DtFeedDir, feedDirectionAuto, n);
         });
     if (feedDirOff) return true;
     const auto side = static_cast<std::uint8_t>(finishingSide(record));

@@ -79,7 +79,7 @@ TEST(SetterShape, ADuringRuleAdjustsTheValueASetterFurtherOutIsSetting) {
     record.DtStaple.set(2);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
-    runRuleSetter(record, &PdCoreData::DtStaple, std::uint8_t{2}, change,
+    runRuleSetter(record, MemberId::DtStaple, std::uint8_t{2}, change,
                   [&] { setBinding(record, 0, change); });
     EXPECT_EQ(3, record.DtStaple.get());
     EXPECT_EQ((Names{"DtStaple", "DtBinding", "DtStaple"}), test::memberNames(record, changed));
@@ -89,7 +89,7 @@ TEST(SetterShape, ADuringRuleAdjustsTheValueASetterFurtherOutIsSetting) {
 // Two setters of this test's own, written in the framework's terms: "thinning" overrides the
 // screen angle to 6 even while the angle is being set, and "fold" gives way to 0 when set to 3.
 void setThinningForcing(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &PdCoreData::DtThinning, value, change, [&] {
+    runRuleSetter(record, MemberId::DtThinning, value, change, [&] {
         if (ruleFires(RuleKind::forced, record.DtThinning.get() == 2,
                       isInProgress(change, record.DtScreenAngle), record.DtScreenAngle.get() != 6))
             setScreenAngle(record, 6, change);
@@ -99,7 +99,7 @@ void setThinningForcing(PdCoreData& record, std::uint8_t value, ChangeContext& c
 std::vector<std::uint8_t> foldSeenAfterGivingWay;
 
 void setFoldGivingWay(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, &PdCoreData::DtFold, value, change, [&] {
+    runRuleSetter(record, MemberId::DtFold, value, change, [&] {
         if (record.DtFold.get() == 3) setFoldGivingWay(record, 0, change);
         foldSeenAfterGivingWay.push_back(record.DtFold.get());
     });
@@ -110,7 +110,7 @@ TEST(SetterShape, AForcedRuleRunsTheSetterOfAnInProgressTargetWhateverItsValue) 
     record.DtScreenAngle.set(6);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
-    runRuleSetter(record, &PdCoreData::DtScreenAngle, std::uint8_t{6}, change,
+    runRuleSetter(record, MemberId::DtScreenAngle, std::uint8_t{6}, change,
                   [&] { setThinningForcing(record, 2, change); });
     EXPECT_EQ(6, record.DtScreenAngle.get());
     EXPECT_EQ((Names{"DtScreenAngle", "DtThinning", "DtScreenAngle"}),
@@ -141,14 +141,14 @@ TEST(SetterShape, ThePreviousValueComesFromTheSnapshotOnlyWhenTheChangeBeganWith
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     std::uint8_t seen = 0xFF;
-    runRuleSetter(record, &PdCoreData::DtBinding, std::uint8_t{0}, change, [&] {
-        seen = previousValue(record, &PdCoreData::DtBinding, std::uint8_t{0}, change);
+    runRuleSetter(record, MemberId::DtBinding, std::uint8_t{0}, change, [&] {
+        seen = previousValue(record, MemberId::DtBinding, std::uint8_t{0}, change);
     });
     EXPECT_EQ(2, seen);
 
     change.inProgress.append(fieldIdentity(record.DtPageSize));
-    runRuleSetter(record, &PdCoreData::DtBinding, std::uint8_t{1}, change, [&] {
-        seen = previousValue(record, &PdCoreData::DtBinding, std::uint8_t{1}, change);
+    runRuleSetter(record, MemberId::DtBinding, std::uint8_t{1}, change, [&] {
+        seen = previousValue(record, MemberId::DtBinding, std::uint8_t{1}, change);
     });
     EXPECT_EQ(1, seen);
 }
@@ -158,7 +158,7 @@ TEST(SetterShape, DirectWritesGoToTheCallersListOnly) {
     record.DtFeedDir.set(2);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
-    writeDirect(record, &PdCoreData::DtFeedDir, 0, change);
+    writeDirect(record, MemberId::DtFeedDir, 0, change);
     EXPECT_EQ(0, record.DtFeedDir.get());
     EXPECT_EQ((Names{"DtFeedDir"}), test::memberNames(record, changed));
     EXPECT_TRUE(change.inProgress.empty());

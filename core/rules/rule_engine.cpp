@@ -1,0 +1,103 @@
+#include "core/rules/rule_table.h"
+#include "core/rules/setter_shape.h"
+
+namespace pd {
+
+namespace {
+
+bool isGateOpen(RuleGate gate, const ChangeContext& change) {
+    switch (gate) {
+        case RuleGate::on:
+            return isRuleFlagOn(change);
+        case RuleGate::off:
+            return !isRuleFlagOn(change);
+        case RuleGate::none:
+            return true;
+    }
+    return true;
+}
+
+std::int64_t evaluate(const Operand& operand, const PdCoreData& record, const ChangeContext& change,
+                      const RuleCall* call) {
+    switch (operand.kind) {
+        case OperandKind::constant:
+            return operand.constant;
+        case OperandKind::own:
+            return call != nullptr ? readMember(record, call->own) : 0;
+        case OperandKind::given:
+            return call != nullptr ? call->given : 0;
+        case OperandKind::member:
+            return readMember(record, operand.member);
+        case OperandKind::derived:
+            return operand.derive(record, change, operand.parameter);
+    }
+    return 0;
+}
+
+bool isDerived(const RuleTest& test) {
+    return test.left.kind == OperandKind::derived || test.right.kind == OperandKind::derived;
+}
+
+// The tests of the condition that are derived, or those that are not.
+bool holds(const RuleCondition& condition, bool derivedTests, const PdCoreData& record,
+           const ChangeContext& change, const RuleCall* call) {
+    for (std::size_t i = 0; i < condition.count; ++i) {
+        const RuleTest& test = condition.tests[i];
+        if (isDerived(test) != derivedTests) continue;
+        const bool equal =
+            evaluate(test.left, record, change, call) == evaluate(test.right, record, change, call);
+        if (equal != (test.comparison == Comparison::equal)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool conditionHolds(const RuleCondition& condition, const PdCoreData& record,
+                    const ChangeContext& change, const RuleCall* call) {
+    return holds(condition, false, record, change, call) &&
+           holds(condition, true, record, change, call);
+}
+
+void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleRow> rows,
+                const RuleCall* call) {
+    // Every test is free of effects, so the order in which a row's tests are made does not
+    // matter: the member tests and the in-progress test go before the derived tests, which may
+    // probe copies of the record.
+    for (const RuleRow& row : rows) {
+        if (!isGateOpen(row.gate, change) || !holds(row.condition, false, record, change, call))
+            continue;
+        const RuleAction& action = row.action;
+        if (action.isStep) {
+            if (holds(row.condition, true, record, change, call))
+                action.step(record, change, call, action.parameter);
+            continue;
+        }
+        const bool inProgress = isInProgress(change, record, action.target);
+        if (!ruleFires(row.kind, true, inProgress) ||
+            !holds(row.condition, true, record, change, call))
+            continue;
+        const std::int64_t value = evaluate(action.value, record, change, call);
+        if (row.kind == RuleKind::forced && !inProgress &&
+            readMember(record, action.target) == value)
+            continue;
+        if (const MemberSetter setter = setterOf(action.target))
+            setter(record, value, change);
+        else
+            writeDirect(record, action.target, value, change);
+    }
+}
+
+std::int64_t previousValue(const PdCoreData& record, MemberId member, std::int64_t value,
+                           const ChangeContext& change) {
+    const bool changeBeganHere = !change.inProgress.empty() &&
+                                 change.inProgress.entries.front() == fieldIdentity(record, member);
+    return changeBeganHere ? readMember(*change.snapshot, member) : value;
+}
+
+void writeDirect(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change) {
+    change.changedFields.append(fieldIdentity(record, member));
+    writeMemberNumber(record, coreDataMember(member), value);
+}
+
+}  // namespace pd

@@ -1,0 +1,195 @@
+// The rows that rule tables are made of, and the small notation in which the tables write them.
+//
+// A row names a condition (up to five tests, all of which must hold), an action (set a target
+// member to a value, or run a step such as a resolver), the kind that says how the row consults
+// the in-progress state of its target, and an optional gate on the change's rule flag. A table
+// is a constant array of rows that one engine (setter_shape.h) walks in order, each row reading
+// the record as the rows before it left it; the order decides which rule wins.
+//
+//     {when(own == 1, DtStaple == 3), set(DtStaple, 0)}           yields: DtStaple not in progress
+//     {when(own == 0), set(DtHorizontalShift, 0), RuleKind::forced}  also while in progress
+//     {when(), runStep<resolvePaperRules>()}                      a step at its place in the order
+//
+// Tests compare operands: the setter's own member as the record holds it (own), the value the
+// setter was given (given), any number member of 8, 16 or 32 bits, signed or not (a MemberId, or
+// valueOf(id) to compare two members), a constant, or a value derived from the record and the
+// change (derived(f, parameter)), such as a capability test or a probe. Tests are free of effects:
+// the engine makes a row's member tests first and its derived tests only when the others hold and
+// the row's kind admits the target's in-progress state.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/record/core_data.h"
+#include "core/record/member_id.h"
+
+namespace pd {
+
+struct ChangeContext;
+
+// How a row consults the in-progress state of the member it acts on (its target).
+enum class RuleKind : std::uint8_t {
+    // The member being changed wins: the row acts only on a target that is not in progress.
+    yields,
+    // Overrides: acts on an in-progress target whatever its value, else when the target does not
+    // yet hold the row's value.
+    forced,
+    // Adjusts a target that a setter further out is setting at this moment.
+    during,
+    // Acts whether the target is in progress or not.
+    always,
+    // A direct write of a member without a setter; the in-progress state is not consulted.
+    write,
+};
+
+// Whether a row acts. guard is the row's condition; targetCondition is, for the overriding rows,
+// that the target does not yet hold the row's value. A forced row still needs its guard.
+constexpr bool ruleFires(RuleKind kind, bool guard, bool targetInProgress,
+                         bool targetCondition = true) {
+    if (!guard) return false;
+    switch (kind) {
+        case RuleKind::yields:
+            return !targetInProgress && targetCondition;
+        case RuleKind::forced:
+            return targetInProgress || targetCondition;
+        case RuleKind::during:
+            return targetInProgress && targetCondition;
+        case RuleKind::always:
+        case RuleKind::write:
+            return targetCondition;
+    }
+    return false;
+}
+
+// When a row runs: always, only with the rule flag on, or only with it off (or absent).
+enum class RuleGate : std::uint8_t { none, on, off };
+
+// The setter call whose rules are being applied: its own member and the value it was given.
+// Resolvers, which have no member of their own, apply their rows without one.
+struct RuleCall {
+    MemberId own;
+    std::int64_t given;
+};
+
+// A value worked out from the record and the change (a capability test, a probe, a search). It
+// must not change either.
+using Derivation = std::int64_t (*)(const PdCoreData& record, const ChangeContext& change,
+                                    std::uint32_t parameter);
+
+// An action that is not a plain store: a resolver or a composite rule run at its place in the
+// order. call is null for the rows of a resolver.
+using RuleStep = void (*)(PdCoreData& record, ChangeContext& change, const RuleCall* call,
+                          std::uint32_t parameter);
+
+enum class OperandKind : std::uint8_t { constant, own, given, member, derived };
+
+struct Operand {
+    OperandKind kind = OperandKind::constant;
+    MemberId member{};
+    std::uint32_t parameter = 0;
+    std::int64_t constant = 0;
+    Derivation derive = nullptr;
+};
+
+inline constexpr Operand own{OperandKind::own};
+inline constexpr Operand given{OperandKind::given};
+
+constexpr Operand valueOf(MemberId member) {
+    return {OperandKind::member, member};
+}
+constexpr Operand derived(Derivation derive, std::uint32_t parameter = 0) {
+    return {OperandKind::derived, MemberId{}, parameter, 0, derive};
+}
+constexpr Operand constant(std::int64_t value) {
+    return {OperandKind::constant, MemberId{}, 0, value};
+}
+
+enum class Comparison : std::uint8_t { equal, notEqual };
+
+struct RuleTest {
+    Operand left;
+    Comparison comparison = Comparison::equal;
+    Operand right;
+};
+
+constexpr RuleTest operator==(Operand left, Operand right) {
+    return {left, Comparison::equal, right};
+}
+constexpr RuleTest operator!=(Operand left, Operand right) {
+    return {left, Comparison::notEqual, right};
+}
+constexpr RuleTest operator==(Operand left, std::int64_t right) {
+    return left == constant(right);
+}
+constexpr RuleTest operator!=(Operand left, std::int64_t right) {
+    return left != constant(right);
+}
+constexpr RuleTest operator==(MemberId left, std::int64_t right) {
+    return valueOf(left) == constant(right);
+}
+constexpr RuleTest operator!=(MemberId left, std::int64_t right) {
+    return valueOf(left) != constant(right);
+}
+
+// Tests of a derivation that answers yes (1) or no (0).
+constexpr RuleTest is(Derivation derive, std::uint32_t parameter = 0) {
+    return derived(derive, parameter) != 0;
+}
+constexpr RuleTest isNot(Derivation derive, std::uint32_t parameter = 0) {
+    return derived(derive, parameter) == 0;
+}
+
+inline constexpr std::size_t maxRuleTests = 5;
+
+struct RuleCondition {
+    std::array<RuleTest, maxRuleTests> tests{};
+    std::uint8_t count = 0;
+};
+
+// The tests of a row, all of which must hold; none for a row that always applies.
+template <typename... Tests>
+constexpr RuleCondition when(const Tests&... tests) {
+    static_assert(sizeof...(Tests) <= maxRuleTests, "a row holds at most five tests");
+    return {{tests...}, static_cast<std::uint8_t>(sizeof...(Tests))};
+}
+
+struct RuleAction {
+    MemberId target{};
+    Operand value;
+    // Set for a step, which then takes the place of the store.
+    RuleStep step = nullptr;
+    std::uint32_t parameter = 0;
+    bool isStep = false;
+};
+
+// Sets target to value: through the target's setter, or by a direct write for a member that has
+// no setter.
+constexpr RuleAction set(MemberId target, Operand value) {
+    return {target, value};
+}
+constexpr RuleAction set(MemberId target, std::int64_t value) {
+    return {target, constant(value)};
+}
+
+constexpr RuleAction runStep(RuleStep step, std::uint32_t parameter = 0) {
+    return {MemberId{}, {}, step, parameter, true};
+}
+
+// A resolver of the form resolver(record, change) as a step.
+template <void (*Resolver)(PdCoreData&, ChangeContext&)>
+constexpr RuleAction runStep() {
+    return runStep([](PdCoreData& record, ChangeContext& change, const RuleCall*, std::uint32_t) {
+        Resolver(record, change);
+    });
+}
+
+struct RuleRow {
+    RuleCondition condition;
+    RuleAction action;
+    RuleKind kind = RuleKind::yields;
+    RuleGate gate = RuleGate::none;
+};
+
+}  // namespace pd
