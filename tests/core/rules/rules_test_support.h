@@ -1,12 +1,21 @@
 // Helpers shared by the rules tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/catalog/paper_size.h"
 #include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
+#include "core/record/default_record.h"
+#include "core/record/member_id.h"
+#include "core/rules/change_context.h"
+#include "core/rules/setter_shape.h"
 
 namespace pd::test {
 
@@ -37,6 +46,61 @@ inline PdCoreData plainA4Record() {
     record.DtPageSize.set(1);
     record.DtPrintPosition.set(1);
     return record;
+}
+
+struct MemberValue {
+    MemberId member;
+    std::int64_t value;
+};
+
+// One change of a record through the rules, from the default record: the members that differ
+// from the default, the members in progress when the change opens (as a request marks them), the
+// setter calls, then the values expected of some members and the caller's list in order.
+struct WholeChange {
+    const char* name;
+    std::vector<MemberValue> start;
+    std::vector<MemberId> marked;
+    std::function<void(PdCoreData&, ChangeContext&)> run;
+    std::vector<MemberValue> expected;
+    Names changed;
+    // Members that the change alters on purpose without listing them.
+    std::vector<MemberId> unlisted = {};
+};
+
+// Runs the change and checks it: the expected values and list, the in-progress list back to the
+// marks, and every member that the change altered standing in the caller's list.
+inline void checkWholeChange(const WholeChange& c) {
+    SCOPED_TRACE(c.name);
+    PdCoreData record = defaultCoreData();
+    for (const MemberValue& v : c.start)
+        writeMemberNumber(record, coreDataMember(v.member), v.value);
+    const PdCoreData before = record;
+    ChangedFieldList changed;
+    {
+        ChangeContext change(changed, nullptr, record);
+        for (const MemberId member : c.marked)
+            change.inProgress.append(fieldIdentity(record, member));
+        c.run(record, change);
+        ChangedFieldList marks;
+        for (const MemberId member : c.marked) marks.append(fieldIdentity(record, member));
+        EXPECT_EQ(memberNames(record, marks), memberNames(record, change.inProgress));
+    }
+    for (const MemberValue& v : c.expected)
+        EXPECT_EQ(v.value, readMember(record, v.member)) << coreDataMember(v.member).name;
+    EXPECT_EQ(c.changed, memberNames(record, changed));
+    for (const CoreDataMember& member : coreDataMembers) {
+        const auto was = memberBytes(before, member);
+        const auto now = memberBytes(record, member);
+        const FieldIdentity identity =
+            reinterpret_cast<const unsigned char*>(&record) + member.offset;
+        const bool expectedUnlisted =
+            std::any_of(c.unlisted.begin(), c.unlisted.end(),
+                        [&](MemberId id) { return &coreDataMember(id) == &member; });
+        if (!std::equal(was.begin(), was.end(), now.begin())) {
+            EXPECT_TRUE(changed.contains(identity) || expectedUnlisted)
+                << member.name << " changed without being listed";
+        }
+    }
 }
 
 }  // namespace pd::test

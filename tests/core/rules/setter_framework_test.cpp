@@ -88,12 +88,12 @@ TEST(SetterShape, ADuringRuleAdjustsTheValueASetterFurtherOutIsSetting) {
 
 // Two setters of this test's own, written in the framework's terms: "thinning" overrides the
 // screen angle to 6 even while the angle is being set, and "fold" gives way to 0 when set to 3.
+constexpr RuleRow forcingRows[] = {
+    {when(own == 2), set(MemberId::DtScreenAngle, 6), RuleKind::forced},
+};
+
 void setThinningForcing(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, MemberId::DtThinning, value, change, [&] {
-        if (ruleFires(RuleKind::forced, record.DtThinning.get() == 2,
-                      isInProgress(change, record.DtScreenAngle), record.DtScreenAngle.get() != 6))
-            setScreenAngle(record, 6, change);
-    });
+    runRuleSetter(record, MemberId::DtThinning, value, change, forcingRows);
 }
 
 std::vector<std::uint8_t> foldSeenAfterGivingWay;
@@ -120,6 +120,13 @@ TEST(SetterShape, AForcedRuleRunsTheSetterOfAnInProgressTargetWhateverItsValue) 
     changed.entries.clear();
     setThinningForcing(record, 2, change);
     EXPECT_EQ((Names{"DtThinning"}), test::memberNames(record, changed));
+
+    // Not in progress and another angle: the target is set.
+    record.DtScreenAngle.set(3);
+    setThinningForcing(record, 2, change);
+    EXPECT_EQ(6, record.DtScreenAngle.get());
+    EXPECT_EQ((Names{"DtThinning", "DtThinning", "DtScreenAngle"}),
+              test::memberNames(record, changed));
 }
 
 TEST(SetterShape, AfterReEntryTheOuterRulesSeeTheInnerValue) {
