@@ -232,10 +232,17 @@ TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap
     setPageSpecificForms(record, shifted, change);
     EXPECT_EQ(0, record.DtPageSpecificForms.bytes[1027]);
 
+    // A block that ends where the member begins touches it without overlapping: it is copied.
+    const auto* before = reinterpret_cast<const ByteBlock<1028>*>(
+        record.DtPageSpecificForms.bytes - sizeof record.DtPageSpecificForms.bytes);
+    record.DtFormPrintPattern.set(7);  // the last byte before the member
+    setPageSpecificForms(record, before, change);
+    EXPECT_EQ(7, record.DtPageSpecificForms.bytes[1027]);
+
     record.DtPageSpecificForms.bytes[5] = 1;
     setPageSpecificForms(record, nullptr, change);
     EXPECT_EQ(0, record.DtPageSpecificForms.bytes[5]);
-    EXPECT_EQ(4u, changed.size());
+    EXPECT_EQ(5u, changed.size());
 }
 
 TEST(ChangePredicates, AskWhetherAGroupOfMembersIsInProgress) {
