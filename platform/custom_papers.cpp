@@ -1,9 +1,9 @@
 #include "platform/custom_papers.h"
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
+
+#include "platform/small_file.h"
 
 namespace pd {
 
@@ -14,9 +14,6 @@ CustomPaperPreferences noCustomPapers() {
 }
 
 constinit std::atomic<CustomPaperReader> installedReader{noCustomPapers};
-
-// A preferences file is a handful of lines; anything larger is not one.
-constexpr std::size_t maximumFileSize = 1 << 20;
 
 std::string_view trimmed(std::string_view text) {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -67,18 +64,8 @@ std::string customPapersPath() {
 CustomPaperPreferences userCustomPapers() {
     const std::string path = customPapersPath();
     if (path.empty()) return {};
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               std::fclose);
-    if (!file) return {};
-    std::string text;
-    char block[4096];
-    while (text.size() <= maximumFileSize) {
-        const std::size_t got = std::fread(block, 1, sizeof block, file.get());
-        if (got == 0) break;
-        text.append(block, got);
-    }
-    if (text.size() > maximumFileSize || std::ferror(file.get())) return {};
-    return parseCustomPapers(text);
+    const std::optional<std::string> text = readSmallFile(path);
+    return text ? parseCustomPapers(*text) : CustomPaperPreferences{};
 }
 
 void setCustomPaperReader(CustomPaperReader reader) {

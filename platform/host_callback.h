@@ -1,0 +1,44 @@
+// The host callback: what the print dialog offers a plug-in's panel of the job it shows. Every
+// service of the dialog reaches the panel through the callback it is handed.
+#pragma once
+
+#include <memory>
+
+#include "platform/page_format.h"
+#include "platform/print_settings.h"
+#include "platform/printer.h"
+
+struct ppd_file_s;
+
+namespace pd {
+
+class HostCallback {
+  public:
+    virtual ~HostCallback() = default;
+
+    // The PPD of the job's printer, opened and marked by the dialog; null when it has none.
+    virtual ppd_file_s* ppdFile() = 0;
+    // The job's print settings; null when the dialog has none.
+    virtual PrintSettings* printSettings() = 0;
+    // The job's page format; null when the dialog has none.
+    virtual const PageFormat* pageFormat() = 0;
+    // The job's printer; null when the dialog has none.
+    virtual std::shared_ptr<const Printer> printer() = 0;
+};
+
+// A host callback held in memory: the print dialog stand-in's own, and the tests' fake. It holds
+// its settings, page format and printer; the PPD stays its opener's.
+class MemoryHostCallback final : public HostCallback {
+  public:
+    ppd_file_s* ppd = nullptr;
+    MemoryPrintSettings settings;
+    MemoryPageFormat page;
+    std::shared_ptr<const Printer> jobPrinter;
+
+    ppd_file_s* ppdFile() override { return ppd; }
+    PrintSettings* printSettings() override { return &settings; }
+    const PageFormat* pageFormat() override { return &page; }
+    std::shared_ptr<const Printer> printer() override { return jobPrinter; }
+};
+
+}  // namespace pd
