@@ -1,0 +1,88 @@
+// The driver's panel of the print dialog: one per job, for printers whose PPD names the
+// manufacturer "DURVEN PALTERO". It keeps the job's settings record in the print settings, so that
+// the filter rebuilds exactly the settings the user chose, and marks the PPD choices the record
+// implies. It asks the dialog to hide it; its view holds the button that starts the settings
+// application.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/record/core_data.h"
+#include "core/rules/platform_data.h"
+#include "platform/print_dialog_plugin.h"
+
+namespace pd {
+
+class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel {
+  public:
+    // A panel for the job of callback, or null when the job's printer has no PPD or another
+    // manufacturer's. The bundle may be null: the panel then has no view.
+    static std::shared_ptr<com_talvo_dpxw_zeb0583_662_settings_panel> panelWithCallback(
+        const std::shared_ptr<HostCallback>& callback, const std::shared_ptr<Bundle>& bundle);
+
+    std::string panelKind() const override;
+    const std::string& panelName() override;
+    std::shared_ptr<View> panelView() override;
+    void willShow() override;
+    bool shouldHide() const override { return true; }
+    bool shouldShowHelp() const override { return true; }
+    std::vector<std::string> supportedPpdOptionKeys() const override;
+    void ppdOptionKeyValueDidChange(std::string_view, std::string_view) override {}
+    // Restores the record from the print settings (the default record when they hold none that
+    // can be used) and stores it at once with the dialog's page setup, input slot included.
+    // Always true.
+    bool restoreValues() override;
+    // Stores the record with the dialog's page setup, then sets and marks the PPD choices it
+    // implies. Always true.
+    bool saveValues() override;
+
+    // Writes the titles and texts of the view's controls.
+    void initializePanel();
+
+    // The panel's current record.
+    const PdCoreData& getCoreData() const { return coreData; }
+    WindowLevel getPdeWindowLevel() const { return m_nPdeWindowLevel; }
+
+    // Merges the dialog's page setup into record (its input slot only when
+    // mergeCurrentInputSlot), makes the result the panel's record, and writes it into the print
+    // settings with the input slot that it names.
+    void saveCoreData(PdCoreData& record, bool mergeCurrentInputSlot);
+    // Sets and marks the input slot of record in the print settings and the PPD.
+    void updateInputSlot(const PdCoreData& record, PrintSettings* settings);
+    // Takes a record offered from outside: stored when it has a record's size and this layout's
+    // signature (repaired member by member), the default record stored otherwise.
+    void setCoreData(std::span<const unsigned char> data);
+    // The page setup of the dialog's page format and print settings.
+    void getPlatformData(PdPlatformData& platformData) const;
+    int getInputSlot() const;
+
+  private:
+    com_talvo_dpxw_zeb0583_662_settings_panel(const std::shared_ptr<HostCallback>& callback,
+                                              const std::shared_ptr<Bundle>& bundle,
+                                              ppd_file_s* printerPpd);
+
+    // The page setup, with the paper of paperSource when the dialog gives none.
+    PdPlatformData pageSetup(const PdCoreData& paperSource) const;
+    // Drops the view and every outlet into it.
+    void releaseView();
+
+    std::shared_ptr<HostCallback> pdePluginCallbackObject;
+    std::string thePDEName;
+    std::shared_ptr<View> pdeView;
+    // Outlets into pdeView: the view owns them.
+    std::weak_ptr<Button> settingsButton;
+    std::weak_ptr<TextField> copyRight;
+    std::weak_ptr<TextField> copyRight2;
+    std::weak_ptr<TextField> versionString;
+    ppd_file_s* ppd;
+    std::shared_ptr<Bundle> pdeBundle;
+    PdCoreData coreData;
+    std::shared_ptr<Window> hiddenModalPanel;
+    WindowLevel m_nPdeWindowLevel;
+};
+
+}  // namespace pd

@@ -1,0 +1,218 @@
+#include "tools/dialoghost/dialog_host.h"
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "platform/bundle.h"
+#include "platform/host_callback.h"
+#include "tools/dialoghost/option_line.h"
+#include "tools/dialoghost/plugin_module.h"
+
+// libcups marks its PPD interface deprecated; a print dialog still opens and marks PPDs with it.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+namespace pd {
+
+const char* const dialogHostUsage =
+    "usage: dialoghost --ppd FILE [--printer NAME] [--bundle DIR] [--options 'k=v ...']\n"
+    "                  [--paper NAME:WxH[:custom]]\n"
+    "                  [--orientation portrait|landscape|reverse-portrait|reverse-landscape]\n"
+    "                  ACTION...\n"
+    "actions: panel-info restore save\n";
+
+namespace {
+
+struct PpdCloser {
+    void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
+using PpdFile = std::unique_ptr<ppd_file_t, PpdCloser>;
+
+std::optional<double> parsePoints(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value) || value <= 0) return std::nullopt;
+    return value;
+}
+
+std::optional<PageOrientation> parseOrientation(std::string_view text) {
+    if (text == "portrait") return PageOrientation::portrait;
+    if (text == "landscape") return PageOrientation::landscape;
+    if (text == "reverse-portrait") return PageOrientation::reversePortrait;
+    if (text == "reverse-landscape") return PageOrientation::reverseLandscape;
+    return std::nullopt;
+}
+
+std::optional<DialogAction> parseAction(std::string_view text) {
+    if (text == "panel-info") return DialogAction::panelInfo;
+    if (text == "restore") return DialogAction::restore;
+    if (text == "save") return DialogAction::save;
+    return std::nullopt;
+}
+
+// The PPD's default page size as the paper of a page format, named as the PPD shows it.
+std::optional<Paper> defaultPaperOf(ppd_file_t* ppd) {
+    ppd_option_t* option = ppdFindOption(ppd, "PageSize");
+    if (option == nullptr) return std::nullopt;
+    const ppd_size_t* size = ppdPageSize(ppd, option->defchoice);
+    if (size == nullptr) return std::nullopt;
+    const ppd_choice_t* choice = ppdFindChoice(option, option->defchoice);
+    const char* name = choice != nullptr && choice->text[0] != '\0' ? choice->text : size->name;
+    return Paper{name, size->width, size->length};
+}
+
+// Opens the PPD as a print dialog does: its defaults marked, then the job's options.
+PpdFile openMarkedPpd(const std::string& path, int optionCount, cups_option_t* options) {
+    PpdFile ppd(ppdOpenFile(path.c_str()));
+    if (ppd) {
+        ppdMarkDefaults(ppd.get());
+        cupsMarkOptions(ppd.get(), optionCount, options);
+    }
+    return ppd;
+}
+
+const char* yesNo(bool value) {
+    return value ? "yes" : "no";
+}
+
+void printPanelInfo(PrintDialogPanel& panel, std::ostream& out) {
+    out << "panel-kind: " << panel.panelKind() << '\n';
+    out << "panel-name: " << panel.panelName() << '\n';
+    const std::shared_ptr<View> view = panel.panelView();
+    panel.willShow();
+    if (view) {
+        if (const auto field = view->textField("versionString"))
+            out << "version: " << field->stringValue() << '\n';
+        if (const auto button = view->button("settingsButton"))
+            out << "button-title: " << button->title() << '\n';
+    }
+    out << "should-hide: " << yesNo(panel.shouldHide()) << '\n';
+    out << "should-show-help: " << yesNo(panel.shouldShowHelp()) << '\n';
+    for (const std::string& key : panel.supportedPpdOptionKeys())
+        out << "supported-ppd-option: " << key << '\n';
+}
+
+}  // namespace
+
+std::optional<std::pair<Paper, bool>> parsePaperArgument(const std::string& text) {
+    std::string_view rest = text;
+    bool custom = false;
+    constexpr std::string_view customSuffix = ":custom";
+    if (rest.ends_with(customSuffix)) {
+        custom = true;
+        rest.remove_suffix(customSuffix.size());
+    }
+    const std::size_t colon = rest.rfind(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const std::string_view size = rest.substr(colon + 1);
+    const std::size_t cross = size.find('x');
+    if (cross == std::string_view::npos) return std::nullopt;
+    const auto width = parsePoints(size.substr(0, cross));
+    const auto height = parsePoints(size.substr(cross + 1));
+    if (!width || !height) return std::nullopt;
+    return std::pair(Paper{std::string(rest.substr(0, colon)), *width, *height}, custom);
+}
+
+std::variant<DialogHostArguments, std::string> parseDialogHostArguments(
+    const std::vector<std::string>& arguments) {
+    DialogHostArguments parsed;
+    bool havePpd = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!argument.starts_with("--")) {
+            const auto action = parseAction(argument);
+            if (!action) return "unknown action: " + argument;
+            parsed.actions.push_back(*action);
+            continue;
+        }
+        if (i + 1 == arguments.size()) return argument + " needs a value";
+        const std::string& value = arguments[++i];
+        if (argument == "--ppd") {
+            parsed.ppdPath = value;
+            havePpd = true;
+        } else if (argument == "--printer") {
+            parsed.printer = value;
+        } else if (argument == "--bundle") {
+            parsed.bundlePath = value;
+        } else if (argument == "--options") {
+            parsed.options = value;
+        } else if (argument == "--paper") {
+            const auto paper = parsePaperArgument(value);
+            if (!paper) return "not a paper: " + value;
+            parsed.paper = paper->first;
+            parsed.customPaper = paper->second;
+        } else if (argument == "--orientation") {
+            const auto orientation = parseOrientation(value);
+            if (!orientation) return "not an orientation: " + value;
+            parsed.orientation = *orientation;
+        } else {
+            return "unknown option: " + argument;
+        }
+    }
+    if (!havePpd) return std::string("--ppd is required");
+    if (parsed.actions.empty()) return std::string("no action given");
+    return parsed;
+}
+
+int runDialogHost(const DialogHostArguments& arguments, const std::string& defaultBundlePath,
+                  std::ostream& out, std::ostream& err) {
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsParseOptions(arguments.options.c_str(), 0, &options);
+    const auto host = std::make_shared<MemoryHostCallback>();
+    for (int i = 0; i < optionCount; ++i)
+        host->settings.setValue(options[i].name, std::string(options[i].value));
+    const PpdFile ppd = openMarkedPpd(arguments.ppdPath, optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (!ppd) err << "dialoghost: cannot open the PPD " << arguments.ppdPath << '\n';
+    host->ppd = ppd.get();
+    if (arguments.printer)
+        host->jobPrinter = std::make_shared<const Printer>(Printer{arguments.printer});
+    host->page.setOrientation(arguments.orientation);
+    if (arguments.paper) {
+        host->page.setPaper(arguments.paper);
+        host->page.setProperties(customPaperProperties(arguments.customPaper));
+    } else if (ppd) {
+        host->page.setPaper(defaultPaperOf(ppd.get()));
+    }
+
+    int status = exitNoPanel;
+    {
+        const auto bundle =
+            std::make_shared<DirectoryBundle>(arguments.bundlePath.value_or(defaultBundlePath));
+        PluginModule module(bundle->path());
+        std::shared_ptr<PrintDialogPanel> panel;
+        if (PrintDialogPlugin* factory = module.factory()) {
+            factory->initWithBundle(bundle);
+            auto panels = factory->panelsForType(printerModulePanelType, host);
+            if (!panels.empty()) panel = panels.front();
+        } else {
+            err << "dialoghost: " << module.error() << '\n';
+        }
+        if (panel) {
+            for (const DialogAction action : arguments.actions) {
+                switch (action) {
+                    case DialogAction::panelInfo:
+                        printPanelInfo(*panel, out);
+                        break;
+                    case DialogAction::restore:
+                        panel->restoreValues();
+                        break;
+                    case DialogAction::save:
+                        panel->saveValues();
+                        break;
+                }
+            }
+            status = exitDone;
+        }
+        // The panel's code lives in the module: it goes before the module does.
+        panel.reset();
+    }
+    out << formatOptionLine(host->settings.stringEntries()) << '\n';
+    return status;
+}
+
+}  // namespace pd
