@@ -67,6 +67,33 @@ sys.stdout.write(base64.b64decode(''.join(pieces)).hex())
 PY
 }
 
+# The settings record that the S_PCD options of a CUPS option line carry (chunks joined in key
+# order, as the filter joins them), as hexadecimal bytes; nothing when they carry none.
+record_of_options() {
+    python3 - "$1" <<'PY'
+import base64, re, shlex, sys
+chunks = {}
+for word in shlex.split(sys.argv[1]):
+    name, _, value = word.partition('=')
+    if re.fullmatch(r'S_PCD\d+', name):
+        chunks[name] = value
+text = ''.join(chunks[name] for name in sorted(chunks))
+sys.stdout.write(base64.b64decode(text).hex() if text else '')
+PY
+}
+
+# A record given in hexadecimal with the secrets that the filter never writes into the job cleared:
+# the passwords and the relay-server settings (offset and size of each).
+record_without_secrets() {
+    python3 - "$1" <<'PY'
+import sys
+record = bytearray.fromhex(sys.argv[1])
+for offset, size in ((24161, 9), (24303, 33), (24597, 65), (24672, 9), (24681, 884)):
+    record[offset:offset + size] = bytes(size)
+sys.stdout.write(record.hex())
+PY
+}
+
 # One byte of a record given in hexadecimal, as a decimal number.
 record_byte() {
     echo $((16#${1:$(($2 * 2)):2}))
@@ -159,23 +186,35 @@ CONF
     fail "cupsd did not start"
 }
 
-# Prints the sample job with media and orientation options on QUEUE of the private cupsd under
-# TMP, whose device is the file PRINTED, and checks that psfilter ran cleanly and that the printed
-# file carries the frame and a record holding both options.
-print_sample_job() {
+# Prints the sample job with the lp arguments after PRINTED on QUEUE of the private cupsd under
+# TMP, whose device is the file PRINTED, waits until that job is done, and checks that psfilter
+# ran cleanly on it and that the printed file carries the frame.
+print_job() {
     local top=$1 tmp=$2 queue=$3 printed=$4
+    shift 4
     cp "$top/data/jobs/sample.ps" "$tmp/job.ps"
     chmod 644 "$tmp/job.ps"
-    lp -h "$server" -d "$queue" -o media=A4 -o orientation-requested=4 "$tmp/job.ps" >/dev/null
+    rm -f "$printed"
+    local id
+    id=$(lp -h "$server" -d "$queue" "$@" "$tmp/job.ps" |
+        sed -n "s/^request id is \($queue-[0-9]*\).*/\1/p")
+    [ -n "$id" ] || fail "lp did not take the job"
     for _ in $(seq 1200); do
-        lpstat -h "$server" -W completed -o "$queue" 2>/dev/null | grep -q "$queue" && break
+        lpstat -h "$server" -W completed -o "$queue" 2>/dev/null | grep -q "^$id " && break
         sleep 0.1
     done
-    lpstat -h "$server" -W completed -o "$queue" | grep -q "$queue" ||
-        { cat "$tmp/log/error_log" >&2; fail "job did not complete"; }
-    grep -q 'psfilter.*exited with no errors' "$tmp/log/error_log" ||
-        { grep psfilter "$tmp/log/error_log" >&2; fail "psfilter did not run cleanly"; }
+    lpstat -h "$server" -W completed -o "$queue" | grep -q "^$id " ||
+        { cat "$tmp/log/error_log" >&2; fail "job $id did not complete"; }
+    grep -q "\[Job ${id##*-}\] .*psfilter.*exited with no errors" "$tmp/log/error_log" ||
+        { grep psfilter "$tmp/log/error_log" >&2; fail "psfilter did not run cleanly on job $id"; }
     check_printer_stream "$printed"
+}
+
+# Prints the sample job with media and orientation options (see print_job), and checks that the
+# printed record holds both options.
+print_sample_job() {
+    local top=$1 tmp=$2 queue=$3 printed=$4
+    print_job "$top" "$tmp" "$queue" "$printed" -o media=A4 -o orientation-requested=4
     local record
     record=$(record_of_stream "$printed")
     [ "$(record_byte "$record" 9)" = 1 ] || fail "media=A4 did not reach the record"
