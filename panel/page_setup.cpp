@@ -72,7 +72,9 @@ void fillPageSetup(PdPlatformData& setup, const PageFormat* pageFormat,
         pageFormat != nullptr ? pageFormat->paper() : std::optional<Paper>();
     setup.DtOrientation.set(pageFormat != nullptr ? orientationFromPageFormat(*pageFormat)
                                                   : platformNoOrientation);
-    if (!paper) {
+    // A paper without a size is none: a custom size of nothing would cost the record its paper.
+    if (!paper || pointsToMicrometres(paper->widthPoints) == 0 ||
+        pointsToMicrometres(paper->heightPoints) == 0) {
         fillPaperFromRecord(setup, current);
         return;
     }

@@ -89,7 +89,7 @@ TEST(PageSetup, OnlyLandscapeOrientationsAreLandscape) {
     }
 }
 
-TEST(PageSetup, WithoutAPaperTheRecordKeepsItsOwn) {
+TEST(PageSetup, WithoutAPaperOfSomeSizeTheRecordKeepsItsOwn) {
     PdCoreData current = defaultCoreData();
     current.DtPageSize.set(noPaperId);
     current.DtCustomPageSizeWidth.set(1234567);
@@ -97,8 +97,11 @@ TEST(PageSetup, WithoutAPaperTheRecordKeepsItsOwn) {
     std::memcpy(current.DtPageSizeName.bytes, "Mine", 5);
     current.DtOrientation.set(1);
 
-    const MemoryPageFormat noPaper = pageWith(std::nullopt, false, PageOrientation::portrait);
-    for (const MemoryPageFormat* page : {&noPaper, static_cast<const MemoryPageFormat*>(nullptr)}) {
+    const MemoryPageFormat noPaper = pageWith(std::nullopt, false);
+    const MemoryPageFormat noSize = pageWith(Paper{"Empty", 0, 842}, true);
+    const MemoryPageFormat tooSmall = pageWith(Paper{"Dot", 612, 0.001}, false);
+    for (const MemoryPageFormat* page :
+         {&noPaper, &noSize, &tooSmall, static_cast<const MemoryPageFormat*>(nullptr)}) {
         PdPlatformData setup;
         fillPageSetup(setup, page, languageUsEnglish, current);
         EXPECT_EQ(noPaperId, setup.DtPageSize.get());
