@@ -1,7 +1,9 @@
 #include "panel/page_setup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "core/base/multi_encoded_string.h"
@@ -19,6 +21,15 @@ constexpr std::uint32_t micrometresPerMillimetre = 1000;
 void setPageSizeName(PdPlatformData& setup, const char* name) {
     copyUtf8Bounded(reinterpret_cast<char*>(setup.DtPageSizeName.bytes), name,
                     sizeof setup.DtPageSizeName.bytes);
+}
+
+// A paper size in points as a length of the record in the option's unit; nullopt for one that
+// the record cannot hold: none, or beyond the option's range.
+std::optional<std::uint32_t> recordLength(double points, const NumericOptionDescriptor& option) {
+    const std::uint32_t length =
+        rescaleUnits(pointsToMicrometres(points), micrometresPerMillimetre, option.divisor);
+    if (length == 0 || length < option.minimum || length > option.maximum) return std::nullopt;
+    return length;
 }
 
 void fillPaperFromRecord(PdPlatformData& setup, const PdCoreData& current) {
@@ -72,9 +83,13 @@ void fillPageSetup(PdPlatformData& setup, const PageFormat* pageFormat,
         pageFormat != nullptr ? pageFormat->paper() : std::optional<Paper>();
     setup.DtOrientation.set(pageFormat != nullptr ? orientationFromPageFormat(*pageFormat)
                                                   : platformNoOrientation);
-    // A paper without a size is none: a custom size of nothing would cost the record its paper.
-    if (!paper || pointsToMicrometres(paper->widthPoints) == 0 ||
-        pointsToMicrometres(paper->heightPoints) == 0) {
+    const auto width =
+        paper ? recordLength(paper->widthPoints, customPageSizeWidthOption) : std::nullopt;
+    const auto height =
+        paper ? recordLength(paper->heightPoints, customPageSizeHeightOption) : std::nullopt;
+    // A paper of a size that the record cannot hold is none: stored, validation would set its
+    // size back and cost the record its paper.
+    if (!width || !height) {
         fillPaperFromRecord(setup, current);
         return;
     }
@@ -101,10 +116,8 @@ void fillPageSetup(PdPlatformData& setup, const PageFormat* pageFormat,
         setup.DtCustomPageSizeWidth.set(rescaleUnits(standard.width, unit, widthUnit));
         setup.DtCustomPageSizeHeight.set(rescaleUnits(standard.height, unit, heightUnit));
     } else {
-        setup.DtCustomPageSizeWidth.set(rescaleUnits(pointsToMicrometres(paper->widthPoints),
-                                                     micrometresPerMillimetre, widthUnit));
-        setup.DtCustomPageSizeHeight.set(rescaleUnits(pointsToMicrometres(paper->heightPoints),
-                                                      micrometresPerMillimetre, heightUnit));
+        setup.DtCustomPageSizeWidth.set(*width);
+        setup.DtCustomPageSizeHeight.set(*height);
     }
 }
 

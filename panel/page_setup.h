@@ -26,8 +26,8 @@ bool isCustomPaper(const PageFormat& pageFormat);
 // Fills the paper and orientation of setup from the page format. A custom paper keeps its name
 // and its size in points; another paper is the standard paper of its size, named by its title in
 // paperNameLanguage, or, when no standard paper has that size, an unnamed paper of that size.
-// Without a page format, or a paper of some size in it, the paper is the one that current holds,
-// and without a page format the orientation is left to the record.
+// Without a page format, or a paper in it of a size that the record can hold, the paper is the
+// one that current holds, and without a page format the orientation is left to the record.
 void fillPageSetup(PdPlatformData& setup, const PageFormat* pageFormat,
                    LanguageIndex paperNameLanguage, const PdCoreData& current);
 

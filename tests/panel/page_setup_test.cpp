@@ -89,7 +89,7 @@ TEST(PageSetup, OnlyLandscapeOrientationsAreLandscape) {
     }
 }
 
-TEST(PageSetup, WithoutAPaperOfSomeSizeTheRecordKeepsItsOwn) {
+TEST(PageSetup, WithoutAPaperThatTheRecordCanHoldTheRecordKeepsItsOwn) {
     PdCoreData current = defaultCoreData();
     current.DtPageSize.set(noPaperId);
     current.DtCustomPageSizeWidth.set(1234567);
@@ -100,8 +100,11 @@ TEST(PageSetup, WithoutAPaperOfSomeSizeTheRecordKeepsItsOwn) {
     const MemoryPageFormat noPaper = pageWith(std::nullopt, false);
     const MemoryPageFormat noSize = pageWith(Paper{"Empty", 0, 842}, true);
     const MemoryPageFormat tooSmall = pageWith(Paper{"Dot", 612, 0.001}, false);
-    for (const MemoryPageFormat* page :
-         {&noPaper, &noSize, &tooSmall, static_cast<const MemoryPageFormat*>(nullptr)}) {
+    // Longer than the longest length of the record (60 m).
+    const MemoryPageFormat tooLong = pageWith(Paper{"Banner", 612, 170080}, true);
+    const MemoryPageFormat endless = pageWith(Paper{"Endless", 595, 1e271}, false);
+    for (const MemoryPageFormat* page : {&noPaper, &noSize, &tooSmall, &tooLong, &endless,
+                                         static_cast<const MemoryPageFormat*>(nullptr)}) {
         PdPlatformData setup;
         fillPageSetup(setup, page, languageUsEnglish, current);
         EXPECT_EQ(noPaperId, setup.DtPageSize.get());

@@ -15,8 +15,11 @@
 //   restore      the dialog restores the panel's values from the print settings
 //   save         the dialog saves the panel's values into the print settings
 //
-// The last line of the output is always the print settings' text values as one CUPS option
-// string, for `lp -o "$(dialoghost ... | tail -n 1)"`.
+// The last line of the output is the print settings' text values as one CUPS option string, for
+// `lp -o "$(dialoghost ... | tail -n 1)"`. Exit status 0 when the actions ran; 3 when the printer
+// has no panel of the bundle (the PPD cannot be read, names another manufacturer, or the module
+// cannot be loaded), the options then printed as they came; 2 for wrong usage, which prints no
+// options.
 #pragma once
 
 #include <optional>
