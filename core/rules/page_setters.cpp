@@ -6,6 +6,7 @@
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
+#include "core/rules/sheet_rules.h"
 #include "core/rules/slot_media_rules.h"
 
 namespace pd {
@@ -17,20 +18,10 @@ using enum MemberId;
 // The restriction of the automatic paper source.
 constexpr std::uint32_t autoSlotFeature = 21;
 
-// With the slot on Auto (0) and a sheet that the automatic source refuses: the feed direction
-// goes back to Auto, else the binding turns to the other axis, else a target paper is searched.
-constexpr auto inputSlotRules = ruleTable({
-    {when(), runStep<resolveSlotMediaRules>()},
-    {when(own == 0, DtFeedDir != 0, is(sheetRefused, autoSlotFeature),
-          is(feedDirectionOffHelps, autoSlotFeature)),
-     set(DtFeedDir, 0), RuleKind::write},
-    {when(own == 0, DtFeedDir == 0, is(sheetRefused, autoSlotFeature),
-          is(finishingSideHelps, autoSlotFeature)),
-     set(DtBinding, derived(finishingSideOf))},
-    // DtTargetPaperSize is a paper member: while it is in progress this row does not act.
-    {when(own == 0, isNot(paperSizeChanging), is(sheetRefused, autoSlotFeature)),
-     set(DtTargetPaperSize, derived(standardTargetPaperSize, autoSlotFeature))},
-});
+// The finishing settings first meet the new slot's media; then, with the slot on Auto (0), the
+// sheet must suit the automatic source.
+constexpr auto inputSlotRules = ruleTable(rows({{when(), runStep<resolveSlotMediaRules>()}}),
+                                          sheetRules(when(own == 0), autoSlotFeature));
 
 constexpr auto sheetSizeRules = ruleTable({
     {when(), runStep<resolvePaperRules>()},

@@ -1,3 +1,4 @@
+#include "core/rules/media_rules.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 
@@ -68,9 +69,22 @@ void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleR
         if (!isGateOpen(row.gate, change) || !holds(row.condition, false, record, change, call))
             continue;
         const RuleAction& action = row.action;
-        if (action.isStep) {
-            if (holds(row.condition, true, record, change, call))
-                action.step(record, change, call, action.parameter);
+        if (action.shape != ActionShape::store) {
+            if (!holds(row.condition, true, record, change, call)) continue;
+            const std::int64_t value = evaluate(action.value, record, change, call);
+            switch (action.shape) {
+                case ActionShape::step:
+                    action.step(record, change, call, action.parameter);
+                    break;
+                case ActionShape::mediaRule:
+                    applyMediaRule(record, change, call->own, value, action.parameter);
+                    break;
+                case ActionShape::slotMediaCheck:
+                    applySlotMediaCheck(record, change, action.target, value, action.parameter);
+                    break;
+                case ActionShape::store:
+                    break;
+            }
             continue;
         }
         const bool inProgress = isInProgress(change, record, action.target);
@@ -81,11 +95,15 @@ void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleR
         if (row.kind == RuleKind::forced && !inProgress &&
             readMember(record, action.target) == value)
             continue;
-        if (const MemberSetter setter = setterOf(action.target))
-            setter(record, value, change);
-        else
-            writeDirect(record, action.target, value, change);
+        storeMember(record, action.target, value, change);
     }
+}
+
+void storeMember(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change) {
+    if (const MemberSetter setter = setterOf(member))
+        setter(record, value, change);
+    else
+        writeDirect(record, member, value, change);
 }
 
 std::int64_t previousValue(const PdCoreData& record, MemberId member, std::int64_t value,

@@ -1,14 +1,17 @@
 // The rows that rule tables are made of, and the small notation in which the tables write them.
 //
 // A row names a condition (up to five tests, all of which must hold), an action (set a target
-// member to a value, or run a step such as a resolver), the kind that says how the row consults
-// the in-progress state of its target, and an optional gate on the change's rule flag. A table
-// is a constant array of rows that one engine (setter_shape.h) walks in order, each row reading
-// the record as the rows before it left it; the order decides which rule wins.
+// member to a value, run a step such as a resolver, or apply one of the media rules that several
+// tables share), the kind that says how the row consults the in-progress state of its target,
+// and an optional gate on the change's rule flag. A table is a constant array of rows that one
+// engine (setter_shape.h) walks in order, each row reading the record as the rows before it left
+// it; the order decides which rule wins.
 //
 //     {when(own == 1, DtStaple == 3), set(DtStaple, 0)}           yields: DtStaple not in progress
 //     {when(own == 0), set(DtHorizontalShift, 0), RuleKind::forced}  also while in progress
 //     {when(), runStep<resolvePaperRules>()}                      a step at its place in the order
+//     {when(own == 1), mediaRule(0, 0)}                           the slot's media against feature
+//     0
 //
 // Tests compare operands: the setter's own member as the record holds it (own), the value the
 // setter was given (given), any number member of 8, 16 or 32 bits, signed or not (a MemberId, or
@@ -155,13 +158,38 @@ constexpr RuleCondition when(const Tests&... tests) {
     return {{tests...}, static_cast<std::uint8_t>(sizeof...(Tests))};
 }
 
+// A condition with further tests after its own, for the row groups that tables share.
+template <typename... Tests>
+consteval RuleCondition withTests(RuleCondition condition, const Tests&... tests) {
+    for (const RuleTest& test : {tests...}) {
+        if (condition.count == maxRuleTests) throw "a row holds at most five tests";
+        condition.tests[condition.count++] = test;
+    }
+    return condition;
+}
+
+// What a row does when it acts.
+enum class ActionShape : std::uint8_t {
+    // Sets the target to the value.
+    store,
+    // Runs a step: a resolver or a rule of its own.
+    step,
+    // The media rule of a finishing setting that is on (the setter's own member): the media of
+    // the selected slot against a media feature.
+    mediaRule,
+    // A check of the slot-media rules: a finishing setting that is on (the target) against the
+    // media of the selected slot.
+    slotMediaCheck,
+};
+
 struct RuleAction {
     MemberId target{};
     Operand value;
     // Set for a step, which then takes the place of the store.
     RuleStep step = nullptr;
+    // The step's parameter, or the media feature number of a media rule or check.
     std::uint32_t parameter = 0;
-    bool isStep = false;
+    ActionShape shape = ActionShape::store;
 };
 
 // Sets target to value: through the target's setter, or by a direct write for a member that has
@@ -174,7 +202,7 @@ constexpr RuleAction set(MemberId target, std::int64_t value) {
 }
 
 constexpr RuleAction runStep(RuleStep step, std::uint32_t parameter = 0) {
-    return {MemberId{}, {}, step, parameter, true};
+    return {MemberId{}, {}, step, parameter, ActionShape::step};
 }
 
 // A resolver of the form resolver(record, change) as a step.
@@ -183,6 +211,23 @@ constexpr RuleAction runStep() {
     return runStep([](PdCoreData& record, ChangeContext& change, const RuleCall*, std::uint32_t) {
         Resolver(record, change);
     });
+}
+
+// The media rule of the setter whose row this is, for a finishing setting that is on: when the
+// media feature refuses the media of the selected slot, the setting gives way (its setter runs
+// again with giveWay) while the slot or its media are being changed; otherwise the media of the
+// Auto slot that the feature refuses on their own are reset and the slot goes to Auto.
+constexpr RuleAction mediaRule(std::uint32_t mediaFeature, std::int64_t giveWay) {
+    return {MemberId{}, constant(giveWay), nullptr, mediaFeature, ActionShape::mediaRule};
+}
+
+// A check of the slot-media rules for a finishing setting that is on: when the media feature
+// refuses the media of the selected slot, the slot goes to Auto if it is not being changed and
+// the Auto media pass; otherwise the finishing member, unless it is being changed, is set to
+// offValue.
+constexpr RuleAction slotMediaCheck(std::uint32_t mediaFeature, MemberId finishing,
+                                    std::int64_t offValue) {
+    return {finishing, constant(offValue), nullptr, mediaFeature, ActionShape::slotMediaCheck};
 }
 
 struct RuleRow {

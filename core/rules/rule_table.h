@@ -2,6 +2,7 @@
 // of a table. Included by the units that hold tables.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -142,16 +143,26 @@ constexpr bool readsTheCall(const Operand& operand) {
 }
 
 // A row stores through its target's setter or writes one of the directly written members, a
-// write row writes, and a resolver's row reads no setter call.
+// write row writes, a slot-media check switches a member that has a setter, and a resolver's row
+// reads no setter call and applies no media rule, which gives way through the setter's member.
 constexpr bool isWellFormed(const RuleRow& row, bool ofResolver) {
     if (ofResolver) {
         for (std::size_t i = 0; i < row.condition.count; ++i)
             if (readsTheCall(row.condition.tests[i].left) ||
                 readsTheCall(row.condition.tests[i].right))
                 return false;
-        if (readsTheCall(row.action.value)) return false;
+        if (readsTheCall(row.action.value) || row.action.shape == ActionShape::mediaRule)
+            return false;
     }
-    if (row.action.isStep) return true;
+    switch (row.action.shape) {
+        case ActionShape::step:
+        case ActionShape::mediaRule:
+            return true;
+        case ActionShape::slotMediaCheck:
+            return hasSetter(row.action.target);
+        case ActionShape::store:
+            break;
+    }
     const bool written = isWrittenDirectly(row.action.target);
     if (row.kind == RuleKind::write) return written;
     return written ? row.kind == RuleKind::forced : hasSetter(row.action.target);
@@ -164,16 +175,31 @@ consteval std::array<RuleRow, N> checkedTable(const std::array<RuleRow, N>& rows
     return rows;
 }
 
+template <std::size_t... N>
+consteval auto joinedRows(const std::array<RuleRow, N>&... groups) {
+    std::array<RuleRow, (N + ... + 0)> joined{};
+    std::size_t next = 0;
+    ((std::copy(groups.begin(), groups.end(), joined.begin() + next), next += N), ...);
+    return joined;
+}
+
 }  // namespace detail
 
-// The table of a setter, checked when it is compiled.
+// Rows written out in a table made of several groups.
 template <std::size_t N>
-consteval std::array<RuleRow, N> ruleTable(const std::array<RuleRow, N>& rows) {
-    return detail::checkedTable(rows, false);
+consteval std::array<RuleRow, N> rows(const RuleRow (&written)[N]) {
+    return std::to_array(written);
+}
+
+// The table of a setter, checked when it is compiled: rows written out, or the groups of rows
+// (written out, or shared shapes such as the sheet rules) in their order.
+template <std::size_t... N>
+consteval auto ruleTable(const std::array<RuleRow, N>&... groups) {
+    return detail::checkedTable(detail::joinedRows(groups...), false);
 }
 template <std::size_t N>
-consteval std::array<RuleRow, N> ruleTable(const RuleRow (&rows)[N]) {
-    return ruleTable(std::to_array(rows));
+consteval std::array<RuleRow, N> ruleTable(const RuleRow (&written)[N]) {
+    return ruleTable(std::to_array(written));
 }
 
 // The table of a resolver, which has no own member and no given value.

@@ -80,4 +80,7 @@ std::int64_t previousValue(const PdCoreData& record, MemberId member, std::int64
 // Stores value into a member that has no setter: listed in the caller's list only, no rules.
 void writeDirect(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change);
 
+// Stores value into a member through its setter, or by a direct write for a member without one.
+void storeMember(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change);
+
 }  // namespace pd

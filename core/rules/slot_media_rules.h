@@ -1,5 +1,5 @@
-// The slot-media rules: the finishing settings that the media of the selected paper source
-// cannot go through give way.
+// The slot-media rules: a finishing setting that the media of the selected paper source cannot
+// go through moves the job to the Auto source, or gives way.
 #pragma once
 
 #include "core/record/core_data.h"
@@ -7,7 +7,8 @@
 
 namespace pd {
 
-// Applies the slot-media rows in their fixed order. Opens no in-progress entry of its own.
+// Tests every finishing setting that is on against the selected slot's media, in a fixed order,
+// each check seeing what the earlier ones changed. Opens no in-progress entry of its own.
 void resolveSlotMediaRules(PdCoreData& record, ChangeContext& change);
 
 }  // namespace pd

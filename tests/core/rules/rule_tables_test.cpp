@@ -17,14 +17,6 @@ const bool metric = (useFilterMeasurementSystem(), true);
 using namespace test;
 using enum MemberId;
 
-// A setter call as a step of a whole change.
-template <auto Setter>
-auto call(std::int64_t value) {
-    return [value](PdCoreData& record, ChangeContext& change) {
-        Setter(record, static_cast<std::uint8_t>(value), change);
-    };
-}
-
 TEST(ScreenRules, KeepThinningWithTheAngleOf45Degrees) {
     const WholeChange cases[] = {
         {"thinning 2 with angle 3 gives angle 6",

@@ -15,6 +15,7 @@
 #include "core/record/default_record.h"
 #include "core/record/member_id.h"
 #include "core/rules/change_context.h"
+#include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 
 namespace pd::test {
@@ -66,6 +67,14 @@ struct WholeChange {
     // Members that the change alters on purpose without listing them.
     std::vector<MemberId> unlisted = {};
 };
+
+// A setter call as a step of a whole change.
+template <auto Setter>
+auto call(std::int64_t value) {
+    return [value](PdCoreData& record, ChangeContext& change) {
+        detail::callSetter<Setter>(record, value, change);
+    };
+}
 
 // Runs the change and checks it: the expected values and list, the in-progress list back to the
 // marks, and every member that the change altered standing in the caller's list.

@@ -202,6 +202,9 @@ TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSize));
+    // Settings that the rules of these values leave alone.
+    record.DtLayout.set(3);
+    record.DtOffsetCopies.set(1);
     setGutter(record, -2, change);
     setOffsetCopiesCount(record, 0x1234, change);
     setJobForm(record, 0xFFFFFFFF, change);

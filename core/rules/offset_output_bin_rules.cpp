@@ -1,0 +1,92 @@
+// The setters of offset output and of the output tray. Offset by sheets is a variant of offset by
+// copies and needs it on; only the count of the variant selected may differ from 1, and a count
+// other than 1 selects its variant. Either offset and both stapler trays exclude the multi-letter
+// and multi-centre folds and ring binding; the StaplerSub tray (2) also excludes every staple
+// and both offsets.
+#include "core/rules/rule_table.h"
+#include "core/rules/setter_shape.h"
+#include "core/rules/setters.h"
+#include "core/rules/sheet_rules.h"
+
+namespace pd {
+
+namespace {
+
+using enum MemberId;
+
+constexpr std::uint32_t offsetFeature = 1;
+
+// The rows of either offset that is on, after its first row.
+constexpr auto offsetExclusions = rows({
+    {when(own == 1, DtFold == 3), set(DtFold, 0)},
+    {when(own == 1, DtFold == 4), set(DtFold, 0)},
+    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == 1, DtOutputBin == 2), set(DtOutputBin, 0)},
+});
+
+constexpr auto offsetCopiesRules =
+    ruleTable(rows({{when(own == 0, DtOffsetPages == 1), set(DtOffsetPages, 0)}}), offsetExclusions,
+              rows({{when(own == 0), set(DtOffsetCopiesCount, 1), RuleKind::forced}}),
+              sheetRules(when(own == 1), offsetFeature));
+
+constexpr auto offsetPagesRules = ruleTable(
+    rows({{when(own == 1, DtOffsetCopies == 0), set(DtOffsetCopies, 1)}}), offsetExclusions,
+    rows({
+        {when(own != 0), set(DtOffsetCopiesCount, 1), RuleKind::forced},
+        {when(own == 0), set(DtOffsetPagesCount, 1), RuleKind::forced},
+    }),
+    sheetRules(when(own == 1), offsetFeature));
+static_assert(offsetCopiesRules.size() == 9 && offsetPagesRules.size() == 10);
+
+// The forced rows also act while their target is being set.
+constexpr auto offsetCopiesCountRules = ruleTable({
+    {when(own != 1), set(DtOffsetCopies, 1), RuleKind::forced},
+    {when(own != 1), set(DtOffsetPages, 0), RuleKind::forced},
+});
+
+constexpr auto offsetPagesCountRules = ruleTable({
+    {when(own != 1), set(DtOffsetPages, 1), RuleKind::forced},
+    {when(own != 1), set(DtOffsetCopiesCount, 1), RuleKind::forced},
+});
+
+constexpr auto outputBinRules = ruleTable({
+    {when(own == 2, DtStaple == 3), set(DtStaple, 0)},
+    {when(own == 2, DtStaple == 1), set(DtStaple, 0)},
+    {when(own == 2, DtStaple == 2), set(DtStaple, 0)},
+    {when(own == 2, DtStaple == 6), set(DtStaple, 0)},
+    {when(own == 2, DtStaple == 5), set(DtStaple, 0)},
+    {when(own == 2, DtStaple == 4), set(DtStaple, 0)},
+    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == 2, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == 1, DtFold == 3), set(DtFold, 0)},
+    {when(own == 1, DtFold == 4), set(DtFold, 0)},
+    {when(own == 2, DtFold == 3), set(DtFold, 0)},
+    {when(own == 2, DtFold == 4), set(DtFold, 0)},
+    {when(own == 2, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
+    {when(own == 2, DtOffsetPages == 1), set(DtOffsetPages, 0)},
+});
+static_assert(outputBinRules.size() == 14);
+
+}  // namespace
+
+void setOffsetCopies(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, DtOffsetCopies, value, change, offsetCopiesRules);
+}
+
+void setOffsetPages(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, DtOffsetPages, value, change, offsetPagesRules);
+}
+
+void setOffsetCopiesCount(PdCoreData& record, std::uint16_t value, ChangeContext& change) {
+    runRuleSetter(record, DtOffsetCopiesCount, value, change, offsetCopiesCountRules);
+}
+
+void setOffsetPagesCount(PdCoreData& record, std::uint16_t value, ChangeContext& change) {
+    runRuleSetter(record, DtOffsetPagesCount, value, change, offsetPagesCountRules);
+}
+
+void setOutputBin(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
+    runRuleSetter(record, DtOutputBin, value, change, outputBinRules);
+}
+
+}  // namespace pd
