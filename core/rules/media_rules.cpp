@@ -55,10 +55,12 @@ void applyMediaRule(PdCoreData& record, ChangeContext& change, MemberId finishin
         storeMember(record, finishing, giveWay, change);
         return;
     }
+    // The refused Auto media go before the slot moves to them: switching first would let the
+    // slot-media rules turn off settings that only a medium about to be reset refuses.
     const MediaAttributes autoMedia = trayMediaAttributes(autoSlot, record);
-    const bool autoMediaAllowed = isMediaAllowed(autoMedia, mediaFeature, change.installedOptions);
+    if (!isMediaAllowed(autoMedia, mediaFeature, change.installedOptions))
+        resetRefusedAutoMedia(record, change, autoMedia, mediaFeature);
     if (record.DtInputSlot.get() != autoSlot) setInputSlot(record, autoSlot, change);
-    if (!autoMediaAllowed) resetRefusedAutoMedia(record, change, autoMedia, mediaFeature);
 }
 
 void applySlotMediaCheck(PdCoreData& record, ChangeContext& change, MemberId finishing,

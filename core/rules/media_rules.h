@@ -12,9 +12,9 @@ namespace pd {
 
 // The media rule of the setter of finishing. When the media feature accepts the selected slot's
 // media, nothing happens. While the slot or one of its media members is being changed, the
-// setting gives way: its setter runs again with giveWay. Otherwise the slot goes to Auto, and
-// when the feature refuses the Auto media too, each Auto attribute that it refuses on its own is
-// reset (the attributes as they were before the rule acted).
+// setting gives way: its setter runs again with giveWay. Otherwise, when the feature refuses the
+// Auto media too, each Auto attribute that it refuses on its own is reset (the attributes as
+// they were before the rule acted); then the slot goes to Auto.
 void applyMediaRule(PdCoreData& record, ChangeContext& change, MemberId finishing,
                     std::int64_t giveWay, std::uint32_t mediaFeature);
 

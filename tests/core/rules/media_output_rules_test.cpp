@@ -145,6 +145,23 @@ TEST(DuplexRules, OneSidedPrintingDropsWhatNeedsTwoSides) {
 
 TEST(DuplexRules, MeetTheMediaOfTheSlot) {
     const WholeChange cases[] = {
+        // Only the weight is refused: the type and colour of the Auto media stay, and face-down
+        // output, which the heavy weight would refuse, stays too.
+        {"on a heavy tray the job moves to the Auto slot and only the weight is reset",
+         {{DtInputSlot, 1},
+          {DtMediaWeightTray1, thick7},
+          {DtMediaTypeAuto, 1},
+          {DtMediaWeightAuto, thick7},
+          {DtMediaColorAuto, 2}},
+         {},
+         call<setDuplex>(1),
+         {{DtDuplex, 1},
+          {DtInputSlot, 0},
+          {DtMediaTypeAuto, 1},
+          {DtMediaWeightAuto, 0},
+          {DtMediaColorAuto, 2},
+          {DtFaceUp, 0}},
+         {"DtDuplex", "DtMediaWeightAuto", "DtInputSlot"}},
         {"on a heavy tray with Auto media that pass, only the slot moves",
          {{DtInputSlot, 1}, {DtMediaWeightTray1, thick7}},
          {},
@@ -408,6 +425,14 @@ TEST(FaceUpRules, FaceDownMeetsTheMediaOfTheSlot) {
          call<setFaceUp>(0),
          {{DtFaceUp, 1}, {DtStaple, 0}, {DtInputSlot, 1}},
          {"DtFaceUp", "DtFaceUp", "DtStaple"}},
+        // Duplex, which the heavy Auto weight refuses, stays: the weight is reset first.
+        {"on a heavy tray with heavy Auto media the weight is reset and the output stays face "
+         "down",
+         {{DtInputSlot, 1}, {DtMediaWeightTray1, thick7}, {DtMediaWeightAuto, thick7}},
+         {},
+         call<setFaceUp>(0),
+         {{DtFaceUp, 0}, {DtInputSlot, 0}, {DtMediaWeightAuto, 0}, {DtDuplex, 1}},
+         {"DtFaceUp", "DtMediaWeightAuto", "DtInputSlot"}},
     };
     for (const WholeChange& c : cases) checkWholeChange(c);
 }

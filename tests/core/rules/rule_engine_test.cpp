@@ -148,5 +148,24 @@ TEST_F(RuleEngine, StepsRunAtTheirPlaceWithTheSettersCall) {
               stepLog);
 }
 
+// Stapling on a heavy tray whose Auto media are heavy too: the slot goes to Auto and the refused
+// weight is reset. Duplex and face-down output, which only the heavy weight refused, stay.
+TEST_F(RuleEngine, TheMediaRuleLosesNoSettingToAMediumThatItResets) {
+    constexpr RuleRow rows[] = {{when(own == 3), mediaRule(6, 0)}};
+    record.DtStaple.set(3);
+    record.DtDuplex.set(1);
+    record.DtInputSlot.set(1);
+    record.DtMediaWeightTray1.set(10);
+    record.DtMediaWeightAuto.set(10);
+    change.inProgress.append(fieldIdentity(record.DtStaple));
+    apply(rows, {DtStaple, 3});
+    EXPECT_EQ((Names{"DtMediaWeightAuto", "DtInputSlot"}), changedNames());
+    EXPECT_EQ(0, record.DtInputSlot.get());
+    EXPECT_EQ(0, record.DtMediaWeightAuto.get());
+    EXPECT_EQ(1, record.DtDuplex.get());
+    EXPECT_EQ(0, record.DtFaceUp.get());
+    EXPECT_EQ(3, record.DtStaple.get());
+}
+
 }  // namespace
 }  // namespace pd
