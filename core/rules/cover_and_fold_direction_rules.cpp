@@ -4,6 +4,7 @@
 // front cover; folding outside goes without either. Covers from the post inserter exclude ring
 // binding and N-to-1; a front cover from a tray turns an inside multi-letter fold outside and
 // excludes grouped output.
+#include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -14,28 +15,21 @@ namespace {
 
 using enum MemberId;
 
-constexpr auto nTo1Rules = ruleTable({
-    {when(own == 1, DtStaple == 3), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 1), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 2), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 6), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 5), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 4), set(DtStaple, 0)},
-    {when(own == 1, DtPunch == 1), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 2), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 3), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 4), set(DtPunch, 0)},
-    {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
-    {when(own == 1, DtFold == 4), set(DtFold, 0)},
-    {when(own == 1, DtFold == 1), set(DtFold, 0)},
-    {when(own == 1, DtFold == 2), set(DtFold, 0)},
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtPIFrontCoverTray == 1), set(DtPIFrontCoverTray, 0)},
-    {when(own == 1, DtPIFrontCoverTray == 2), set(DtPIFrontCoverTray, 0)},
-    {when(own == 1, DtPIBackCoverTray == 1), set(DtPIBackCoverTray, 0)},
-    {when(own == 1, DtPIBackCoverTray == 2), set(DtPIBackCoverTray, 0)},
-});
+constexpr auto nTo1Rules =
+    ruleTable(everyStapleOff(own == 1), everyPunchOff(own == 1),
+              rows({
+                  {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
+                  {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+                  {when(own == 1, DtFold == 4), set(DtFold, 0)},
+                  {when(own == 1, DtFold == 1), set(DtFold, 0)},
+                  {when(own == 1, DtFold == 2), set(DtFold, 0)},
+                  {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+                  {when(own == 1, DtPIFrontCoverTray == 1), set(DtPIFrontCoverTray, 0)},
+                  {when(own == 1, DtPIFrontCoverTray == 2), set(DtPIFrontCoverTray, 0)},
+                  {when(own == 1, DtPIBackCoverTray == 1), set(DtPIBackCoverTray, 0)},
+                  {when(own == 1, DtPIBackCoverTray == 2), set(DtPIBackCoverTray, 0)},
+              }));
+static_assert(nTo1Rules.size() == 20);
 
 constexpr auto foldDirectionRules = ruleTable({
     {when(own == 0, DtFold == 4), set(DtFold, 0)},

@@ -3,10 +3,10 @@
 // multi-centre fold, and with a sheet and media that its unit takes. Both settings must suit the
 // media of the paper source: when they do not, they give way while the source or its media are
 // being changed, and otherwise move the job to the Auto source.
+#include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
-#include "core/rules/sheet_rules.h"
 
 namespace pd {
 

@@ -3,10 +3,10 @@
 // other than 1 selects its variant. Either offset and both stapler trays exclude the multi-letter
 // and multi-centre folds and ring binding; the StaplerSub tray (2) also excludes every staple
 // and both offsets.
+#include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
-#include "core/rules/sheet_rules.h"
 
 namespace pd {
 
@@ -49,13 +49,9 @@ constexpr auto offsetPagesCountRules = ruleTable({
     {when(own != 1), set(DtOffsetCopiesCount, 1), RuleKind::forced},
 });
 
-constexpr auto outputBinRules = ruleTable({
-    {when(own == 2, DtStaple == 3), set(DtStaple, 0)},
-    {when(own == 2, DtStaple == 1), set(DtStaple, 0)},
-    {when(own == 2, DtStaple == 2), set(DtStaple, 0)},
-    {when(own == 2, DtStaple == 6), set(DtStaple, 0)},
-    {when(own == 2, DtStaple == 5), set(DtStaple, 0)},
-    {when(own == 2, DtStaple == 4), set(DtStaple, 0)},
+// After the staples that StaplerSub (2) cannot take: both stapler trays exclude ring binding and
+// the folds 3 and 4, and StaplerSub both offsets.
+constexpr auto staplerTrayExclusions = rows({
     {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
     {when(own == 2, DtRingBinding == 1), set(DtRingBinding, 0)},
     {when(own == 1, DtFold == 3), set(DtFold, 0)},
@@ -65,6 +61,8 @@ constexpr auto outputBinRules = ruleTable({
     {when(own == 2, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
     {when(own == 2, DtOffsetPages == 1), set(DtOffsetPages, 0)},
 });
+
+constexpr auto outputBinRules = ruleTable(everyStapleOff(own == 2), staplerTrayExclusions);
 static_assert(outputBinRules.size() == 14);
 
 }  // namespace

@@ -2,11 +2,11 @@
 #include "core/catalog/paper_size.h"
 #include "core/rules/full_bleed.h"
 #include "core/rules/paper_rules.h"
+#include "core/rules/row_groups.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
-#include "core/rules/sheet_rules.h"
 #include "core/rules/slot_media_rules.h"
 
 namespace pd {

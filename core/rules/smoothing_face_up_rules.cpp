@@ -4,6 +4,7 @@
 // output. Face-up output excludes stapling, punching, ring binding, the Z-folds and the
 // multi-centre fold, and folds a multi-letter fold inside; face-down output folds it outside and
 // needs media that the face-down path takes.
+#include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -44,25 +45,17 @@ constexpr auto divideOutputRules = ruleTable({
 
 // Face-down output that the slot's media refuse turns face up while the slot or its media are
 // being changed.
-constexpr auto faceUpRules = ruleTable({
-    {when(own == 1, DtStaple == 3), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 1), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 2), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 6), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 5), set(DtStaple, 0)},
-    {when(own == 1, DtStaple == 4), set(DtStaple, 0)},
-    {when(own == 1, DtPunch == 1), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 2), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 3), set(DtPunch, 0)},
-    {when(own == 1, DtPunch == 4), set(DtPunch, 0)},
-    {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
-    {when(own == 1, DtFold == 4), set(DtFold, 0)},
-    {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 1, DtFold == 1), set(DtFold, 0)},
-    {when(own == 1, DtFold == 2), set(DtFold, 0)},
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 0), mediaRule(faceDownMedia, 1)},
-});
+constexpr auto faceUpRules =
+    ruleTable(everyStapleOff(own == 1), everyPunchOff(own == 1),
+              rows({
+                  {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+                  {when(own == 1, DtFold == 4), set(DtFold, 0)},
+                  {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
+                  {when(own == 1, DtFold == 1), set(DtFold, 0)},
+                  {when(own == 1, DtFold == 2), set(DtFold, 0)},
+                  {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+                  {when(own == 0), mediaRule(faceDownMedia, 1)},
+              }));
 static_assert(faceUpRules.size() == 17);
 
 }  // namespace

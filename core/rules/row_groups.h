@@ -1,5 +1,7 @@
-// The sheet rules: the rows with which a setting that is on reacts when its finishing feature
-// refuses the printed sheet. Included by the units that hold tables.
+// Groups of rows that several rule tables share, each in the order the tables test them: the sheet
+// rules, with which a setting that is on reacts when its finishing feature refuses the printed
+// sheet, and the rows that turn every staple or every punch choice off. Included by the units
+// that hold tables.
 #pragma once
 
 #include <array>
@@ -27,6 +29,31 @@ consteval std::array<RuleRow, 3> sheetRules(const RuleCondition& on, std::uint32
          set(DtBinding, derived(finishingSideOf))},
         {withTests(on, isNot(paperSizeChanging), is(sheetRefused, feature)),
          set(DtTargetPaperSize, derived(search, feature))},
+    }};
+}
+
+// While on holds, each staple choice (3, 1, 2, 6, 5, 4) goes to None, unless the staple is being
+// set.
+consteval std::array<RuleRow, 6> everyStapleOff(const RuleTest& on) {
+    using enum MemberId;
+    return {{
+        {when(on, DtStaple == 3), set(DtStaple, 0)},
+        {when(on, DtStaple == 1), set(DtStaple, 0)},
+        {when(on, DtStaple == 2), set(DtStaple, 0)},
+        {when(on, DtStaple == 6), set(DtStaple, 0)},
+        {when(on, DtStaple == 5), set(DtStaple, 0)},
+        {when(on, DtStaple == 4), set(DtStaple, 0)},
+    }};
+}
+
+// While on holds, each punch choice 1 to 4 goes to None, unless the punch is being set.
+consteval std::array<RuleRow, 4> everyPunchOff(const RuleTest& on) {
+    using enum MemberId;
+    return {{
+        {when(on, DtPunch == 1), set(DtPunch, 0)},
+        {when(on, DtPunch == 2), set(DtPunch, 0)},
+        {when(on, DtPunch == 3), set(DtPunch, 0)},
+        {when(on, DtPunch == 4), set(DtPunch, 0)},
     }};
 }
 
