@@ -790,8 +790,7 @@ constinit const std::array<LocalizedTextRow, l10nRowCount> l10nTable = {{
       U"配合紙張尺寸", U"适合纸张尺寸", U"용지 크기에 맞춤"},
      U"L10N_LBL_SCALETOFIT"},
     // 198
-    {{U"Paper Type", U"用紙種類", U"Type de papier", U"Tipo di carta", U"Papiertyp",
-      U"Tipo de papel", U"紙張類型", U"纸张类型", U"용지 종류"},
+    {{U"Type", U"種類", U"Type", U"Tipo", U"Typ", U"Tipo", U"類型", U"类型", U"종류"},
      U"L10N_LBL_MEDIATYPE"},
     // 199
     {{U"Paper Type", U"用紙種類", U"Type de papier", U"Tipo di carta", U"Papiertyp",
@@ -810,16 +809,15 @@ constinit const std::array<LocalizedTextRow, l10nRowCount> l10nTable = {{
       U"道林紙", U"胶版纸", U"본드지"},
      U"L10N_OPT_MEDIATYPE_BOND"},
     // 203
-    {{U"Paper Weight", U"坪量", U"Grammage", U"Grammatura", U"Papiergewicht", U"Gramaje",
-      U"紙張磅數", U"纸张克重", U"용지 평량"},
+    {{U"Weight", U"坪量", U"Grammage", U"Grammatura", U"Gewicht", U"Gramaje", U"磅數", U"克重",
+      U"평량"},
      U"L10N_LBL_MEDIAWEIGHT"},
     // 204
     {{U"Paper Weight", U"坪量", U"Grammage", U"Grammatura", U"Papiergewicht", U"Gramaje",
       U"紙張磅數", U"纸张克重", U"용지 평량"},
      U"L10N_PAPER_LBL_MEDIAWEIGHT"},
     // 205
-    {{U"Paper Color", U"用紙色", U"Couleur du papier", U"Colore carta", U"Papierfarbe",
-      U"Color del papel", U"紙張顏色", U"纸张颜色", U"용지 색상"},
+    {{U"Color", U"色", U"Couleur", U"Colore", U"Farbe", U"Color", U"顏色", U"颜色", U"색상"},
      U"L10N_LBL_MEDIACOLOR"},
     // 206
     {{U"Paper Color", U"用紙色", U"Couleur du papier", U"Colore carta", U"Papierfarbe",
