@@ -1,5 +1,5 @@
-// The print panel's restore and save of a whole settings record, as the print dialog asks for
-// them: a job on the test PPD, an A4 page format, and print settings that hold a stored record.
+// The print panel's restore, save and summary of a whole settings record, as the print dialog asks
+// for them: a job on the test PPD, an A4 page format, and print settings that hold a stored record.
 //
 //   panel_record_bench [--benchmark_repetitions=N ...]
 #include <benchmark/benchmark.h>
@@ -10,6 +10,7 @@
 #include "core/record/default_record.h"
 #include "panel/record_chunks.h"
 #include "panel/settings_panel.h"
+#include "panel/summary_items.h"
 #include "platform/host_callback.h"
 #include "platform/measurement_system.h"
 
@@ -48,6 +49,12 @@ void saveValues(benchmark::State& state) {
     for (auto _ : state) job.panel->saveValues();
 }
 
+void summaryInfo(benchmark::State& state) {
+    PanelJob job;
+    if (!job.panel) return state.SkipWithError("no panel for the test PPD");
+    for (auto _ : state) benchmark::DoNotOptimize(job.panel->summaryInfo());
+}
+
 // The parts that grow with the record: its chunks read and decoded, and written.
 void readRecordChunks(benchmark::State& state) {
     PanelJob job;
@@ -63,10 +70,21 @@ void writeChunks(benchmark::State& state) {
     for (auto _ : state) writeRecordChunks(job.host->settings, record);
 }
 
+void buildSummaryRows(benchmark::State& state) {
+    const PdCoreData record = defaultCoreData();
+    SummaryItemList items;
+    for (auto _ : state) {
+        buildSummaryItems(record, items, languageJapanese);
+        benchmark::DoNotOptimize(items.data());
+    }
+}
+
 BENCHMARK(restoreValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK(saveValues)->Unit(benchmark::kMicrosecond);
+BENCHMARK(summaryInfo)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readRecordChunks)->Unit(benchmark::kMicrosecond);
 BENCHMARK(writeChunks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(buildSummaryRows)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pd

@@ -1,7 +1,7 @@
 // The print panel on whatever the print dialog and the settings application hand it: print
 // settings with any chunk texts, input slot and stray chunk keys, a page format with any paper
 // name, size and orientation, and records offered from outside. No crash, no read outside a
-// buffer, and after every restore, save or offered record:
+// buffer, and after every restore, save, offered record or summary:
 //   - the print settings hold exactly the chunks 1 to 134, which carry the panel's record;
 //   - that record is one that validation leaves as it is, so the filter takes it unchanged;
 //   - the input-slot entries agree with the record's slot.
@@ -105,5 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     panel->saveValues();
     checkStored(*panel, host->settings);
+    // The summary stores too, and lists every key once.
+    const auto summary = panel->summaryInfo();
+    checkStored(*panel, host->settings);
+    const std::vector<pd::PlatformString> keys = summary->keyEnumerator();
+    require(keys.size() == summary->count());
+    for (const pd::PlatformString& key : keys) require(summary->objectForKey(key) != nullptr);
     return 0;
 }

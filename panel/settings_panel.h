@@ -39,6 +39,10 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel 
     // Stores the record with the dialog's page setup, then sets and marks the PPD choices it
     // implies. Always true.
     bool saveValues() override;
+    // Stores the record as a restore does, then answers with the rows of the summary pane in
+    // the user's language: the paper, the orientation and the input slot, then the rows of the
+    // record's members.
+    std::shared_ptr<const StringDictionary> summaryInfo() override;
 
     // Writes the titles and texts of the view's controls.
     void initializePanel();

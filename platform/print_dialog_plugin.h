@@ -15,6 +15,7 @@
 
 #include "platform/bundle.h"
 #include "platform/host_callback.h"
+#include "platform/string_dictionary.h"
 #include "platform/views.h"
 
 namespace pd {
@@ -45,6 +46,9 @@ class PrintDialogPanel {
     virtual bool restoreValues() = 0;
     // Write the panel's values into the print settings. False on failure.
     virtual bool saveValues() = 0;
+    // The panel's rows of the dialog's summary pane: titles to texts, in the order in which the
+    // pane lists them. Its code is the module's: the dialog drops it before the module goes.
+    virtual std::shared_ptr<const StringDictionary> summaryInfo() = 0;
 };
 
 class PrintDialogPlugin {
