@@ -18,6 +18,7 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/ppd/ppd_choices.h"
+#include "panel/summary_items.h"
 #include "tests/panel/panel_test_support.h"
 
 extern char** environ;
@@ -43,8 +44,9 @@ std::filesystem::path scratchFolder() {
 }
 
 // Runs program with the arguments, the test's environment (the user's locale and preferences
-// replaced by the C locale and an empty configuration) plus extra, and standard input from
-// inputPath; returns the exit status and standard output.
+// replaced by the C locale and an empty configuration) plus extra, whose entries take the place of
+// those of the same name, and standard input from inputPath; returns the exit status and standard
+// output.
 ProcessRun run(const std::string& program, const std::vector<std::string>& arguments,
                const std::vector<std::string>& extra = {},
                const std::string& inputPath = "/dev/null") {
@@ -56,9 +58,14 @@ ProcessRun run(const std::string& program, const std::vector<std::string>& argum
             continue;
         environment.push_back(text);
     }
-    environment.push_back("LC_ALL=C");
-    environment.push_back("XDG_CONFIG_HOME=" + scratchFolder().string());
-    environment.insert(environment.end(), extra.begin(), extra.end());
+    const auto put = [&](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(environment, [&](const std::string& held) { return held.starts_with(name); });
+        environment.push_back(entry);
+    };
+    put("LC_ALL=C");
+    put("XDG_CONFIG_HOME=" + scratchFolder().string());
+    for (const std::string& entry : extra) put(entry);
 
     const std::string outputPath = (scratchFolder() / "stdout").string();
     posix_spawn_file_actions_t actions;
@@ -93,9 +100,10 @@ struct DialogRun {
     std::map<std::string, std::string> options;
 };
 
-DialogRun dialoghost(std::vector<std::string> arguments, const std::string& ppd = testPpdPath) {
+DialogRun dialoghost(std::vector<std::string> arguments, const std::string& ppd = testPpdPath,
+                     const std::vector<std::string>& environment = {}) {
     arguments.insert(arguments.begin(), {"--ppd", ppd});
-    const ProcessRun result = run(dialoghostPath, arguments);
+    const ProcessRun result = run(dialoghostPath, arguments, environment);
     DialogRun dialog;
     dialog.status = result.status;
     std::string text = result.output;
@@ -386,6 +394,176 @@ TEST(Dialoghost, PsfilterRebuildsTheRecordThatDialoghostStored) {
         clearSecrets(stored);
         EXPECT_EQ(0, std::memcmp(&stored, &*printed, coreDataSize));
     }
+}
+
+// The summary's member rows of record in language, as dialoghost writes them.
+std::vector<std::string> memberRowLines(const PdCoreData& record, LanguageIndex language) {
+    SummaryItemList items;
+    buildSummaryItems(record, items, language);
+    std::vector<std::string> lines;
+    for (const SummaryItem& item : items) lines.push_back(item.label + "\t" + item.value);
+    return lines;
+}
+
+std::vector<std::string> fixedRowLines(const DialogRun& dialog) {
+    return {dialog.lines.begin(),
+            dialog.lines.begin() + std::min<std::size_t>(3, dialog.lines.size())};
+}
+
+std::vector<std::string> memberRowLines(const DialogRun& dialog) {
+    return {dialog.lines.begin() + std::min<std::size_t>(3, dialog.lines.size()),
+            dialog.lines.end()};
+}
+
+TEST(Dialoghost, SummaryListsPaperOrientationAndTrayThenTheMemberRows) {
+    const DialogRun plain = dialoghost({"summary"});
+    EXPECT_EQ(0, plain.status);
+    EXPECT_EQ((std::vector<std::string>{"Original Size\tA4", "Original Orientation\tPortrait",
+                                        "Paper Tray\tAuto"}),
+              fixedRowLines(plain));
+    const std::vector<std::string> members = memberRowLines(plain);
+    ASSERT_EQ(38u, members.size());
+    EXPECT_EQ("Imposition\tOff", members.front());
+    EXPECT_EQ("Print Mode\tPrint", members.back());
+    EXPECT_EQ(memberRowLines(recordOf(plain), languageUsEnglish), members);
+
+    const DialogRun turned =
+        dialoghost({"--orientation", "landscape", "--options", "InputSlot=Tray2", "summary"});
+    EXPECT_EQ((std::vector<std::string>{"Original Size\tA4", "Original Orientation\tLandscape",
+                                        "Paper Tray\tTray 2"}),
+              fixedRowLines(turned));
+    EXPECT_EQ(memberRowLines(recordOf(turned), languageUsEnglish), memberRowLines(turned));
+}
+
+TEST(Dialoghost, SummaryIsInTheUsersLanguageWhateverThePpdsLanguage) {
+    const auto japanese = [](std::uint32_t row) {
+        return makeLocalizedText(languageJapanese, row);
+    };
+    for (const std::string& ppd :
+         {testPpdPath, derivedPpd("german.ppd", "*LanguageVersion:", "*LanguageVersion: German")}) {
+        const DialogRun dialog =
+            dialoghost({"--paper", "Letter:612x792", "--orientation", "reverse-landscape",
+                        "--options", "InputSlot=Tray5", "summary"},
+                       ppd, {"LC_ALL=C.UTF-8", "LANGUAGE=ja"});
+        EXPECT_EQ(0, dialog.status) << ppd;
+        // The paper is shown as the dialog names it.
+        EXPECT_EQ((std::vector<std::string>{japanese(pageSizeOption.titleRow) + "\tLetter",
+                                            japanese(orientationOption.titleRow) + "\t" +
+                                                japanese(orientationOption.choices[1].titleRow),
+                                            japanese(inputSlotOption.titleRow) + "\t" +
+                                                japanese(inputSlotOption.choices[5].titleRow)}),
+                  fixedRowLines(dialog))
+            << ppd;
+        EXPECT_EQ(memberRowLines(recordOf(dialog), languageJapanese), memberRowLines(dialog))
+            << ppd;
+    }
+}
+
+// The environment entries that let a program find the locales that these tests compile under the
+// build folder, for machines that install none but C; nothing when localedef cannot make them.
+std::optional<std::vector<std::string>> compiledTestLocales() {
+    const std::filesystem::path folder =
+        std::filesystem::path(PD_BINARY_DIR) / "dialoghost_locales";
+    for (const std::string source : {"en_US", "de_DE"}) {
+        const std::filesystem::path made = folder / (source + ".UTF-8");
+        if (std::filesystem::exists(made / "LC_NUMERIC")) continue;
+        std::filesystem::create_directories(folder);
+        // Made aside and renamed, as tests of other processes may look for it meanwhile.
+        const std::filesystem::path aside = made.string() + "." + std::to_string(getpid());
+        const std::string command =
+            "localedef -i " + source + " -f UTF-8 '" + aside.string() + "' >/dev/null 2>&1";
+        if (std::system(command.c_str()) == -1) return std::nullopt;
+        std::error_code ignored;
+        std::filesystem::rename(aside, made, ignored);
+        std::filesystem::remove_all(aside, ignored);
+        if (!std::filesystem::exists(made / "LC_NUMERIC")) return std::nullopt;
+    }
+    // glibc keeps what it read of LOCPATH for the life of the process, which the sanitizer build's
+    // leak checker would report as ours.
+    const std::filesystem::path suppressions = folder / "leaks.supp";
+    const std::filesystem::path aside = suppressions.string() + "." + std::to_string(getpid());
+    std::ofstream(aside) << "leak:__argz_add_sep\n";
+    std::filesystem::rename(aside, suppressions);
+    return std::vector<std::string>{"LOCPATH=" + folder.string(),
+                                    "LSAN_OPTIONS=suppressions=" + suppressions.string()};
+}
+
+TEST(Dialoghost, SummaryShowsACustomTargetSizeInTheUnitOfTheUsersLocale) {
+    const std::optional<std::vector<std::string>> locales = compiledTestLocales();
+    if (!locales) GTEST_SKIP() << "localedef cannot make the test locales";
+    PdCoreData poster = defaultCoreData();
+    poster.DtTargetPaperSize.set(customTargetPaperSize);
+    poster.DtTargetPaperSizeName.assign("Poster");
+    poster.DtCustomTargetPaperSizeWidth.set(2159000);
+    poster.DtCustomTargetPaperSizeHeight.set(2794000);
+    const struct {
+        std::vector<std::string> environment;
+        LanguageIndex language;
+        const char* size;
+    } cases[] = {
+        {{}, languageUsEnglish, "Poster (21.6x27.9 cm)"},
+        {{"LC_ALL=", "LANG=en_US.UTF-8"}, languageUsEnglish, "Poster (8.50x11.00 inch)"},
+        // A decimal comma in the user's numbers leaves the full stop.
+        {{"LC_ALL=", "LANG=de_DE.UTF-8"}, languageGerman, "Poster (21.6x27.9 cm)"},
+        {{"LC_ALL=", "LANG=de_DE.UTF-8", "LC_MEASUREMENT=en_US.UTF-8"},
+         languageGerman,
+         "Poster (8.50x11.00 Zoll)"},
+        {{"LC_ALL=de_DE.UTF-8", "LANGUAGE=ja"}, languageJapanese, "Poster (21.6x27.9 cm)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> environment = c.environment;
+        environment.insert(environment.end(), locales->begin(), locales->end());
+        const DialogRun dialog = dialoghost({"--options", withRecord(poster), "restore", "summary"},
+                                            testPpdPath, environment);
+        ASSERT_EQ(0, dialog.status) << c.size;
+        const std::string line =
+            makeLocalizedText(c.language, targetPaperSizeOption.titleRow) + "\t" + c.size;
+        EXPECT_EQ(1, std::count(dialog.lines.begin(), dialog.lines.end(), line))
+            << line << "\n"
+            << ::testing::PrintToString(dialog.lines);
+    }
+}
+
+TEST(Dialoghost, SummaryListsATitleThatTwoRowsShareOnceWithTheLastValue) {
+    const DialogRun english = dialoghost({"summary"});
+    const auto front =
+        std::find(english.lines.begin(), english.lines.end(), "Front Cover Tray\tOff");
+    ASSERT_NE(english.lines.end(), front);
+    for (const auto& [name, language] :
+         {std::pair{"zh_CN", languageSimplifiedChinese}, {"zh_TW", languageTraditionalChinese}}) {
+        const DialogRun chinese = dialoghost({"summary"}, testPpdPath,
+                                             {"LC_ALL=C.UTF-8", std::string("LANGUAGE=") + name});
+        ASSERT_EQ(english.lines.size() - 1, chinese.lines.size()) << name;
+        const std::string title = makeLocalizedText(language, frontCoverTrayOption.titleRow);
+        ASSERT_EQ(title, makeLocalizedText(language, perfectBindTrayOption.titleRow));
+        const PdCoreData record = recordOf(chinese);
+        const std::string last =
+            choiceTitleText(perfectBindTrayOption, record.DtPerfectBindTray.get(), language);
+        ASSERT_NE(last,
+                  choiceTitleText(frontCoverTrayOption, record.DtFrontCoverTray.get(), language));
+        EXPECT_EQ(title + "\t" + last, chinese.lines[front - english.lines.begin()]) << name;
+        EXPECT_EQ(1, std::count_if(
+                         chinese.lines.begin(), chinese.lines.end(),
+                         [&](const std::string& line) { return line.starts_with(title + "\t"); }))
+            << name;
+    }
+}
+
+TEST(Dialoghost, SummaryStoresTheRecordAsRestoreDoes) {
+    const std::vector<std::string> page = {"--paper", "Poster:612x792:custom", "--orientation",
+                                           "landscape"};
+    const auto run = [&](const std::string& options, std::vector<std::string> actions) {
+        std::vector<std::string> arguments = page;
+        arguments.insert(arguments.end(), {"--options", options});
+        arguments.insert(arguments.end(), actions.begin(), actions.end());
+        return dialoghost(arguments);
+    };
+    const DialogRun restored = run("InputSlot=Tray3", {"restore"});
+    const DialogRun summarised = run("InputSlot=Tray3", {"summary"});
+    EXPECT_EQ(restored.options, summarised.options);
+    EXPECT_EQ(3, recordOf(summarised).DtInputSlot.get());
+    EXPECT_EQ("Original Size\tPoster", summarised.lines.at(0));
+    EXPECT_EQ(restored.options, run(restored.optionLine, {"restore", "summary"}).options);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/host_callback.h"
 #include "tools/dialoghost/option_line.h"
 #include "tools/dialoghost/plugin_module.h"
+#include "tools/dialoghost/summary_line.h"
 
 // libcups marks its PPD interface deprecated; a print dialog still opens and marks PPDs with it.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -22,7 +23,7 @@ const char* const dialogHostUsage =
     "                  [--paper NAME:WxH[:custom]]\n"
     "                  [--orientation portrait|landscape|reverse-portrait|reverse-landscape]\n"
     "                  ACTION...\n"
-    "actions: panel-info restore save\n";
+    "actions: panel-info restore save summary\n";
 
 namespace {
 
@@ -51,6 +52,7 @@ std::optional<DialogAction> parseAction(std::string_view text) {
     if (text == "panel-info") return DialogAction::panelInfo;
     if (text == "restore") return DialogAction::restore;
     if (text == "save") return DialogAction::save;
+    if (text == "summary") return DialogAction::summary;
     return std::nullopt;
 }
 
@@ -94,6 +96,15 @@ void printPanelInfo(PrintDialogPanel& panel, std::ostream& out) {
     out << "should-show-help: " << yesNo(panel.shouldShowHelp()) << '\n';
     for (const std::string& key : panel.supportedPpdOptionKeys())
         out << "supported-ppd-option: " << key << '\n';
+}
+
+void printSummary(PrintDialogPanel& panel, std::ostream& out) {
+    const std::shared_ptr<const StringDictionary> summary = panel.summaryInfo();
+    if (!summary) return;
+    for (const PlatformString& key : summary->keyEnumerator()) {
+        const PlatformString* value = summary->objectForKey(key);
+        out << formatSummaryLine(key.utf8(), value ? value->utf8() : std::string()) << '\n';
+    }
 }
 
 }  // namespace
@@ -203,6 +214,9 @@ int runDialogHost(const DialogHostArguments& arguments, const std::string& defau
                         break;
                     case DialogAction::save:
                         panel->saveValues();
+                        break;
+                    case DialogAction::summary:
+                        printSummary(*panel, out);
                         break;
                 }
             }

@@ -14,6 +14,8 @@
 //                "key: value" line each
 //   restore      the dialog restores the panel's values from the print settings
 //   save         the dialog saves the panel's values into the print settings
+//   summary      the dialog asks the panel for its summary: one "TITLE<TAB>VALUE" line per row, in
+//                the panel's order (see summary_line.h)
 //
 // The last line of the output is the print settings' text values as one CUPS option string, for
 // `lp -o "$(dialoghost ... | tail -n 1)"`. Exit status 0 when the actions ran; 3 when the printer
@@ -36,7 +38,7 @@ inline constexpr int exitDone = 0;
 inline constexpr int exitUsage = 2;
 inline constexpr int exitNoPanel = 3;
 
-enum class DialogAction { panelInfo, restore, save };
+enum class DialogAction { panelInfo, restore, save, summary };
 
 struct DialogHostArguments {
     std::string ppdPath;

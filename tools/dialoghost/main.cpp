@@ -1,6 +1,7 @@
 // dialoghost: see dialog_host.h.
 #include <unistd.h>
 
+#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ std::string bundleBesideExecutable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A print dialog runs in its user's locale, a decimal comma and all: so does its stand-in, so
+    // that the panel is run as a dialog would run it.
+    std::setlocale(LC_ALL, "");
     try {
         const auto parsed =
             pd::parseDialogHostArguments(std::vector<std::string>(argv + 1, argv + argc));

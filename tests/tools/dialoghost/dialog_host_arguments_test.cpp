@@ -9,7 +9,7 @@ TEST(DialogHostArguments, TakesEveryOptionAndTheActionsInOrder) {
     const auto parsed = parseDialogHostArguments(
         {"restore", "--ppd", "p.ppd", "--printer", "queue", "--bundle", "/b", "--options",
          "a=1 b=2", "--paper", "My:Paper:612x792.5:custom", "--orientation", "reverse-landscape",
-         "save", "panel-info", "save"});
+         "save", "panel-info", "summary", "save"});
     ASSERT_TRUE(std::holds_alternative<DialogHostArguments>(parsed));
     const auto& arguments = std::get<DialogHostArguments>(parsed);
     EXPECT_EQ("p.ppd", arguments.ppdPath);
@@ -23,7 +23,8 @@ TEST(DialogHostArguments, TakesEveryOptionAndTheActionsInOrder) {
     EXPECT_TRUE(arguments.customPaper);
     EXPECT_EQ(PageOrientation::reverseLandscape, arguments.orientation);
     EXPECT_EQ((std::vector<DialogAction>{DialogAction::restore, DialogAction::save,
-                                         DialogAction::panelInfo, DialogAction::save}),
+                                         DialogAction::panelInfo, DialogAction::summary,
+                                         DialogAction::save}),
               arguments.actions);
 
     const auto minimal = parseDialogHostArguments({"--ppd", "p.ppd", "save"});
@@ -39,7 +40,7 @@ TEST(DialogHostArguments, RefusesWhatItCannotRun) {
         {"save"},
         {"--ppd", "p.ppd"},
         {"--ppd", "p.ppd", "print"},
-        {"--ppd", "p.ppd", "summary"},
+        {"--ppd", "p.ppd", "Summary"},
         {"--ppd", "p.ppd", "save", "--bundle"},
         {"--ppd", "p.ppd", "--colour", "red", "save"},
         {"--ppd", "p.ppd", "--orientation", "upside-down", "save"},
