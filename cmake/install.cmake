@@ -1,5 +1,6 @@
-# Install rules and the Debian package: what CUPS needs to find and run the driver, and nothing of
-# the tests, fuzzers or benchmarks. Each deliverable installs as a component of its own.
+# Install rules and the Debian package: what CUPS needs to find and run the driver and what a print
+# dialog needs to load its panel, and nothing of the tests, fuzzers or benchmarks. Each deliverable
+# installs as a component of its own.
 
 # CUPS only runs filters from its own server-bin folder and lists models from its PPD folders,
 # whatever the install prefix: the destinations are absolute (staged with DESTDIR or by CPack).
@@ -11,6 +12,15 @@ if(PD_CUPS_CONFIG)
 endif()
 set(PD_CUPS_SERVERBIN ${serverbin} CACHE PATH "CUPS's server-bin folder (its filter/ gets psfilter)")
 set(PD_PPD_DIR /usr/share/ppd/durven CACHE PATH "Folder of the printer's PPD, one that CUPS lists")
+# The panel's bundle is a plug-in of the machine's architecture, private to the driver: a folder of
+# its own in the multiarch library folder, laid out as in the build (the module beside its strings
+# and view description), so that a dialog loads it from there as it stands.
+set(bundle_parent /usr/lib)
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    string(APPEND bundle_parent /${CMAKE_LIBRARY_ARCHITECTURE})
+endif()
+set(PD_PANEL_BUNDLE_DIR ${bundle_parent}/printdriver/printpanel.bundle
+    CACHE PATH "Folder of the print panel's bundle")
 
 # CUPS refuses a filter that is not owned by root or that group or others can write, and checks the
 # folder that holds it in the same way: the modes do not depend on the installer's umask.
@@ -21,6 +31,13 @@ install(TARGETS psfilter RUNTIME DESTINATION ${PD_CUPS_SERVERBIN}/filter COMPONE
                     WORLD_READ WORLD_EXECUTE)
 install(FILES ${CMAKE_SOURCE_DIR}/data/ppd/durven-paltero.ppd DESTINATION ${PD_PPD_DIR}
         COMPONENT ppd PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# A module that is loaded, not run, carries no execute bits. The fuzzing build has no module.
+if(TARGET printpanel)
+    install(TARGETS printpanel LIBRARY DESTINATION ${PD_PANEL_BUNDLE_DIR} COMPONENT panel
+            PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/panel/bundle/ DESTINATION ${PD_PANEL_BUNDLE_DIR}
+            COMPONENT panel FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endif()
 
 # The package's version is the filter's own version text without its leading letter.
 file(STRINGS ${CMAKE_SOURCE_DIR}/filter/filter_job.h version_line
@@ -72,10 +89,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "CUPS driver for the DURVEN PALTERO corvex PRO 583 production printer")
 set(CPACK_PACKAGE_DESCRIPTION
     "psfilter, a CUPS filter that turns a PostScript job and its options into PostScript framed
-by a PJL job header, with the driver's settings record and its finishing setup inserted, and
-the printer's PPD, which CUPS lists as a model for new queues.")
+by a PJL job header, with the driver's settings record and its finishing setup inserted; the
+printer's PPD, which CUPS lists as a model for new queues; and the bundle of printpanel.so, the
+print-dialog plug-in that keeps the driver's settings record in a job's print settings.")
 # One package of the listed components: an install rule of any other component stays out of it.
-set(CPACK_COMPONENTS_ALL psfilter ppd)
+set(CPACK_COMPONENTS_ALL psfilter ppd panel)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_STRIP_FILES ON)
