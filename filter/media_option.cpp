@@ -89,8 +89,7 @@ PdPlatformData pageSetupFromRecord(const PdCoreData& record, std::uint8_t jobOri
         setup.DtCustomPageSizeWidth = record.DtCustomPageSizeWidth;
         setup.DtCustomPageSizeHeight = record.DtCustomPageSizeHeight;
     }
-    std::memcpy(setup.DtPageSizeName.bytes, record.DtPageSizeName.bytes,
-                sizeof setup.DtPageSizeName);
+    setup.DtPageSizeName = record.DtPageSizeName;  // all 128 bytes, as stored
     setup.DtInputSlot = record.DtInputSlot;
     setup.DtOrientation.set(jobOrientation);
     return setup;

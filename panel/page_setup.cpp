@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -33,8 +32,7 @@ std::optional<std::uint32_t> recordLength(double points, const NumericOptionDesc
 }
 
 void fillPaperFromRecord(PdPlatformData& setup, const PdCoreData& current) {
-    std::memcpy(setup.DtPageSizeName.bytes, current.DtPageSizeName.bytes,
-                sizeof setup.DtPageSizeName.bytes);
+    setup.DtPageSizeName = current.DtPageSizeName;  // all 128 bytes, as stored
     setup.DtPageSize = current.DtPageSize;
     setup.DtCustomPageSizeWidth = current.DtCustomPageSizeWidth;
     setup.DtCustomPageSizeHeight = current.DtCustomPageSizeHeight;

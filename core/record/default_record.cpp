@@ -37,12 +37,6 @@ std::uint32_t defaultTabHeight(const NumericOptionDescriptor& option, std::uint3
     return static_cast<std::uint32_t>(std::llround(option.divisor * millimetres));
 }
 
-void assignMemberText(std::span<unsigned char> member, const char* text) {
-    std::memset(member.data(), 0, member.size());
-    if (text == nullptr || member.empty()) return;
-    std::memcpy(member.data(), text, strnlen(text, member.size() - 1));
-}
-
 void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageIndex language) {
     const auto bytes = coreDataBytes(record);
     std::memset(bytes.data(), 0, bytes.size());

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "core/catalog/language.h"
@@ -28,9 +27,5 @@ std::string defaultTabFontName(LanguageIndex language);
 // an inch size, A4 tab paper and 40.3 mm tabs elsewhere; the height in the option's unit.
 std::uint8_t defaultTabPageSize(std::uint32_t paperId);
 std::uint32_t defaultTabHeight(const NumericOptionDescriptor& option, std::uint32_t paperId);
-
-// Assigns text to a text member as FixedText::assign does: cut to leave the last byte NUL, the
-// bytes after the text zero; a null text zeroes the member.
-void assignMemberText(std::span<unsigned char> member, const char* text);
 
 }  // namespace pd

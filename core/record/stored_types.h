@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
@@ -43,6 +44,21 @@ using StoredUInt16 = BigEndian<std::uint16_t>;
 using StoredUInt32 = BigEndian<std::uint32_t>;
 using StoredInt32 = BigEndian<std::int32_t>;
 
+// Assigns source (NUL-terminated, or null for empty) to the text member whose bytes member spans:
+// at most member.size()-1 bytes of it, then zeroes up to the end, so the last byte is NUL. The
+// source is read only up to its NUL or that limit, and may lie anywhere, inside the member or
+// just before it included: the bytes are moved, never taken as lost. Assigning a member's own
+// bytes changes nothing.
+inline void assignMemberText(std::span<unsigned char> member, const char* source) {
+    if (member.empty() || source == reinterpret_cast<const char*>(member.data())) return;
+    std::size_t length = 0;
+    if (source != nullptr) {
+        while (length < member.size() - 1 && source[length] != '\0') ++length;
+        std::memmove(member.data(), source, length);
+    }
+    std::memset(member.data() + length, 0, member.size() - length);
+}
+
 // A text of at most N-1 bytes followed by NUL, in N bytes. Every writer keeps the last byte NUL and
 // zeroes the bytes after the text, so that members holding the same text are byte-for-byte equal.
 template <std::size_t N>
@@ -52,21 +68,10 @@ struct FixedText {
 
     char bytes[N];
 
-    // Copies source (NUL-terminated, or null for empty), cut at N-1 bytes. A null source or one
-    // that overlaps this member zeroes the member; assigning a member's own bytes changes nothing.
+    // Copies source (NUL-terminated, or null for empty), cut at N-1 bytes: assignMemberText.
     void assign(const char* source) {
-        if (source == bytes) return;
-        const auto begin = reinterpret_cast<std::uintptr_t>(bytes);
-        const auto from = reinterpret_cast<std::uintptr_t>(source);
-        const bool overlaps = source != nullptr && from < begin + N && begin < from + N;
-        if (source == nullptr || overlaps) {
-            std::memset(bytes, 0, N);
-            return;
-        }
-        std::size_t length = 0;
-        while (length < N - 1 && source[length] != '\0') ++length;
-        std::memcpy(bytes, source, length);
-        std::memset(bytes + length, 0, N - length);
+        assignMemberText(std::span<unsigned char>(reinterpret_cast<unsigned char*>(bytes), N),
+                         source);
     }
 
     // The text up to the first NUL, never beyond the member.

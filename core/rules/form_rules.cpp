@@ -119,17 +119,11 @@ void setWaitMode(PdCoreData& record, std::uint8_t value, ChangeContext& change) 
 void setPageSpecificForms(PdCoreData& record, const ByteBlock<1028>* blob, ChangeContext& change) {
     ByteBlock<1028>& member = record.DtPageSpecificForms;
     beginSetter(record, DtPageSpecificForms, change);
-    if (blob != &member) {
-        // Copying from an overlapping block would read bytes already overwritten.
-        const auto begin = reinterpret_cast<std::uintptr_t>(member.bytes);
-        const auto from = reinterpret_cast<std::uintptr_t>(blob);
-        const bool overlaps =
-            blob != nullptr && from < begin + sizeof member && begin < from + sizeof *blob;
-        if (blob == nullptr || overlaps)
-            std::memset(member.bytes, 0, sizeof member.bytes);
-        else
-            std::memcpy(member.bytes, blob->bytes, sizeof member.bytes);
-    }
+    // Moved, not copied: a blob that overlaps the member still arrives whole.
+    if (blob == nullptr)
+        std::memset(member.bytes, 0, sizeof member.bytes);
+    else if (blob != &member)
+        std::memmove(member.bytes, blob->bytes, sizeof member.bytes);
     const RuleCall call{DtPageSpecificForms, 0};
     applyRules(record, change, pageSpecificFormsRules, &call);
     endSetter(change);

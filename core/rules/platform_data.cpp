@@ -80,14 +80,13 @@ void applyPageSizeRequest(PdCoreData& record, const PageSizeRequest& request,
                           ChangedFieldList* changedFields, const InstalledOptions* installedOptions,
                           const std::uint8_t* ruleFlag) {
     inRequestChange(record, changedFields, installedOptions, ruleFlag, [&](ChangeContext& change) {
-        // The name is copied first, so that a name held in the record itself is read whole. Its
-        // bytes are kept as given: a record's name in another encoding must survive the merge.
-        char name[sizeof record.DtPageSizeName.bytes] = {};
+        // The name is copied first, so that a name held elsewhere in the record is read before
+        // any setter changes it. Its bytes are kept as given: a record's name in another
+        // encoding must survive the merge.
+        FixedText<sizeof record.DtPageSizeName.bytes> name{};
         if (request.DtPageSizeName) {
-            if (*request.DtPageSizeName != nullptr)
-                std::memcpy(name, *request.DtPageSizeName,
-                            strnlen(*request.DtPageSizeName, sizeof name - 1));
-            std::memcpy(record.DtPageSizeName.bytes, name, sizeof name);
+            name.assign(*request.DtPageSizeName);
+            record.DtPageSizeName.assign(name.bytes);
             mark(record.DtPageSizeName, change);
         }
         if (request.DtPageSizeType) {
@@ -106,7 +105,7 @@ void applyPageSizeRequest(PdCoreData& record, const PageSizeRequest& request,
             record.DtPageSize.set(*request.DtPageSize);
             mark(record.DtPageSize, change);
         }
-        if (request.DtPageSizeName) setPageSizeName(record, name, change);
+        if (request.DtPageSizeName) setPageSizeName(record, name.bytes, change);
         if (request.DtPageSizeType) setPageSizeType(record, *request.DtPageSizeType, change);
         if (request.DtCustomPageSizeWidth)
             setCustomPageSizeWidth(record, *request.DtCustomPageSizeWidth, change);

@@ -79,8 +79,8 @@ void setOutputMethod(PdCoreData& record, std::uint8_t value, ChangeContext& chan
 void setWaitMode(PdCoreData& record, std::uint8_t value, ChangeContext& change);
 void setPrepend(PdCoreData& record, std::uint32_t value, ChangeContext& change);
 void setAppend(PdCoreData& record, std::uint32_t value, ChangeContext& change);
-// Copies the 1,028 bytes of blob. Null, or a blob overlapping the member, zeroes the member; the
-// member itself changes nothing.
+// Copies the 1,028 bytes of blob, wherever it lies (a blob overlapping the member included). Null
+// zeroes the member.
 void setPageSpecificForms(PdCoreData& record, const ByteBlock<1028>* blob, ChangeContext& change);
 
 // Image quality.

@@ -86,7 +86,7 @@ class UsMeasurementLocale {
             __lsan_enable();
         }
 #endif
-    } leaksIgnored_;
+    } leaksIgnored_ [[maybe_unused]];
     std::filesystem::path dir_;
     bool available_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace pd {
@@ -47,18 +48,38 @@ TEST(StoredTypes, FixedTextAssignCutsAndZeroes) {
     EXPECT_EQ(0, std::memcmp(FixedText<9>{}.bytes, text.bytes, 9));
 }
 
-TEST(StoredTypes, FixedTextSelfAndOverlap) {
+TEST(StoredTypes, FixedTextTakesItsOwnBytesAndNull) {
     FixedText<9> text;
     text.assign("ABC");
     text.assign(text.bytes);
     EXPECT_EQ("ABC", text.view());
 
-    text.assign(text.bytes + 1);  // overlapping source
-    EXPECT_EQ(0, std::memcmp(FixedText<9>{}.bytes, text.bytes, 9));
+    text.assign(text.bytes + 1);  // a source inside the member
+    EXPECT_EQ(0, std::memcmp("BC\0\0\0\0\0\0", text.bytes, 9));
 
-    text.assign("ABC");
     text.assign(nullptr);
-    EXPECT_EQ("", text.view());
+    EXPECT_EQ(0, std::memcmp(FixedText<9>{}.bytes, text.bytes, 9));
+}
+
+// A short text right before a member is no overlap: only its bytes up to the NUL are read. One
+// that runs on into the member is moved whole.
+TEST(StoredTypes, FixedTextTakesASourceRightBeforeIt) {
+    struct Neighbours {
+        char lead[4];
+        FixedText<9> member;
+    };
+    static_assert(offsetof(Neighbours, member) == 4);
+    Neighbours n{};
+    std::memcpy(n.lead, "ab", 3);
+    n.member.assign("XYZ");
+    n.member.assign(n.lead);
+    EXPECT_EQ("ab", n.member.view());
+
+    std::memcpy(n.lead, "wxyz", 4);  // no NUL: the text goes on in the member
+    n.member.assign("ABCDEFG");
+    n.member.assign(n.lead);
+    EXPECT_EQ("wxyzABCD", n.member.view());
+    EXPECT_TRUE(n.member.isTerminated());
 }
 
 }  // namespace

@@ -216,7 +216,7 @@ TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
     EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, change.inProgress));
 }
 
-TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap) {
+TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobWhereverItLiesAndZeroesForNone) {
     PdCoreData record = test::plainA4Record();
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
@@ -232,8 +232,11 @@ TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobAndZeroesForNoneOrAnOverlap
 
     const auto* shifted = reinterpret_cast<const ByteBlock<1028>*>(
         record.DtPageSpecificForms.bytes - 1);  // overlaps the member
+    const unsigned char leading = shifted->bytes[0];
     setPageSpecificForms(record, shifted, change);
-    EXPECT_EQ(0, record.DtPageSpecificForms.bytes[1027]);
+    EXPECT_EQ(leading, record.DtPageSpecificForms.bytes[0]);
+    EXPECT_EQ(0, record.DtPageSpecificForms.bytes[1]);
+    EXPECT_EQ(1, record.DtPageSpecificForms.bytes[2]);
 
     // A block that ends where the member begins touches it without overlapping: it is copied.
     const auto* before = reinterpret_cast<const ByteBlock<1028>*>(
