@@ -10,7 +10,9 @@
 //                    "@top" stands for the repository's top folder, here and in env.
 //   env              optional: the whole environment, NAME=VALUE per line
 //                    (PPD=@top/data/ppd/durven-paltero.ppd)
-//   expected.prn     the expected output
+//   expected.prn     the expected output, its job-settings record given as one "% Member=value"
+//                    line per member that differs from the filter's default record
+//                    (record_member_lines.h)
 //   expected.status  the expected exit status
 // With PD_REGENERATE_GOLDEN=1 in the environment the expectations are written instead of
 // compared (scripts: tests/filter/golden/regenerate.sh); review the diff before committing it.
@@ -29,7 +31,9 @@
 #include <string>
 #include <vector>
 
+#include "filter/job_settings_comments.h"
 #include "psfilter_process.h"
+#include "record_member_lines.h"
 
 namespace {
 
@@ -101,8 +105,9 @@ TEST_P(GoldenCase, OutputAndStatusMatch) {
             env.push_back(entry);
         }
     }
-    const FilterRun run =
+    FilterRun run =
         pd::test::runPsfilter(args, env, hasJob && !jobAsArgument ? jobPath.string() : "");
+    run.output = pd::test::withRecordAsMemberLines(run.output, pd::test::commentedDefaultRecord());
     if (std::getenv("PD_REGENERATE_GOLDEN") != nullptr) {
         writeFile(dir / "expected.prn", run.output);
         writeFile(dir / "expected.status", std::to_string(run.status) + "\n");
@@ -124,6 +129,35 @@ INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, ::testing::ValuesIn(caseNames()),
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
+
+// The harness's reading of the record comment: changed members by name, the rest untouched; a
+// comment that is not exactly what the filter writes for its record stays as it is.
+TEST(GoldenRecordLines, NameTheMembersThatDifferAndKeepEverythingElse) {
+    const pd::PdCoreData base = pd::test::commentedDefaultRecord();
+    pd::PdCoreData record = base;
+    record.DtPageSizeName.assign("Gr\xF6\xDF\"e");
+    record.DtStaple.set(1);
+    record.DtChapterPages.bytes[3] = 7;
+    const std::string comments = pd::buildJobSettingsComments(record);
+    const std::string description =
+        comments.substr(comments.find(pd::test::descriptionCommentHead));
+    const std::string output = "%!PS\r\n" + comments + "\n%%EndComments\n";
+    EXPECT_EQ(pd::test::withRecordAsMemberLines(output, base),
+              "%!PS\r\n" + std::string(pd::test::memberLinesHead) +
+                  "% DtPageSizeName=\"Gr\\xF6\\xDF\\x22e\"\n% DtStaple=1 (1StapleLeft)\n"
+                  "% DtChapterPages=hex:00000007\n" +
+                  description + "\n%%EndComments\n");
+    EXPECT_EQ(
+        pd::test::withRecordAsMemberLines("%!PS\r\n" + pd::buildJobSettingsComments(base), base),
+        "%!PS\r\n" + std::string(pd::test::memberLinesHead) + description);
+
+    std::string damaged = output;
+    damaged.replace(damaged.find("%%+ "), 4, "%%- ");
+    EXPECT_EQ(pd::test::withRecordAsMemberLines(damaged, base), damaged);
+    std::string longer = output;
+    longer.insert(longer.find("%%+ ") + 4, "AAAA");
+    EXPECT_EQ(pd::test::withRecordAsMemberLines(longer, base), longer);
+}
 
 // The frame that every job gets: the opening line, the header, the language switch, the job,
 // the closing line. Returns the job part, or the whole output when the frame is missing.
