@@ -17,14 +17,14 @@ void closeJobPpd(ppd_file_t* ppd) {
     if (ppd != nullptr) ppdClose(ppd);
 }
 
-std::string_view findFeatureCode(ppd_file_t* ppd, const std::string& keyword,
-                                 const std::string& choice) {
-    if (ppd == nullptr) return {};
+std::optional<std::string_view> findFeatureCode(ppd_file_t* ppd, const std::string& keyword,
+                                                const std::string& choice) {
+    if (ppd == nullptr) return std::nullopt;
     ppd_option_t* option = ppdFindOption(ppd, keyword.c_str());
-    if (option == nullptr) return {};
+    if (option == nullptr) return std::nullopt;
     ppd_choice_t* found = ppdFindChoice(option, choice.c_str());
-    if (found == nullptr || found->code == nullptr) return {};
-    return found->code;
+    if (found == nullptr) return std::nullopt;
+    return found->code != nullptr ? std::string_view(found->code) : std::string_view();
 }
 
 }  // namespace pd

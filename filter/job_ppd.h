@@ -5,6 +5,7 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,9 @@ namespace pd {
 ppd_file_t* openJobPpd(const char* path, int optionCount, cups_option_t* options);
 void closeJobPpd(ppd_file_t* ppd);
 
-// The code the PPD holds for a choice of keyword; empty without a PPD, option, choice or code.
-std::string_view findFeatureCode(ppd_file_t* ppd, const std::string& keyword,
-                                 const std::string& choice);
+// The code the PPD holds for a choice of keyword, empty when the choice has none (the usual
+// form of a "None" choice); nothing without a PPD, or when it has no such option or choice.
+std::optional<std::string_view> findFeatureCode(ppd_file_t* ppd, const std::string& keyword,
+                                                const std::string& choice);
 
 }  // namespace pd

@@ -36,10 +36,8 @@ void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& 
     job.currentBlock = &matcher;
     if (keyword == "PageSize") {
         for (const PpdChoice& feature : job.pendingFeatureList) {
-            const std::string_view code =
-                findFeatureCode(job.ppdFile, feature.keyword, feature.choice);
-            if (code.empty()) continue;
-            writeFeatureCode(job.output, feature.keyword, feature.choice, code,
+            const auto code = findFeatureCode(job.ppdFile, feature.keyword, feature.choice);
+            writeFeatureCode(job.output, feature.keyword, feature.choice, code.value_or(""),
                              featureCodeStopped | featureCodeEnd | featureCodeBegin);
         }
         job.pendingFeatureList.clear();
@@ -49,14 +47,16 @@ void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& 
         std::find_if(job.pendingFeatureList.begin(), job.pendingFeatureList.end(),
                      [&](const PpdChoice& feature) { return feature.keyword == keyword; });
     if (pending == job.pendingFeatureList.end()) return;
-    const std::string_view code = findFeatureCode(job.ppdFile, pending->keyword, pending->choice);
-    // Without code to put in its place, the job's own block stays: dropping it would lose the
-    // feature altogether.
-    if (!code.empty()) {
-        writeFeatureCode(job.output, pending->keyword, pending->choice, code,
+    const auto code = findFeatureCode(job.ppdFile, pending->keyword, pending->choice);
+    // A choice the PPD does not know leaves the job's own block in place: dropping it would lose
+    // the feature altogether. A known choice without code (the usual "None") drops the block
+    // whole, its end line included: the job's code must not switch the feature back on.
+    if (code) {
+        writeFeatureCode(job.output, pending->keyword, pending->choice, *code,
                          featureCodeChanged | featureCodeBegin);
         line.handled = true;
         job.replacingFeature = true;
+        job.droppingFeature = code->empty();
     }
     job.pendingFeatureList.erase(pending);
 }
@@ -81,8 +81,10 @@ bool dscBlockStage(JobRewriter& job, CurrentLine& line) {
     if (job.currentBlock != nullptr) {
         job.currentBlock->step(text);
         if (job.currentBlock->depth == 0) {
+            if (job.droppingFeature) line.handled = true;
             job.currentBlock = nullptr;
             job.replacingFeature = false;
+            job.droppingFeature = false;
         } else if (job.replacingFeature) {
             line.handled = true;
         }

@@ -38,7 +38,8 @@ struct JobRewriter {
 
     DscBlockMatchers blockMatchers = makeDscBlockMatchers();
     DscBlockMatcher* currentBlock = nullptr;
-    bool replacingFeature = false;
+    bool replacingFeature = false;  // the open feature block's lines give way to the PPD's code
+    bool droppingFeature = false;   // ... which is empty: the block's end line goes too
 
     bool endCommentsDone = false;
     bool beginSetupDone = false;

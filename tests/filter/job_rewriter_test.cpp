@@ -172,15 +172,19 @@ TEST_F(JobRewriterTest, PendingFeaturesReplaceTheJobsBlocksInTheDocumentSetup) {
     EXPECT_TRUE(job_.pendingFeatureList.empty());
 }
 
-TEST_F(JobRewriterTest, AFeatureWithoutCodeLeavesTheJobsBlockInPlace) {
+// A choice the PPD knows but has no code for (Off) takes the job's block away whole; a choice or
+// an option the PPD does not know leaves it in place.
+TEST_F(JobRewriterTest, AChoiceWithoutCodeDropsTheJobsBlockAndAnUnknownOneKeepsIt) {
     job_.ppdFile = ppd_;
-    job_.pendingFeatureList = {{"QZPunch", "Off"}, {"QZStaple", "Missing"}};
+    job_.pendingFeatureList = {{"QZPunch", "Off"}, {"QZStaple", "Missing"}, {"QZFold", "Half"}};
     const std::string input =
         "%%BeginSetup\n%%BeginFeature: *QZPunch Two\npunch\n%%EndFeature\n"
-        "%%BeginFeature: *QZStaple Left\nstaple\n%%EndFeature\n%%EndSetup\n";
+        "%%BeginFeature: *QZStaple Left\nstaple\n%%EndFeature\n"
+        "%%BeginFeature: *QZFold None\nfold\n%%EndFeature\n%%EndSetup\n";
     EXPECT_EQ(rewrite(input),
-              "%%BeginSetup\n<setup>\n%%BeginFeature: *QZPunch Two\npunch\n%%EndFeature\n"
-              "%%BeginFeature: *QZStaple Left\nstaple\n%%EndFeature\n<endsetup>\n%%EndSetup\n");
+              "%%BeginSetup\n<setup>\n%%BeginFeature: *QZStaple Left\nstaple\n%%EndFeature\n"
+              "%%BeginFeature: *QZFold None\nfold\n%%EndFeature\n<endsetup>\n%%EndSetup\n");
+    EXPECT_TRUE(job_.pendingFeatureList.empty());
 }
 
 TEST_F(JobRewriterTest, WithoutAPpdNoFeatureCodeIsInserted) {
