@@ -18,10 +18,10 @@ void useFilterSystemAnswers();
 // A copy of the process's default record.
 PdCoreData jobDefaultRecord();
 
-// Repairs a record rebuilt from the job's chunks (another layout gives the default record).
+// Repairs a record rebuilt from the job's chunks (another signature gives the default record).
 void jobValidateRecord(PdCoreData& record);
 
-// The layout signature of this build's record layout.
+// The stored format's signature, which every record carries.
 std::uint32_t jobLayoutSignature();
 
 // The PJL header entries for the job, each line ending in CR LF; never empty.

@@ -8,7 +8,7 @@
 
 namespace pd {
 
-// "1", the layout signature in hexadecimal, "25582", then one row per option member
+// "1", the format's signature in hexadecimal, "25582", then one row per option member
 // ("name:size:count:offset:signed:type[:items]"), every token followed by a blank; returned as
 // base64 of the text and its terminating NUL. The same for every job of one build.
 std::string buildCoreDataDescription();

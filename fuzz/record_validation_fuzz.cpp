@@ -1,6 +1,6 @@
 // Validation of records from outside, and the page list readers over the repaired record's blobs.
 //
-// Input: one flag byte (bit 0: keep this layout's signature so that the member tests run), then
+// Input: one flag byte (bit 0: keep the format's signature so that the member tests run), then
 // patches over a copy of the default record, each a 16-bit big-endian offset, a length byte and
 // that many bytes (cut at the record's end). Any violated property aborts.
 #include <algorithm>

@@ -1,9 +1,10 @@
 // The layout signature: a 32-bit fingerprint of the settings record's layout as the catalogue
-// describes it (member names, choice lists, divisors, widths and capacities).
+// describes it (member names, choice lists, divisors, widths and capacities), and the stored
+// format's signature that every record carries in layoutSignature.
 //
-// Every record carries the signature of the layout that wrote it in layoutSignature; a reader
-// trusts a record only when that member equals its own layout's signature. Defaults, ranges, PPD
-// and PJL names and titles take no part, so changing them keeps stored records valid.
+// A reader trusts a record only when that member equals the format's signature. Defaults, ranges,
+// PPD and PJL names and titles take no part in the fingerprint, so changing them keeps stored
+// records valid.
 #pragma once
 
 #include <cstdint>
@@ -15,12 +16,14 @@
 
 namespace pd {
 
-// The signature of this build's layout, in host order: layoutSignatureOf(coreDataMembers), held
-// as a constant so that no program start walks the catalogue for it. The catalogue lives in its
-// own translation units, out of reach of a constant expression here, so the unit's test checks
-// the constant against the computation; a change of the layout must update both together, as it
-// invalidates every stored record.
-inline constexpr std::uint32_t coreDataSignature = 0x84658113u;
+// The stored format's signature, in host order. Every other writer of these records (the settings
+// application, stored print settings) carries 0xAC9D5F4D, so it is what a record is written with
+// and what validation compares. It was computed by layoutSignatureOf over choice names that differ
+// from this catalogue's in the paper names' two-letter prefix; over this catalogue the same
+// computation gives 0x84658113, which the layout signature test pins as the layout guard. A change
+// of the layout fails that test, and must come with a new format signature here: records of the
+// old layout must then no longer be taken for records of the new one.
+inline constexpr std::uint32_t coreDataSignature = 0xAC9D5F4Du;
 
 // coreDataSignature. Safe from any thread.
 std::uint32_t computeCoreDataSignature();

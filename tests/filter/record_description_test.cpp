@@ -35,7 +35,7 @@ std::string decodeBase64(const std::string& text) {
 
 TEST(RecordDescription, DescribesEveryOptionMemberInRecordOrder) {
     const std::string text = coreDataDescriptionText();
-    const std::string signature = formatHex64(jobLayoutSignature());
+    const std::string signature = "AC9D5F4D";
     EXPECT_EQ(text.size(), 11036 + signature.size());
     ASSERT_EQ(text.back(), ' ');
     const std::vector<std::string> tokens = split(text, ' ');

@@ -168,7 +168,7 @@ TEST_F(SettingsRecord, ARecordFromOutsideIsStoredOnlyWholeAndRepaired) {
     std::vector<unsigned char> longer(bytes.begin(), bytes.end());
     longer.push_back(0);
     PdCoreData foreign = offered;
-    foreign.layoutSignature.set(0xAC9D5F4D);
+    foreign.layoutSignature.set(offered.layoutSignature.get() ^ 1);
     for (const std::span<const unsigned char> bad :
          {std::span<const unsigned char>(shorter), std::span<const unsigned char>(longer),
           std::span<const unsigned char>(),

@@ -38,9 +38,8 @@ std::string textWithZeros(const std::string& text, std::size_t size) {
 
 TEST(DefaultRecord, MetricHostValues) {
     const PdCoreData record = defaultsFor(a4PaperId, languageUsEnglish);
-    // The layout's signature (AC 9D 5F 4D once the catalogue is complete), the favourite byte 0
-    // and its word FF FF FF FF.
-    EXPECT_EQ(computeCoreDataSignature(), record.layoutSignature.get());
+    // The format's signature AC 9D 5F 4D, the favourite byte 0 and its word FF FF FF FF.
+    EXPECT_EQ(std::string("\xAC\x9D\x5F\x4D", 4), bytesOf(record.layoutSignature));
     EXPECT_EQ(std::string("\x00\xFF\xFF\xFF\xFF", 5), bytesOf(coreDataBytes(record).subspan(4, 5)));
     EXPECT_EQ(1, record.DtPageSize.get());
     EXPECT_EQ(0, record.DtTab1PageSize.get());

@@ -57,6 +57,11 @@ TEST(Validation, ForeignLayoutBecomesTheDefaultRecord) {
     PdCoreData zero;
     EXPECT_FALSE(validateCoreData(zero));
     EXPECT_EQ(0, std::memcmp(&zero, &defaultCoreData(), coreDataSize));
+
+    // The signature that this catalogue's layout computes to is not the format's.
+    PdCoreData computed = host.defaults;
+    computed.layoutSignature.set(0x84658113u);
+    EXPECT_FALSE(validateCoreData(computed, host.defaults, host.paperId));
 }
 
 TEST(Validation, DefaultRecordPassesUnchanged) {
