@@ -52,7 +52,8 @@ constexpr std::string_view frameOpening = "\x1b%-12345X@PJL\n";
 constexpr std::string_view languageSwitch = "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
 constexpr std::string_view frameClosing = "\n\x1b%-12345X";
 
-int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& output) {
+int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& output,
+           const volatile std::sig_atomic_t* stop) {
     rebuildRecord(job);
     job.ppdFile = openJobPpd(ppdPath, job.optionCount, job.jobOptions);
     mergeJobSettings(job);
@@ -62,7 +63,9 @@ int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& out
     rewriter.ppdFile = job.ppdFile;
     rewriter.pendingFeatureList = std::move(job.pendingFeatureList);
     rewriter.texts = buildInsertedTexts(job.record);
-    LineReader reader(input, output);
+    LineReader reader(input, output, stop);
+    // Input that cannot be read at all gets nothing: no frame for a job that is not there.
+    if (!reader.start()) return exitJobFailed;
 
     const bool framed = !job.pjlHeader.empty();
     if (framed) {
@@ -75,14 +78,14 @@ int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& out
     while ((result = reader.readLine(line)) == ReadResult::line && !output.failed()) {
         rewriteLine(rewriter, line);
     }
-    // A job that could not be read or written whole ends unframed: the printer must not take a
-    // truncated job for a complete one.
-    if (result == ReadResult::failed || output.failed()) {
-        output.flush();
-        return exitJobFailed;
-    }
+    // Nothing more reaches a printer whose stream has failed.
+    if (output.failed()) return exitJobFailed;
+    // Input that ended early (a read error, a cancel) still gets its closing frame, whose line
+    // feed ends the line in progress: the printer must not stay inside the job. The status tells
+    // CUPS that the job did not come to its end.
     if (framed) output.write(frameClosing);
-    return output.flush() ? exitJobDone : exitJobFailed;
+    const bool whole = result == ReadResult::endOfInput && !(stop != nullptr && *stop != 0);
+    return output.flush() && whole ? exitJobDone : exitJobFailed;
 }
 
 }  // namespace
@@ -153,7 +156,7 @@ InsertedTexts buildInsertedTexts(const PdCoreData& record) {
 }
 
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,
-                int outputFd) {
+                int outputFd, const volatile std::sig_atomic_t* stop) {
     try {
         useFilterSystemAnswers();
         JobOutput output(outputFd);
@@ -176,7 +179,7 @@ int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FIL
         }
         if (input.file == nullptr) return exitNoJob;
         scanJobOptions(job, argv[2]);
-        return runJob(job, input.file, ppdPath, output);
+        return runJob(job, input.file, ppdPath, output, stop);
     } catch (...) {
         // A failed allocation, or a secret that cannot be encrypted: the job is not complete.
         return exitJobFailed;

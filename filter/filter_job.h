@@ -9,6 +9,7 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -21,8 +22,9 @@
 namespace pd {
 
 // Exit statuses. noJob: the run ended before any output (wrong arguments, no option, input that
-// cannot be opened, version query). jobFailed: the job could not be copied whole (a failed read,
-// write or allocation), so CUPS must not report it as printed.
+// cannot be opened, version query). jobFailed: the job could not be copied whole (input that
+// cannot be read, a read that failed or was stopped, a failed write or allocation), so CUPS must
+// not report it as printed.
 enum ExitStatus : int { exitJobDone = 0, exitJobFailed = 1, exitNoJob = 2 };
 
 inline constexpr const char* filterVersionText = "R5.0.662";
@@ -69,8 +71,11 @@ void mergeJobSettings(FilterJob& job);
 InsertedTexts buildInsertedTexts(const PdCoreData& record);
 
 // The whole run. ppdPath is the "PPD" variable (null when unset); standard input is read when
-// argv names no file; the printer stream goes to outputFd.
+// argv names no file; the printer stream goes to outputFd. The PJL frame opens once the first
+// read of the input has succeeded, and closes at its end, also when reading ended early or was
+// stopped by *stop (when given, the termination flag in the program); only a failed write
+// leaves it open, as nothing more can reach the printer then.
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,
-                int outputFd);
+                int outputFd, const volatile std::sig_atomic_t* stop = nullptr);
 
 }  // namespace pd

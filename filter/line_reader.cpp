@@ -6,8 +6,9 @@
 
 namespace pd {
 
-LineReader::LineReader(std::FILE* file, JobOutput& passThrough)
-    : file_(file), passThrough_(passThrough) {}
+LineReader::LineReader(std::FILE* file, JobOutput& passThrough,
+                       const volatile std::sig_atomic_t* stop)
+    : file_(file), passThrough_(passThrough), stop_(stop) {}
 
 LineReader::~LineReader() {
     std::free(buffer_);
@@ -55,11 +56,30 @@ void LineReader::drop(std::size_t count) {
     forgetSearches();
 }
 
+bool LineReader::readMore() {
+    if (!grow(fill_ + readStep)) return false;
+    if (stop_ != nullptr && *stop_ != 0) {
+        endedEarly_ = true;
+        endOfInput_ = true;
+        return true;
+    }
+    // Bytes read before an error are kept: they reach the output like any others.
+    const std::size_t got = std::fread(buffer_ + fill_, 1, readStep, file_);
+    fill_ += got;
+    readSinceLimitTest_ += got;
+    if (std::ferror(file_)) endedEarly_ = true;
+    if (got == 0 || std::feof(file_) || endedEarly_) endOfInput_ = true;
+    return true;
+}
+
+bool LineReader::start() {
+    return readMore() && !(endedEarly_ && fill_ == 0);
+}
+
 ReadResult LineReader::readLine(CurrentLine& line) {
     line = CurrentLine{};
     bool passingThrough = false;
     for (;;) {
-        if (readError_) return ReadResult::failed;
         const std::size_t end = nextLineEnd();
         if (end < fill_) {
             line.data = buffer_ + position_;
@@ -74,7 +94,7 @@ ReadResult LineReader::readLine(CurrentLine& line) {
             forgetSearches();
         }
         if (endOfInput_) {
-            if (fill_ == 0) return ReadResult::endOfInput;
+            if (fill_ == 0) return endedEarly_ ? ReadResult::failed : ReadResult::endOfInput;
             line.data = buffer_;
             line.length = fill_;
             position_ = fill_;
@@ -93,15 +113,7 @@ ReadResult LineReader::readLine(CurrentLine& line) {
                     passingThrough = true;
                 }
             }
-            if (!grow(fill_ + readStep)) return ReadResult::failed;
-            const std::size_t got = std::fread(buffer_ + fill_, 1, readStep, file_);
-            if (std::ferror(file_)) {
-                readError_ = true;
-                return ReadResult::failed;
-            }
-            if (got == 0 || std::feof(file_)) endOfInput_ = true;
-            fill_ += got;
-            readSinceLimitTest_ += got;
+            if (!readMore()) return ReadResult::failed;
             std::size_t lineEnd = nextLineEnd();
             if (passingThrough && (lineEnd < fill_ || endOfInput_)) {
                 const std::size_t count = lineEnd < fill_ ? lineEnd + 1 : fill_;

@@ -5,6 +5,7 @@
 // without a line end is copied straight to the output, unexamined, instead of being held.
 #pragma once
 
+#include <csignal>
 #include <cstddef>
 #include <cstdio>
 #include <string_view>
@@ -22,6 +23,8 @@ struct CurrentLine {
     std::string_view view() const { return {data, length}; }
 };
 
+// failed: the input ended early, for a read error or a stop request, after every line read
+// before it; or a buffer could not grow. Either way the job cannot be copied whole.
 enum class ReadResult { line, endOfInput, failed };
 
 class LineReader {
@@ -36,14 +39,22 @@ class LineReader {
     static constexpr std::size_t passThroughLimit = 5 << 20;
     static constexpr std::size_t limitTestStep = 1 << 20;
 
-    // Reads file; over-long lines go to passThrough, ahead of the line returned next.
-    LineReader(std::FILE* file, JobOutput& passThrough);
+    // Reads file; over-long lines go to passThrough, ahead of the line returned next. Once *stop
+    // is set (when stop is given) no more is read: the bytes already read come out as lines, the
+    // last one without its line end, and then the input is reported failed.
+    LineReader(std::FILE* file, JobOutput& passThrough,
+               const volatile std::sig_atomic_t* stop = nullptr);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // The next line, valid until the next call. `failed` reports a read error or a failed
-    // allocation: the job cannot be copied whole.
+    // The first read of the input. False when it failed or was stopped before a byte came (a
+    // folder, a closed descriptor, a cancelled job): nothing of the job is there to be written.
+    // An empty input is a success.
+    bool start();
+
+    // The next line, valid until the next call. A read error ends the input like its end, but
+    // is then reported as `failed`.
     ReadResult readLine(CurrentLine& line);
 
     std::size_t capacity() const { return capacity_; }
@@ -62,6 +73,8 @@ class LineReader {
     void forgetSearches();
     bool grow(std::size_t size);
     void drop(std::size_t count);
+    // Appends up to readStep bytes of input; false when the buffer cannot grow.
+    bool readMore();
 
     std::FILE* file_;
     JobOutput& passThrough_;
@@ -69,8 +82,9 @@ class LineReader {
     std::size_t capacity_ = 0;
     std::size_t fill_ = 0;
     std::size_t position_ = 0;
+    const volatile std::sig_atomic_t* stop_;
     bool endOfInput_ = false;
-    bool readError_ = false;
+    bool endedEarly_ = false;  // by a read error or a stop request
     std::size_t readSinceLimitTest_ = 0;
     ByteSearch cr_;
     ByteSearch lf_;

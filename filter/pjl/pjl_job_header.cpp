@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <limits>
 #include <vector>
 
 #include "core/base/text_conversion.h"
@@ -22,7 +21,9 @@
 namespace pd {
 namespace {
 
-constexpr std::size_t jobNameLimit = 240;
+// The user and job names are cut to this many bytes: an owner option may be of any length, and
+// a printer's PJL line is not.
+constexpr std::size_t nameLimit = 240;
 
 using OptionEmitter = void (*)(const TextOptionDescriptor& option, const PjlValueList* values,
                                PdCoreData* target, std::string* out, const PdCoreData* record,
@@ -258,10 +259,7 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
 
 // The name as valid UTF-8 in at most limit bytes, never splitting a character.
 std::string boundedUtf8(const char* name, std::size_t limit) {
-    const std::size_t capacity =
-        std::min({std::strlen(name), limit,
-                  std::size_t{std::numeric_limits<std::uint32_t>::max() - 1}}) +
-        1;
+    const std::size_t capacity = std::min(std::strlen(name), limit) + 1;
     std::vector<char> buffer(capacity, '\0');
     copyUtf8Bounded(buffer.data(), name, static_cast<std::uint32_t>(capacity));
     return buffer.data();
@@ -278,11 +276,8 @@ std::string buildPjlJobHeader(const PdCoreData* record, const char* jobName, con
     }
     header += pjlSetLine("STRINGCODESET", "UTF8", 0);
     header += pjlSetLine("QXCOETYPE", "2", 0);
-    if (userName != nullptr) {
-        header += pjlSetLine("USERNAME",
-                             boundedUtf8(userName, std::numeric_limits<std::size_t>::max()), 1);
-    }
-    if (jobName != nullptr) header += pjlSetLine("JOBNAME", boundedUtf8(jobName, jobNameLimit), 1);
+    if (userName != nullptr) header += pjlSetLine("USERNAME", boundedUtf8(userName, nameLimit), 1);
+    if (jobName != nullptr) header += pjlSetLine("JOBNAME", boundedUtf8(jobName, nameLimit), 1);
 
     for (const PjlEmitter emit : headerEmitters) {
         emit(nullptr, nullptr, &header, record, jobKind, lastFlag);

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
 #include <string>
 
 #include "core/base/base64.h"
 #include "filter/job_services.h"
 #include "filter/media_option.h"
+#include "scripted_input.h"
 
 namespace pd {
 namespace {
@@ -127,6 +130,48 @@ TEST(MediaOption, PageSetupStartsFromTheRecordsOwnPaper) {
     setup = pageSetupFromRecord(record, 0);
     EXPECT_EQ(setup.DtCustomPageSizeWidth.get(), 0u);
     EXPECT_EQ(setup.DtOrientation.get(), 0);
+}
+
+// The frame around a job's input: it opens once the first read has succeeded and closes at the
+// end of the input, also one that ended early; the status says whether the job came to its end.
+TEST(FilterRun, TheFrameOpensOnTheFirstReadAndClosesWhateverEndsTheInput) {
+    const std::string opening = "\x1b%-12345X@PJL\n";
+    const std::string header =
+        jobPjlHeader(jobDefaultRecord(), "", "lpuser") + "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
+    const std::string closing = "\n\x1b%-12345X";
+    volatile std::sig_atomic_t stop = 0;
+    struct Case {
+        const char* name;
+        test::ScriptedInput input;
+        int status;
+        std::string output;
+    } cases[] = {
+        {"unreadable", {.pieces = {}, .failsAtEnd = true}, exitJobFailed, ""},
+        {"empty", {}, exitJobDone, opening + header + closing},
+        {"whole", {.pieces = {"%!PS\n", "x"}}, exitJobDone, opening + header + "%!PS\nx" + closing},
+        {"read error",
+         {.pieces = {"%!PS\nshow"}, .failsAtEnd = true},
+         exitJobFailed,
+         opening + header + "%!PS\nshow" + closing},
+        {"cancelled",
+         {.pieces = {"%!PS\nshow", "page\n"}, .stop = &stop, .stopAfter = 1},
+         exitJobFailed,
+         opening + header + "%!PS\nshow" + closing},
+    };
+    for (Case& c : cases) {
+        stop = 0;
+        std::FILE* input = c.input.open();
+        std::FILE* output = std::tmpfile();
+        const char* argv[] = {"psfilter", "1", "lpuser", "title", "1", "media=A4"};
+        const int status = runPsfilter(6, argv, nullptr, input, fileno(output), &stop);
+        std::fclose(input);
+        std::string written(c.output.size() + 64, '\0');
+        std::rewind(output);
+        written.resize(std::fread(written.data(), 1, written.size(), output));
+        std::fclose(output);
+        EXPECT_EQ(status, c.status) << c.name;
+        EXPECT_TRUE(written == c.output) << c.name << ": " << written.size() << " bytes";
+    }
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "scripted_input.h"
 
 namespace pd {
 namespace {
@@ -146,15 +149,56 @@ TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
     std::fclose(file);
 }
 
-TEST(LineReader, AReadErrorIsReportedAsAFailure) {
+TEST(LineReader, InputThatCannotBeReadFailsItsFirstRead) {
     std::FILE* file = std::fopen(PD_SOURCE_DIR, "rb");  // a folder: every read fails
     ASSERT_NE(file, nullptr);
     JobOutput out(-1);
     LineReader reader(file, out);
+    EXPECT_FALSE(reader.start());
     CurrentLine line;
     EXPECT_EQ(reader.readLine(line), ReadResult::failed);
-    EXPECT_EQ(reader.readLine(line), ReadResult::failed);
     std::fclose(file);
+
+    test::ScriptedInput empty;
+    std::FILE* stream = empty.open();
+    LineReader emptyReader(stream, out);
+    EXPECT_TRUE(emptyReader.start()) << "an empty input is read successfully";
+    EXPECT_EQ(emptyReader.readLine(line), ReadResult::endOfInput);
+    std::fclose(stream);
+}
+
+// Input that ends early, for a read error or a cancel, still gives every byte read before it,
+// the last line without its end, and is then reported failed.
+TEST(LineReader, InputThatEndsEarlyGivesItsBytesThenFails) {
+    volatile std::sig_atomic_t stop = 0;
+    test::ScriptedInput failing{.pieces = {"%!PS\nline one\npart"}, .failsAtEnd = true};
+    test::ScriptedInput cancelled{
+        .pieces = {"%!PS\nline one\npart", "ial\n"}, .stop = &stop, .stopAfter = 1};
+    for (test::ScriptedInput* input : {&failing, &cancelled}) {
+        std::FILE* stream = input->open();
+        JobOutput out(-1);
+        LineReader reader(stream, out, &stop);
+        ASSERT_TRUE(reader.start());
+        std::vector<std::string> lines;
+        CurrentLine line;
+        ReadResult result;
+        while ((result = reader.readLine(line)) == ReadResult::line)
+            lines.emplace_back(line.view());
+        EXPECT_EQ(result, ReadResult::failed);
+        EXPECT_EQ(lines, (std::vector<std::string>{"%!PS\n", "line one\n", "part"}));
+        EXPECT_EQ(reader.readLine(line), ReadResult::failed);
+        std::fclose(stream);
+    }
+    EXPECT_EQ(cancelled.taken, 1u) << "nothing is read after the stop";
+
+    // A stop that comes before a read: nothing more is read at all.
+    test::ScriptedInput waiting{.pieces = {"%!PS\n"}};
+    std::FILE* stream = waiting.open();
+    JobOutput out(-1);
+    LineReader reader(stream, out, &stop);
+    EXPECT_FALSE(reader.start());
+    EXPECT_EQ(waiting.reads, 0u);
+    std::fclose(stream);
 }
 
 TEST(JobOutput, AFailedWriteIsKeptAndStopsFurtherOutput) {

@@ -54,7 +54,7 @@ TEST(PjlJobHeader, HeadLinesFollowTheirInputs) {
               "@PJL SET QXCOETYPE=2\r\n");
 }
 
-TEST(PjlJobHeader, NamesAreValidUtf8AndTheJobNameIsBounded) {
+TEST(PjlJobHeader, NamesAreValidUtf8AndBoundedTo240Bytes) {
     const std::string ascii300(300, 'j');
     // Bytes 238 to 240 (0-based) hold one three-byte character, which does not fit in 240 bytes.
     const std::string euroAtTheEdge = std::string(238, 'e') + "\xE2\x82\xAC" + "tail";
@@ -69,7 +69,9 @@ TEST(PjlJobHeader, NamesAreValidUtf8AndTheJobNameIsBounded) {
         {ascii300, "bob", std::string(240, 'j'), "bob"},
         {euroAtTheEdge, "bob", std::string(238, 'e'), "bob"},
         {"caf\xC3\xA9", "j\xC3\xBCrgen\xFF", "caf\xC3\xA9", "j??rgen?"},
-        {std::string(300, '\xFF'), longUser, std::string(240, '?'), longUser},
+        {std::string(300, '\xFF'), longUser, std::string(240, '?'), std::string(240, 'u')},
+        {"j", euroAtTheEdge, "j", std::string(238, 'e')},
+        {"j", std::string(300, '\xFF'), "j", std::string(240, '?')},
     };
     for (const NameCase& c : cases) {
         const auto lines = filterHeader(nullptr, c.jobName.c_str(), c.userName.c_str());
