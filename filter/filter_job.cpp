@@ -1,5 +1,7 @@
 #include "filter/filter_job.h"
 
+#include <cups/ipp.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +21,11 @@
 namespace pd {
 
 namespace {
+
+// The print dialog's page-format orientations that are landscape (portrait is 1, reverse
+// portrait 3).
+constexpr std::int64_t pageFormatLandscape = 2;
+constexpr std::int64_t pageFormatReverseLandscape = 4;
 
 bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
@@ -105,10 +112,12 @@ void scanJobOptions(FilterJob& job, const char* user) {
             job.recordChunks.push_back({option.name, value});
         } else if (contains(name, "PMOrientation")) {
             const std::int64_t n = leadingNumber(value);
-            job.jobOrientation = (n == 2 || n == 4) ? 1 : 0;
+            job.jobOrientation =
+                (n == pageFormatLandscape || n == pageFormatReverseLandscape) ? 1 : 0;
         } else if (name == "orientation-requested") {
             const std::int64_t n = leadingNumber(value);
-            job.jobOrientation = (n == 4 || n == 5) ? 1 : 0;
+            job.jobOrientation =
+                (n == IPP_ORIENT_LANDSCAPE || n == IPP_ORIENT_REVERSE_LANDSCAPE) ? 1 : 0;
         } else if (contains(name, "PMJobOwner")) {
             job.jobOwner = value;
         } else if (contains(name, "PMJobName")) {

@@ -6,6 +6,10 @@
 
 namespace pd {
 
+// Nothing here reads the marks: feature code is found by keyword and choice. The PPD is marked
+// all the same, with its defaults and then the job's options, as a CUPS filter does with the
+// PPD it is handed, so that libcups holds this job's choices for anything that asks it (a
+// conflict check, the code of the marked choices); it costs less than parsing the PPD did.
 ppd_file_t* openJobPpd(const char* path, int optionCount, cups_option_t* options) {
     ppd_file_t* ppd = path != nullptr ? ppdOpenFile(path) : nullptr;
     ppdMarkDefaults(ppd);

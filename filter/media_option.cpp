@@ -1,10 +1,12 @@
 #include "filter/media_option.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "core/base/regex_match.h"
 #include "core/base/text_conversion.h"
@@ -29,9 +31,21 @@ const regex_t* customSizePattern() {
     return compiled ? &pattern : nullptr;
 }
 
+// The decimal number that the pattern matched, read the same under every locale.
+std::optional<double> decimalNumber(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);  // from_chars takes a minus sign only
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 // A length in whole micrometres, or empty when it is not positive or too large for any field.
 std::optional<std::uint64_t> micrometres(const std::string& number, const std::string& unit) {
-    const double value = std::atof(number.c_str());
+    const auto parsed = decimalNumber(number);
+    if (!parsed) return std::nullopt;
+    const double value = *parsed;
     double result;
     if (unit.empty()) {
         result = std::round(value * 25400.0 / 72.0);

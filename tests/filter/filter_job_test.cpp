@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -10,6 +11,7 @@
 #include "filter/job_services.h"
 #include "filter/media_option.h"
 #include "scripted_input.h"
+#include "tests/core/base/comma_locale.h"
 
 namespace pd {
 namespace {
@@ -108,6 +110,15 @@ TEST(MediaOption, TakesTheFirstAcceptedToken) {
         EXPECT_EQ(setup.DtCustomPageSizeWidth.get(), c.width) << c.media;
         EXPECT_EQ(setup.DtCustomPageSizeHeight.get(), c.height) << c.media;
     }
+}
+
+TEST(MediaOption, CustomSizesReadTheSameUnderEveryLocale) {
+    if (!test::switchToCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma available";
+    const auto size = parseCustomMediaSize("Custom.8.5x+11.25in");
+    std::setlocale(LC_NUMERIC, "C");
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->width, 2159000u);
+    EXPECT_EQ(size->height, 2857500u);
 }
 
 TEST(MediaOption, PageSetupStartsFromTheRecordsOwnPaper) {

@@ -4,11 +4,11 @@
 
 #include <clocale>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <thread>
+
+#include "comma_locale.h"
 
 namespace pd {
 namespace {
@@ -125,25 +125,8 @@ TEST(NumberFormat, ParseUInt16ClampsAndKeepsTheOutputWithoutANumber) {
     }
 }
 
-// Switches LC_NUMERIC to a locale with a decimal comma, building one under the build tree when
-// the machine has none installed.
-bool switchToCommaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) return true;
-    }
-    const std::filesystem::path directory = std::filesystem::path(PD_BINARY_DIR) / "test-locales";
-    if (!std::filesystem::exists(directory / "de_DE.UTF-8")) {
-        std::filesystem::create_directories(directory);
-        const std::string command = "localedef -i de_DE -f UTF-8 '" +
-                                    (directory / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0) return false;
-    }
-    setenv("LOCPATH", directory.c_str(), 1);
-    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-}
-
 TEST(FormatDouble, IgnoresAndKeepsTheProcessLocale) {
-    if (!switchToCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma available";
+    if (!test::switchToCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma available";
     ASSERT_STREQ(",", std::localeconv()->decimal_point);
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     std::string fromOtherThread;
