@@ -50,8 +50,10 @@ echo "cupsd: job with the panel's options printed"
     for _ in $(seq 8000); do echo "0 0 moveto (a line of a long job) show"; done
 } > "$tmp/long.ps"
 chmod 644 "$tmp/long.ps"
+# lpadmin warns that drivers are deprecated: its messages are shown only when it fails.
 lpadmin -h "$server" -p pdcancel -E -v "file://$tmp/out/cancel.prn" \
-    -P "$top/data/ppd/durven-paltero.ppd" 2>/dev/null
+    -P "$top/data/ppd/durven-paltero.ppd" 2>"$tmp/lpadmin.log" ||
+    { cat "$tmp/lpadmin.log" >&2; fail "lpadmin could not add the queue to cancel on"; }
 job=$(lp -h "$server" -d pdcancel -t cancel-me "$tmp/long.ps" | sed -n 's/^request id is \([^ ]*\).*/\1/p')
 [ -n "$job" ] || fail "the job to cancel was not queued"
 for _ in $(seq 600); do
