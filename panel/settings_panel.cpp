@@ -16,6 +16,7 @@ constexpr const char* panelNameText = "corvex PRO 583PS";
 constexpr const char* viewDescriptionName = "PDE";
 constexpr const char* settingsTitleKey = "##Settings";
 constexpr const char* settingsTitleDefault = "Settings";
+constexpr const char* settingsAction = "clickedSettings:";
 constexpr const char* versionMajor = "5";
 constexpr const char* versionMinor = "0";
 constexpr const char* versionBuild = "662";
@@ -47,6 +48,10 @@ com_talvo_dpxw_zeb0583_662_settings_panel::com_talvo_dpxw_zeb0583_662_settings_p
       coreData(defaultCoreData()),
       m_nPdeWindowLevel(windowLevelForKey(WindowLevelKey::normal)) {}
 
+com_talvo_dpxw_zeb0583_662_settings_panel::~com_talvo_dpxw_zeb0583_662_settings_panel() {
+    releaseView();
+}
+
 std::string com_talvo_dpxw_zeb0583_662_settings_panel::panelKind() const {
     return panelKindText;
 }
@@ -69,6 +74,7 @@ std::shared_ptr<View> com_talvo_dpxw_zeb0583_662_settings_panel::panelView() {
                 copyRight = pdeView->textField("copyRight");
                 copyRight2 = pdeView->textField("copyRight2");
                 versionString = pdeView->textField("versionString");
+                connectActions();
             }
         }
         // The settings application's launch needs the hidden panel: no view is handed out
@@ -79,7 +85,20 @@ std::shared_ptr<View> com_talvo_dpxw_zeb0583_662_settings_panel::panelView() {
     return pdeView;
 }
 
+void com_talvo_dpxw_zeb0583_662_settings_panel::connectActions() {
+    for (const std::shared_ptr<Button>& button : pdeView->buttons()) {
+        if (button->action() != settingsAction) continue;
+        button->setTarget([weak = weak_from_this()] {
+            if (const auto self = weak.lock()) self->clickedSettings();
+        });
+    }
+}
+
 void com_talvo_dpxw_zeb0583_662_settings_panel::releaseView() {
+    // The view may outlive the panel in the host's hands: its buttons keep no action of ours.
+    if (pdeView) {
+        for (const std::shared_ptr<Button>& button : pdeView->buttons()) button->setTarget(nullptr);
+    }
     pdeView.reset();
     settingsButton.reset();
     copyRight.reset();

@@ -7,17 +7,23 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/record/core_data.h"
 #include "core/rules/platform_data.h"
+#include "panel/pipe_communication.h"
 #include "platform/print_dialog_plugin.h"
 
 namespace pd {
 
-class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel {
+class com_talvo_dpxw_zeb0583_662_settings_panel final
+    : public PrintDialogPanel,
+      public PipeOperationHandler,
+      public std::enable_shared_from_this<com_talvo_dpxw_zeb0583_662_settings_panel> {
   public:
     // A panel for the job of callback, or null when the job's printer has no PPD or another
     // manufacturer's. The bundle may be null: the panel then has no view.
@@ -64,6 +70,40 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel 
     void getPlatformData(PdPlatformData& platformData) const;
     int getInputSlot() const;
 
+    // The Settings button's action: starts the settings application with the record and the
+    // page setup, serves it in a modal session of the host application until it exits, then
+    // hands the keyboard back to the dialog's window. Without the host's application, launcher
+    // or the hidden panel nothing happens; an application that cannot be started ends the launch
+    // at once.
+    void clickedSettings();
+    // The host application became active (any notification but the did-update one) or did
+    // update: the application is told the dialog's window level, on an update only while the
+    // host is active.
+    void appActivated(std::string_view notificationName);
+    // The application has exited: it is reaped and the hidden panel closed, which ends the
+    // session.
+    void kqEventAvailable();
+    void windowWillClose();
+    // The user's name, nullopt when it is not text.
+    std::optional<std::string> getUserName() const;
+    // The id of the dialog's printer, empty without a printer; nullopt when it is not text.
+    std::optional<std::string> getPrinterId() const;
+
+    // A message from the settings application (see PipeOp).
+    void handlePipeOperation(std::int32_t type, const std::vector<unsigned char>* body) override;
+    // Whether the active application is the host or the settings application that reported its
+    // process id.
+    bool isAppActive() const;
+
+    // The connection of the latest launch; null before the first.
+    const std::shared_ptr<PipeCommunication>& getPipeCommunication() const {
+        return pipeCommunication;
+    }
+    // The process id that the settings application reported; 0 before it did.
+    std::int32_t getProcessIdOfUi() const { return m_nProcessIdOfUi; }
+
+    ~com_talvo_dpxw_zeb0583_662_settings_panel() override;
+
   private:
     com_talvo_dpxw_zeb0583_662_settings_panel(const std::shared_ptr<HostCallback>& callback,
                                               const std::shared_ptr<Bundle>& bundle,
@@ -71,6 +111,8 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel 
 
     // The page setup, with the paper of paperSource when the dialog gives none.
     PdPlatformData pageSetup(const PdCoreData& paperSource) const;
+    // Connects the view's buttons to the panel's actions.
+    void connectActions();
     // Drops the view and every outlet into it.
     void releaseView();
 
@@ -86,7 +128,11 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final : public PrintDialogPanel 
     std::shared_ptr<Bundle> pdeBundle;
     PdCoreData coreData;
     std::shared_ptr<Window> hiddenModalPanel;
+    std::shared_ptr<PipeCommunication> pipeCommunication;
     WindowLevel m_nPdeWindowLevel;
+    std::int32_t m_nProcessIdOfUi = 0;
+    // The launch's exit watch while it runs.
+    std::unique_ptr<ExitWatch> exitWatch;
 };
 
 }  // namespace pd

@@ -4,9 +4,13 @@
 
 #include <memory>
 
+#include "platform/application.h"
+#include "platform/keychain.h"
 #include "platform/page_format.h"
 #include "platform/print_settings.h"
 #include "platform/printer.h"
+#include "platform/process_launcher.h"
+#include "platform/user_identity.h"
 
 struct ppd_file_s;
 
@@ -24,21 +28,37 @@ class HostCallback {
     virtual const PageFormat* pageFormat() = 0;
     // The job's printer; null when the dialog has none.
     virtual std::shared_ptr<const Printer> printer() = 0;
+
+    // The application that shows the dialog; null when the dialog offers none.
+    virtual std::shared_ptr<Application> application() { return nullptr; }
+    // The services of the system that the dialog hands its plug-ins: starting helper
+    // applications, the user's keychain, the user's name. Null when the dialog offers none.
+    virtual std::shared_ptr<ProcessLauncher> processLauncher() { return nullptr; }
+    virtual std::shared_ptr<Keychain> keychain() { return nullptr; }
+    virtual std::shared_ptr<const UserIdentity> userIdentity() { return nullptr; }
 };
 
 // A host callback held in memory: the print dialog stand-in's own, and the tests' fake. It holds
-// its settings, page format and printer; the PPD stays its opener's.
+// its settings, page format, printer and services; the PPD stays its opener's.
 class MemoryHostCallback final : public HostCallback {
   public:
     ppd_file_s* ppd = nullptr;
     MemoryPrintSettings settings;
     MemoryPageFormat page;
     std::shared_ptr<const Printer> jobPrinter;
+    std::shared_ptr<Application> hostApplication;
+    std::shared_ptr<ProcessLauncher> launcher;
+    std::shared_ptr<Keychain> userKeychain;
+    std::shared_ptr<const UserIdentity> user;
 
     ppd_file_s* ppdFile() override { return ppd; }
     PrintSettings* printSettings() override { return &settings; }
     const PageFormat* pageFormat() override { return &page; }
     std::shared_ptr<const Printer> printer() override { return jobPrinter; }
+    std::shared_ptr<Application> application() override { return hostApplication; }
+    std::shared_ptr<ProcessLauncher> processLauncher() override { return launcher; }
+    std::shared_ptr<Keychain> keychain() override { return userKeychain; }
+    std::shared_ptr<const UserIdentity> userIdentity() override { return user; }
 };
 
 }  // namespace pd

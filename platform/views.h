@@ -13,6 +13,7 @@
 // its owner performs when it is clicked. Blank lines and lines beginning with "#" are ignored.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,16 @@
 
 namespace pd {
 
+// A window's place and size on the screen, in points.
+struct WindowFrame {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+
+    friend bool operator==(const WindowFrame&, const WindowFrame&) = default;
+};
+
 class Window {
   public:
     explicit Window(std::string identifier = {}) : identifier_(std::move(identifier)) {}
@@ -30,10 +41,21 @@ class Window {
     const std::string& identifier() const { return identifier_; }
     WindowLevel level() const { return level_; }
     void setLevel(WindowLevel level) { level_ = level; }
+    const WindowFrame& frame() const { return frame_; }
+    void setFrame(const WindowFrame& frame) { frame_ = frame; }
+
+    // Whether the window is on the screen, and whether it takes the keyboard.
+    bool isVisible() const { return visible_; }
+    bool isKey() const { return key_; }
+    void orderOut() { visible_ = key_ = false; }
+    void makeKeyAndOrderFront() { visible_ = key_ = true; }
 
   private:
     std::string identifier_;
     WindowLevel level_ = windowLevelForKey(WindowLevelKey::normal);
+    WindowFrame frame_;
+    bool visible_ = false;
+    bool key_ = false;
 };
 
 class Button {
@@ -47,10 +69,20 @@ class Button {
     const std::string& title() const { return title_; }
     void setTitle(std::string title) { title_ = std::move(title); }
 
+    // The owner connects its action to the button; no target leaves a click without effect.
+    void setTarget(std::function<void()> target) { target_ = std::move(target); }
+    // A click: performs the owner's action.
+    void performClick() const {
+        // A copy: the action may disconnect the button.
+        const std::function<void()> target = target_;
+        if (target) target();
+    }
+
   private:
     std::string identifier_;
     std::string action_;
     std::string title_;
+    std::function<void()> target_;
 };
 
 class TextField {
