@@ -38,7 +38,7 @@ std::optional<pid_t> RunLoopApplication::activeApplicationProcessId() const {
 void RunLoopApplication::runModalForWindow(Window& window) {
     window.makeKeyAndOrderFront();
     modalStops_.push_back(false);
-    while (!modalStops_.back() && servePass(RunLoopMode::modalPanel)) {
+    while (!modalStops_.back() && serveOnce(RunLoopMode::modalPanel)) {
     }
     modalStops_.pop_back();
 }
@@ -57,11 +57,11 @@ void RunLoopApplication::post(std::string_view name) {
 }
 
 void RunLoopApplication::serveUntilIdle(RunLoopMode mode) {
-    while (servePass(mode)) {
+    while (serveOnce(mode)) {
     }
 }
 
-bool RunLoopApplication::servePass(RunLoopMode mode) {
+bool RunLoopApplication::serveOnce(RunLoopMode mode) {
     if (!runLoop_.runOnce(mode)) return false;
     post(applicationDidUpdateNotification);
     return true;

@@ -76,13 +76,14 @@ class RunLoopApplication final : public Application {
 
     // Posts a notification with this application as the sender.
     void post(std::string_view name);
+    // One pass of the run loop in mode (see RunLoop::runOnce), followed by the did-update
+    // notification when it served something.
+    bool serveOnce(RunLoopMode mode);
     // Serves mode until nothing is left that it waits for.
     void serveUntilIdle(RunLoopMode mode);
+    bool hasSources(RunLoopMode mode) const { return runLoop_.hasSources(mode); }
 
   private:
-    // One pass in mode, followed by the did-update notification when it served something.
-    bool servePass(RunLoopMode mode);
-
     RunLoop runLoop_;
     NotificationCenter notifications_;
     std::function<std::optional<pid_t>()> activeApplication_;

@@ -3,6 +3,8 @@
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -22,8 +24,8 @@ const char* const dialogHostUsage =
     "usage: dialoghost --ppd FILE [--printer NAME] [--bundle DIR] [--options 'k=v ...']\n"
     "                  [--paper NAME:WxH[:custom]]\n"
     "                  [--orientation portrait|landscape|reverse-portrait|reverse-landscape]\n"
-    "                  ACTION...\n"
-    "actions: panel-info restore save summary\n";
+    "                  [--active host|child|none|PID] ACTION...\n"
+    "actions: panel-info restore save summary settings\n";
 
 namespace {
 
@@ -53,7 +55,64 @@ std::optional<DialogAction> parseAction(std::string_view text) {
     if (text == "restore") return DialogAction::restore;
     if (text == "save") return DialogAction::save;
     if (text == "summary") return DialogAction::summary;
+    if (text == "settings") return DialogAction::settings;
     return std::nullopt;
+}
+
+std::optional<std::pair<ActiveApplicationKind, pid_t>> parseActive(std::string_view text) {
+    if (text == "host") return std::pair(ActiveApplicationKind::host, pid_t{0});
+    if (text == "child") return std::pair(ActiveApplicationKind::child, pid_t{0});
+    if (text == "none") return std::pair(ActiveApplicationKind::none, pid_t{0});
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    if (error != std::errc() || end != text.data() + text.size() || pid <= 0) return std::nullopt;
+    return std::pair(ActiveApplicationKind::process, pid);
+}
+
+// The system's launcher, remembering the last child it started.
+class RecordingLauncher final : public ProcessLauncher {
+  public:
+    std::optional<pid_t> launch(const std::string& path,
+                                const std::vector<std::string>& environment,
+                                ChildPipes& pipes) override {
+        const std::optional<pid_t> started = system_.launch(path, environment, pipes);
+        if (started) lastChild = *started;
+        return started;
+    }
+    std::unique_ptr<ExitWatch> watchExit(pid_t pid) override { return system_.watchExit(pid); }
+
+    std::optional<pid_t> lastChild;
+
+  private:
+    SpawnProcessLauncher system_;
+};
+
+// The dialog's answer to which application is active.
+std::function<std::optional<pid_t>()> activeApplicationOf(const DialogHostArguments& arguments,
+                                                          const RecordingLauncher& launcher) {
+    switch (arguments.active) {
+        case ActiveApplicationKind::host:
+            return [] { return std::optional<pid_t>(getpid()); };
+        case ActiveApplicationKind::child:
+            return [&launcher] { return launcher.lastChild; };
+        case ActiveApplicationKind::none:
+            return [] { return std::optional<pid_t>(); };
+        case ActiveApplicationKind::process:
+            return [pid = arguments.activeProcess] { return std::optional<pid_t>(pid); };
+    }
+    return nullptr;
+}
+
+// Shows the panel's view in the dialog's window and clicks its Settings button; then serves the
+// settings application's late frames.
+void runSettings(PrintDialogPanel& panel, RunLoopApplication& application,
+                 const std::shared_ptr<Window>& dialogWindow) {
+    const std::shared_ptr<View> view = panel.panelView();
+    if (!view) return;
+    view->setWindow(dialogWindow);
+    panel.willShow();
+    if (const auto button = view->button("settingsButton")) button->performClick();
+    application.serveUntilIdle(RunLoopMode::standard);
 }
 
 // The PPD's default page size as the paper of a page format, named as the PPD shows it.
@@ -156,6 +215,11 @@ std::variant<DialogHostArguments, std::string> parseDialogHostArguments(
             if (!paper) return "not a paper: " + value;
             parsed.paper = paper->first;
             parsed.customPaper = paper->second;
+        } else if (argument == "--active") {
+            const auto active = parseActive(value);
+            if (!active) return "not an active application: " + value;
+            parsed.active = active->first;
+            parsed.activeProcess = active->second;
         } else if (argument == "--orientation") {
             const auto orientation = parseOrientation(value);
             if (!orientation) return "not an orientation: " + value;
@@ -190,6 +254,18 @@ int runDialogHost(const DialogHostArguments& arguments, const std::string& defau
         host->page.setPaper(defaultPaperOf(ppd.get()));
     }
 
+    const auto launcher = std::make_shared<RecordingLauncher>();
+    const auto application =
+        std::make_shared<RunLoopApplication>(activeApplicationOf(arguments, *launcher));
+    host->hostApplication = application;
+    host->launcher = launcher;
+    host->userKeychain = std::make_shared<SecretServiceKeychain>();
+    host->user = std::make_shared<SystemUserIdentity>();
+    // A print dialog runs as a modal panel.
+    const auto dialogWindow = std::make_shared<Window>("dialog");
+    dialogWindow->setLevel(windowLevelForKey(WindowLevelKey::modalPanel));
+    dialogWindow->makeKeyAndOrderFront();
+
     int status = exitNoPanel;
     {
         const auto bundle =
@@ -217,6 +293,9 @@ int runDialogHost(const DialogHostArguments& arguments, const std::string& defau
                         break;
                     case DialogAction::summary:
                         printSummary(*panel, out);
+                        break;
+                    case DialogAction::settings:
+                        runSettings(*panel, *application, dialogWindow);
                         break;
                 }
             }

@@ -3,7 +3,8 @@
 //
 //   dialoghost --ppd FILE [--printer NAME] [--bundle DIR] [--options 'k=v ...']
 //              [--paper NAME:WxH[:custom]]
-//              [--orientation portrait|landscape|reverse-portrait|reverse-landscape] ACTION...
+//              [--orientation portrait|landscape|reverse-portrait|reverse-landscape]
+//              [--active host|child|none|PID] ACTION...
 //
 // The print settings start as the options, as a dialog starts from the queue's saved options; the
 // PPD is opened with its defaults and the options marked; the page format is the paper given
@@ -16,6 +17,15 @@
 //   save         the dialog saves the panel's values into the print settings
 //   summary      the dialog asks the panel for its summary: one "TITLE<TAB>VALUE" line per row, in
 //                the panel's order (see summary_line.h)
+//   settings     the dialog shows the panel's view in its window (at the modal panel level) and
+//                clicks the Settings button, which serves the settings application until it
+//                exits; then the dialog serves its run loop until the application's output has
+//                ended, so that frames sent before the exit are still handled
+//
+// The active application, which the settings application may ask about, is the dialog itself
+// ("host", the default), the settings application it started last ("child"), none, or the
+// process PID. While the dialog is the active one, each pass of its run loop that served
+// something tells the panel that the dialog did update.
 //
 // The last line of the output is the print settings' text values as one CUPS option string, for
 // `lp -o "$(dialoghost ... | tail -n 1)"`. Exit status 0 when the actions ran; 3 when the printer
@@ -23,6 +33,8 @@
 // cannot be loaded), the options then printed as they came; 2 for wrong usage, which prints no
 // options.
 #pragma once
+
+#include <sys/types.h>
 
 #include <optional>
 #include <ostream>
@@ -38,7 +50,10 @@ inline constexpr int exitDone = 0;
 inline constexpr int exitUsage = 2;
 inline constexpr int exitNoPanel = 3;
 
-enum class DialogAction { panelInfo, restore, save, summary };
+enum class DialogAction { panelInfo, restore, save, summary, settings };
+
+// Which application is the active one.
+enum class ActiveApplicationKind { host, child, none, process };
 
 struct DialogHostArguments {
     std::string ppdPath;
@@ -49,6 +64,9 @@ struct DialogHostArguments {
     std::optional<Paper> paper;
     bool customPaper = false;
     PageOrientation orientation = PageOrientation::portrait;
+    ActiveApplicationKind active = ActiveApplicationKind::host;
+    // The process of ActiveApplicationKind::process.
+    pid_t activeProcess = 0;
     std::vector<DialogAction> actions;
 };
 
