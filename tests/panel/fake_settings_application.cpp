@@ -15,9 +15,10 @@
 //                          OFFSET replaced by HEX, DELTA bytes longer (zeros) or shorter
 //   send-bytes TYPE COUNT BYTE
 //                          a frame of TYPE whose body is COUNT bytes of the value BYTE (hex)
-//   header TYPE SIZE [MAGIC]
-//                          a header alone, SIZE decimal or 0x hex, MAGIC instead of the name
+//   header TYPE SIZE [bad] a header alone, SIZE decimal or 0x hex; "bad": the name's last byte
+//                          changed
 //   raw HEX                the bytes HEX as they stand
+//   raw-bytes COUNT BYTE   COUNT bytes of the value BYTE
 //   split TYPE [HEX]       a frame whose header goes out in two writes, 200 ms apart
 //   pid                    a frame of type 6 with this process's id
 //   keychain TYPE ACCOUNT PASSWORD SERVICE
@@ -32,6 +33,7 @@
 //   siblings               reports "sibling PID STATE" for each other child of the parent
 //   exit CODE              exits at once (also the end of the script, with 0)
 //   kill                   kills itself
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -42,7 +44,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -111,7 +112,8 @@ Bytes field(const std::string& text) {
     if (text.starts_with("fill:")) {
         const std::size_t colon = text.find(':', 5);
         const std::size_t count = std::stoul(text.substr(5, colon - 5));
-        return Bytes(count, static_cast<unsigned char>(std::stoul(text.substr(colon + 1), nullptr, 16)));
+        return Bytes(count,
+                     static_cast<unsigned char>(std::stoul(text.substr(colon + 1), nullptr, 16)));
     }
     return Bytes(text.begin(), text.end());
 }
@@ -145,7 +147,8 @@ std::uint32_t wordAt(const Bytes& bytes, std::size_t offset) {
 }
 
 void expect(std::int32_t type, int milliseconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     bool ended = false;
     Bytes head;
     Bytes body;
@@ -171,10 +174,13 @@ void parentSignals() {
     bool ignored = false;
     bool caught = false;
     while (std::getline(status, line)) {
-        if (line.starts_with("SigIgn:")) ignored = (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
-        if (line.starts_with("SigCgt:")) caught = (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
+        if (line.starts_with("SigIgn:"))
+            ignored = (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
+        if (line.starts_with("SigCgt:"))
+            caught = (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
     }
-    report(std::string("sigpipe ignored=") + (ignored ? "1" : "0") + " caught=" + (caught ? "1" : "0"));
+    report(std::string("sigpipe ignored=") + (ignored ? "1" : "0") +
+           " caught=" + (caught ? "1" : "0"));
 }
 
 void siblings() {
@@ -204,11 +210,14 @@ std::int32_t number(const std::string& text) {
 
 void run(const std::vector<std::string>& words) {
     const std::string& command = words[0];
-    const auto word = [&words](std::size_t i) { return i < words.size() ? words[i] : std::string(); };
+    const auto word = [&words](std::size_t i) {
+        return i < words.size() ? words[i] : std::string();
+    };
     if (command == "output") {
         outputPath = word(1);
     } else if (command == "env") {
-        for (char** entry = environ; *entry != nullptr; ++entry) report(std::string("env ") + *entry);
+        for (char** entry = environ; *entry != nullptr; ++entry)
+            report(std::string("env ") + *entry);
     } else if (command == "send") {
         writeAll(frame(number(word(1)), fromHex(word(2))));
     } else if (command == "send-record") {
@@ -225,13 +234,19 @@ void run(const std::vector<std::string>& words) {
         record.resize(static_cast<std::size_t>(static_cast<long>(record.size()) + delta), 0);
         writeAll(frame(1, record));
     } else if (command == "send-bytes") {
-        writeAll(frame(number(word(1)), Bytes(std::stoul(word(2)),
-                                              static_cast<unsigned char>(std::stoul(word(3), nullptr, 16)))));
+        writeAll(frame(number(word(1)),
+                       Bytes(std::stoul(word(2)),
+                             static_cast<unsigned char>(std::stoul(word(3), nullptr, 16)))));
     } else if (command == "header") {
-        writeAll(header(number(word(1)), static_cast<std::uint32_t>(std::stoull(word(2), nullptr, 0)),
-                        words.size() > 3 ? word(3) : magic));
+        std::string name = magic;
+        if (word(3) == "bad" && !name.empty()) name.back() ^= 1;
+        writeAll(header(number(word(1)),
+                        static_cast<std::uint32_t>(std::stoull(word(2), nullptr, 0)), name));
     } else if (command == "raw") {
         writeAll(fromHex(word(1)));
+    } else if (command == "raw-bytes") {
+        writeAll(Bytes(std::stoul(word(1)),
+                       static_cast<unsigned char>(std::stoul(word(2), nullptr, 16))));
     } else if (command == "split") {
         const Bytes bytes = frame(number(word(1)), fromHex(word(2)));
         const std::size_t half = magic.size() / 2 + 3;
@@ -246,7 +261,8 @@ void run(const std::vector<std::string>& words) {
         Bytes request(1540, 0);
         for (int f = 0; f < 3; ++f) {
             const Bytes bytes = field(word(2 + f));
-            std::memcpy(request.data() + 512 * f, bytes.data(), std::min<std::size_t>(bytes.size(), 512));
+            std::memcpy(request.data() + 512 * f, bytes.data(),
+                        std::min<std::size_t>(bytes.size(), 512));
         }
         request[1536] = 7;
         writeAll(frame(number(word(1)), request));
