@@ -90,29 +90,15 @@ HostRun runHost(const std::string& program, const std::vector<std::string>& argu
     environment.insert(environment.end(), extra.begin(), extra.end());
     fs::create_directories(scratch());
     const std::string outputPath = (scratch() / "stdout").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const std::string& entry : environment) envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
     HostRun result;
-    pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (const auto pid = spawnProgram(program, arguments, environment, "/dev/null", outputPath)) {
         int status = 0;
         rusage usage{};
         for (;;) {
-            const pid_t done = wait4(pid, &status, WNOHANG, &usage);
-            if (done == pid) break;
+            if (wait4(*pid, &status, WNOHANG, &usage) == *pid) break;
             if (std::chrono::steady_clock::now() - start > std::chrono::seconds(60))
-                kill(pid, SIGKILL);
+                kill(*pid, SIGKILL);
             usleep(5000);
         }
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -120,7 +106,6 @@ HostRun runHost(const std::string& program, const std::vector<std::string>& argu
     }
     result.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    posix_spawn_file_actions_destroy(&actions);
     std::ifstream in(outputPath);
     std::string line;
     while (std::getline(in, line)) result.optionLine = line;
@@ -244,7 +229,7 @@ expect 4 5000
 }
 
 TEST(DialoghostSettings, TellsTheApplicationTheWindowLevelWhileTheDialogIsActive) {
-    for (const std::string& active : {"host", "none"}) {
+    for (const std::string active : {"host", "none"}) {
         const ScriptedBundle bundle("active-" + active, "send 5\nexpect 5 5000\nexpect 9 300\n");
         ASSERT_EQ(0, dialoghost(bundle, {"--active", active, "settings"}).status);
         const std::vector<std::string> notices = bundle.linesStartingWith("frame 0 ");
@@ -306,8 +291,9 @@ TEST(DialoghostSettings, SurvivesAnApplicationThatNoLongerReads) {
         const HostRun run = dialoghost(bundle, {"settings", "save"});
         EXPECT_EQ(0, run.status) << c.name;
         EXPECT_FALSE(run.optionLine.empty()) << c.name;
-        if (c.name == "closed")
+        if (c.name == "closed") {
             EXPECT_EQ(std::vector<std::string>{"sigpipe ignored=0 caught=0"}, bundle.output());
+        }
     }
 }
 

@@ -68,26 +68,12 @@ ProcessRun run(const std::string& program, const std::vector<std::string>& argum
     for (const std::string& entry : extra) put(entry);
 
     const std::string outputPath = (scratchFolder() / "stdout").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const std::string& entry : environment) envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
     ProcessRun result;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (const auto pid = spawnProgram(program, arguments, environment, inputPath, outputPath)) {
         int status = 0;
-        waitpid(pid, &status, 0);
+        waitpid(*pid, &status, 0);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    posix_spawn_file_actions_destroy(&actions);
     std::ifstream in(outputPath, std::ios::binary);
     result.output.assign(std::istreambuf_iterator<char>(in), {});
     return result;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cups/ppd.h>
+#include <fcntl.h>
+#include <spawn.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -67,6 +69,32 @@ inline std::string derivedPpd(const std::string& name, const std::string& linePr
     std::ofstream(aside) << out.str();
     std::filesystem::rename(aside, path);
     return path;
+}
+
+// Starts program with the arguments and exactly environment, its standard input from inputPath
+// and its standard output into outputPath; the child's id, or nullopt when it cannot start.
+inline std::optional<pid_t> spawnProgram(const std::string& program,
+                                         const std::vector<std::string>& arguments,
+                                         const std::vector<std::string>& environment,
+                                         const std::string& inputPath,
+                                         const std::string& outputPath) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (const std::string& entry : environment) envp.push_back(const_cast<char*>(entry.c_str()));
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    const bool started =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    return started ? std::optional<pid_t>(pid) : std::nullopt;
 }
 
 // The view description of the panel's bundle.

@@ -2,7 +2,6 @@
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
-
 #include <unistd.h>
 
 #include <charconv>
