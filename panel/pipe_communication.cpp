@@ -78,10 +78,11 @@ void PipeCommunication::stopReading() {
 
 void PipeCommunication::dataAvailable() {
     watch_ = 0;
-    std::vector<unsigned char> buffer(reader_.wanted());
+    const std::size_t wanted = reader_.wanted();
+    if (readBuffer_.size() < wanted) readBuffer_.resize(wanted);
     ssize_t count = 0;
     do {
-        count = ::read(readableEnd_.get(), buffer.data(), buffer.size());
+        count = ::read(readableEnd_.get(), readBuffer_.data(), wanted);
     } while (count < 0 && errno == EINTR);
     if (count == 0 || (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) {
         // The end of the application's output, or a pipe that can no longer be read: an
@@ -92,7 +93,7 @@ void PipeCommunication::dataAvailable() {
     // Asked before the message is handled, so that reading goes on whatever the handler does.
     waitForData();
     if (count < 0) return;
-    std::span<const unsigned char> input(buffer.data(), static_cast<std::size_t>(count));
+    std::span<const unsigned char> input(readBuffer_.data(), static_cast<std::size_t>(count));
     std::optional<PipeMessage> message = reader_.take(input);
     if (!message) return;
     if (const auto handler = m_handler.lock())

@@ -66,6 +66,8 @@ class PipeCommunication : public std::enable_shared_from_this<PipeCommunication>
     std::mutex m_pipeLock;
     UniqueFd m_writableEnd;
     PipeFrameReader reader_;
+    // Kept from read to read: a body that is dropped passes through it piece by piece.
+    std::vector<unsigned char> readBuffer_;
     std::shared_ptr<Application> application_;
     UniqueFd readableEnd_;
     RunLoop::WatchId watch_ = 0;

@@ -39,6 +39,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -261,8 +262,8 @@ void run(const std::vector<std::string>& words) {
         Bytes request(1540, 0);
         for (int f = 0; f < 3; ++f) {
             const Bytes bytes = field(word(2 + f));
-            std::memcpy(request.data() + 512 * f, bytes.data(),
-                        std::min<std::size_t>(bytes.size(), 512));
+            std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), 512),
+                        request.begin() + 512 * f);
         }
         request[1536] = 7;
         writeAll(frame(number(word(1)), request));

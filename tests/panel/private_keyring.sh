@@ -5,9 +5,11 @@
 set -u
 scratch=$1
 shift
-mkdir -p "$scratch/home" "$scratch/runtime"
-chmod 700 "$scratch/runtime"
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/data XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -p "$scratch/home"
+# The daemon's sockets go here: a short path, as a socket's path is limited to 107 bytes.
+runtime=$(mktemp -d /tmp/keyring.XXXXXX)
+trap 'rm -rf "$runtime"' EXIT
+export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/data XDG_RUNTIME_DIR=$runtime
 printf 'test-keyring' | gnome-keyring-daemon --foreground --unlock --components=secrets \
     > "$scratch/daemon.log" 2>&1 &
 daemon=$!
