@@ -11,22 +11,6 @@ void setLayout(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
     runRuleSetter(record, MemberId::DtLayout, value, change);
 }
 
-void setPrintPosition(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, MemberId::DtPrintPosition, value, change);
-}
-
-void setStaple(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, MemberId::DtStaple, value, change);
-}
-
-void setPunch(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, MemberId::DtPunch, value, change);
-}
-
-void setRingBinding(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
-    runRuleSetter(record, MemberId::DtRingBinding, value, change);
-}
-
 void setFold(PdCoreData& record, std::uint8_t value, ChangeContext& change) {
     runRuleSetter(record, MemberId::DtFold, value, change);
 }

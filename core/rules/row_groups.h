@@ -1,7 +1,7 @@
 // Groups of rows that several rule tables share, each in the order the tables test them: the sheet
 // rules, with which a setting that is on reacts when its finishing feature refuses the printed
-// sheet, and the rows that turn every staple or every punch choice off. Included by the units
-// that hold tables.
+// sheet (alone, or with another setting giving way before a target paper is sought), and the rows
+// that turn every staple or every punch choice off. Included by the units that hold tables.
 #pragma once
 
 #include <array>
@@ -10,6 +10,7 @@
 #include "core/record/member_id.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_rows.h"
+#include "core/rules/rule_table.h"
 
 namespace pd {
 
@@ -29,6 +30,23 @@ consteval std::array<RuleRow, 3> sheetRules(const RuleCondition& on, std::uint32
          set(DtBinding, derived(finishingSideOf))},
         {withTests(on, isNot(paperSizeChanging), is(sheetRefused, feature)),
          set(DtTargetPaperSize, derived(search, feature))},
+    }};
+}
+
+// The sheet rules with one more row between the binding and the target paper: while on holds and
+// the feature still refuses the sheet, the member giving (a setter's member, or one that is
+// written directly) goes to 0 unless that would change the printed sheet, as changesSheet (a
+// probe on a copy) answers. A Z-folded sheet that stapling refuses lets the fold give way this
+// way before it gets a target paper.
+consteval std::array<RuleRow, 4> sheetRulesGivingWay(const RuleCondition& on, std::uint32_t feature,
+                                                     MemberId giving, Derivation changesSheet) {
+    const std::array<RuleRow, 3> sheet = sheetRules(on, feature);
+    const RuleKind kind = isWrittenDirectly(giving) ? RuleKind::write : RuleKind::yields;
+    return {{
+        sheet[0],
+        sheet[1],
+        {withTests(on, is(sheetRefused, feature), isNot(changesSheet)), set(giving, 0), kind},
+        sheet[2],
     }};
 }
 

@@ -37,4 +37,14 @@ std::int64_t standardTargetPaperSize(const PdCoreData& record, const ChangeConte
     return findTargetPaperSize(record, change, standardSizeSearch, feature);
 }
 
+std::int64_t wideTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
+                                 std::uint32_t feature) {
+    return findTargetPaperSize(record, change, wideSizeSearch, feature);
+}
+
+std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                 std::uint32_t) {
+    return probeFold(record, change);
+}
+
 }  // namespace pd

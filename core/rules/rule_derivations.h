@@ -36,4 +36,13 @@ std::int64_t paperSizeChanging(const PdCoreData& record, const ChangeContext& ch
 std::int64_t standardTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
                                      std::uint32_t feature);
 
+// The wide ("W") target paper size under which the feature accepts the sheet (search kind 2).
+std::int64_t wideTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
+                                 std::uint32_t feature);
+
+// 1 when switching the fold off (setFold(0) and its rules) changes the printed sheet
+// (`probeFold`).
+std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                 std::uint32_t unused);
+
 }  // namespace pd

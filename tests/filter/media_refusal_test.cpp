@@ -45,18 +45,13 @@ std::vector<std::string> setupFeatures(const std::string& output) {
     return features;
 }
 
-// Stapling and duplex from the Auto slot, and a tray 1 of the heaviest weight. The job's custom
-// paper is one that the Auto source cannot take, so the rules move the job to tray 1, whose media
-// refuse duplex, stapling and face-down output.
-TEST(MediaRefusal, TheRulesResultReachesTheRecordTheFeaturesAndTheHeader) {
-    PdCoreData record = jobDefaultRecord();
-    record.DtStaple.set(3);
-    record.DtDuplex.set(1);
-    record.DtMediaWeightTray1.set(10);
+// Runs a one-page A4 job with the record and the job's "media" option; an empty output when the
+// filter fails.
+std::string printedJob(const PdCoreData& record, const std::string& media) {
     const auto bytes = coreDataBytes(record);
     const std::string options =
         "S_PCD0001=" + base64Encode(bytes.data(), static_cast<std::uint32_t>(bytes.size())) +
-        " media=Custom.100x150mm";
+        " media=" + media;
     const std::filesystem::path job = std::filesystem::temp_directory_path() /
                                       ("pd_media_refusal_" + std::to_string(::getpid()) + ".ps");
     std::ofstream(job, std::ios::binary) << "%!PS-Adobe-3.0\n%%Pages: 1\n%%EndComments\n"
@@ -68,10 +63,22 @@ TEST(MediaRefusal, TheRulesResultReachesTheRecordTheFeaturesAndTheHeader) {
         test::runPsfilter({"1", "user", "title", "1", options, job.string()},
                           {"PPD=" PD_SOURCE_DIR "/data/ppd/durven-paltero.ppd"});
     std::filesystem::remove(job);
-    ASSERT_EQ(run.status, 0);
+    return run.status == 0 ? run.output : std::string();
+}
+
+// Stapling and duplex from the Auto slot, and a tray 1 of the heaviest weight. The job's custom
+// paper is one that the Auto source cannot take, so the rules move the job to tray 1, whose media
+// refuse duplex, stapling and face-down output.
+TEST(MediaRefusal, TheRulesResultReachesTheRecordTheFeaturesAndTheHeader) {
+    PdCoreData record = jobDefaultRecord();
+    record.DtStaple.set(3);
+    record.DtDuplex.set(1);
+    record.DtMediaWeightTray1.set(10);
+    const std::string output = printedJob(record, "Custom.100x150mm");
+    ASSERT_FALSE(output.empty());
 
     PdCoreData merged;
-    ASSERT_TRUE(recordOfOutput(run.output, merged));
+    ASSERT_TRUE(recordOfOutput(output, merged));
     EXPECT_EQ(merged.DtPageSize.get(), 36);
     EXPECT_EQ(merged.DtCustomPageSizeWidth.get(), 1000000u);
     EXPECT_EQ(merged.DtInputSlot.get(), 1);
@@ -82,15 +89,55 @@ TEST(MediaRefusal, TheRulesResultReachesTheRecordTheFeaturesAndTheHeader) {
 
     // The changed settings go to the printer as features in front of the job's page size; the
     // custom paper also forces full bleed. The slot has no feature of its own.
-    EXPECT_EQ(setupFeatures(run.output),
+    EXPECT_EQ(setupFeatures(output),
               (std::vector<std::string>{"QZDuplex False", "QZFullBleed True", "QZStaple None",
                                         "QZOutputOrder FaceUp", "PageSize A4"}));
 
     // Duplex, stapling and the output order are header entries of the printer's other job kind:
     // a PostScript job's header is the merged record's without them.
     const std::string header = buildPjlJobHeader(&merged, "", "user", nullptr, 1, 0);
-    EXPECT_EQ(run.output.find("\x1b%-12345X@PJL\n" + header + "@PJL ENTER LANGUAGE"), 0u);
+    EXPECT_EQ(output.find("\x1b%-12345X@PJL\n" + header + "@PJL ENTER LANGUAGE"), 0u);
     for (const char* entry : {"@PJL SET DUPLEX=", "@PJL SET FINISH=", "@PJL SET OUTPUTMODE="})
+        EXPECT_EQ(header.find(entry), std::string::npos) << entry;
+}
+
+// Stapling with divided output and GBCStreampunch from the Auto slot, and a tray 1 of the lightest
+// weight, which neither stapling nor that punch takes. The job's custom paper moves the job to
+// tray 1: the staple and the punch give way to it, and without a staple the output is no longer
+// divided.
+TEST(MediaRefusal, StaplingAndPunchingGiveWayToTheTrayThatTheJobsPaperNeeds) {
+    PdCoreData record = jobDefaultRecord();
+    record.DtStaple.set(3);
+    record.DtDivideOutput.set(1);
+    record.DtDivideOutputPages.set(5);
+    record.DtPunch.set(4);
+    record.DtMediaWeightTray1.set(1);
+    const std::string output = printedJob(record, "Custom.100x150mm");
+    ASSERT_FALSE(output.empty());
+
+    PdCoreData merged;
+    ASSERT_TRUE(recordOfOutput(output, merged));
+    EXPECT_EQ(merged.DtInputSlot.get(), 1);
+    EXPECT_EQ(merged.DtMediaWeightTray1.get(), 1);
+    EXPECT_EQ(merged.DtStaple.get(), 0);
+    EXPECT_EQ(merged.DtPunch.get(), 0);
+    EXPECT_EQ(merged.DtDivideOutput.get(), 0);
+    EXPECT_EQ(merged.DtDivideOutputPages.get(), 5);
+    EXPECT_EQ(merged.DtFaceUp.get(), 0);
+
+    // Divided output has no feature of its own.
+    EXPECT_EQ(setupFeatures(output), (std::vector<std::string>{"QZFullBleed True", "QZStaple None",
+                                                               "QZPunch None", "PageSize A4"}));
+
+    // Stapling and punching are header entries of the printer's other job kind; the divided
+    // output's page count, which the record's own header carries, goes with the staple.
+    const std::string header = buildPjlJobHeader(&merged, "", "user", nullptr, 1, 0);
+    EXPECT_EQ(output.find("\x1b%-12345X@PJL\n" + header + "@PJL ENTER LANGUAGE"), 0u);
+    const std::string pageLoop = "@PJL SET PAGELOOP=5\r\n";
+    EXPECT_NE(buildPjlJobHeader(&record, "", "user", nullptr, 1, 0).find(pageLoop),
+              std::string::npos);
+    EXPECT_EQ(header.find("@PJL SET PAGELOOP="), std::string::npos);
+    for (const char* entry : {"@PJL SET FINISH=", "@PJL SET PUNCH="})
         EXPECT_EQ(header.find(entry), std::string::npos) << entry;
 }
 
