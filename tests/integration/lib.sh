@@ -134,13 +134,15 @@ end_cupsd_test() {
 }
 
 # Starts a private cupsd on SERVER_BIN and DATA_DIR, with its configuration, spool, logs and an
-# lp-writable out/ folder under TMP, listening on a port of 127.0.0.1 and a socket. Sets server
-# (for -h) and cupsd_pid, which the caller ends.
+# lp-writable out/ folder under TMP, listening on a free port of 127.0.0.1 and a socket. Sets server
+# (for -h) and cupsd_pid, which the caller ends. Clients go through the socket: its path is ours
+# alone, so no other cupsd on this machine (another test, another checkout) can answer them.
 start_private_cupsd() {
     local tmp=$1 server_bin=$2 data_dir=$3
     mkdir -p "$tmp"/{conf,spool,cache,state,log,out}
     chown lp:lp "$tmp"/{spool,cache,state,log,out}
-    local port=$((20000 + RANDOM % 20000))
+    local port
+    port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
     cat > "$tmp/conf/cups-files.conf" <<CONF
 User lp
 Group lp
@@ -178,7 +180,7 @@ CONF
     cupsd -t -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" >/dev/null
     cupsd -f -c "$tmp/conf/cupsd.conf" -s "$tmp/conf/cups-files.conf" &
     cupsd_pid=$!
-    server=127.0.0.1:$port
+    server=$tmp/cups.sock
     for _ in $(seq 600); do
         lpstat -h "$server" -r >/dev/null 2>&1 && return
         sleep 0.1
