@@ -1,6 +1,10 @@
 // Whole changes through the staple, image position, punch and ring binding setters.
 #include <gtest/gtest.h>
 
+#include <span>
+
+#include "core/rules/row_groups.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/setters.h"
 #include "platform/measurement_system.h"
 #include "rules_test_support.h"
@@ -37,6 +41,24 @@ TEST(StapleRules, ExclusionsAndTheBindingEdge) {
          call<setStaple>(2),
          {{DtBinding, 2}},
          {"DtStaple", "DtBinding"}},
+        {"1StapleLeft with a Left binding moves the binding to Top",
+         {},
+         {},
+         call<setStaple>(1),
+         {{DtStaple, 1}, {DtBinding, 2}},
+         {"DtStaple", "DtBinding"}},
+        {"1StapleRight with a Right binding moves the binding to Top",
+         {{DtBinding, 1}},
+         {},
+         call<setStaple>(2),
+         {{DtStaple, 2}, {DtBinding, 2}},
+         {"DtStaple", "DtBinding"}},
+        {"1Staple leaves a Top binding in progress alone",
+         {{DtBinding, 2}},
+         {DtBinding},
+         call<setStaple>(3),
+         {{DtStaple, 3}, {DtBinding, 2}},
+         {"DtStaple"}},
         {"1Staple moves a Top binding to Left",
          {{DtBinding, 2}},
          {},
@@ -49,6 +71,12 @@ TEST(StapleRules, ExclusionsAndTheBindingEdge) {
          call<setStaple>(5),
          {{DtPunch, 0}, {DtFold, 0}, {DtSlit, 0}, {DtCrease, 0}},
          {"DtStaple", "DtPunch", "DtFold", "DtSlit", "DtCrease"}},
+        {"1StapleLeft clears fold 4, slit FirstOnly and crease 4",
+         {{DtBinding, 2}, {DtFold, 4}, {DtSlit, 2}, {DtCrease, 4}},
+         {},
+         call<setStaple>(1),
+         {{DtBinding, 2}, {DtFold, 0}, {DtSlit, 0}, {DtCrease, 0}},
+         {"DtStaple", "DtFold", "DtSlit", "DtCrease"}},
         {"a staple clears the layout, N-to-1, face up, ring binding and StaplerSub",
          {{DtLayout, 2}, {DtNTo1, 1}, {DtFaceUp, 1}, {DtRingBinding, 1}, {DtOutputBin, 2}},
          {},
@@ -67,6 +95,12 @@ TEST(StapleRules, ExclusionsAndTheBindingEdge) {
          call<setStaple>(0),
          {{DtDivideOutput, 0}, {DtPunch, 4}, {DtSlit, 1}},
          {"DtStaple", "DtDivideOutput"}},
+        {"no staple leaves a divided output in progress alone",
+         {{DtDivideOutput, 1}},
+         {DtDivideOutput},
+         call<setStaple>(0),
+         {{DtDivideOutput, 1}},
+         {"DtStaple"}},
         {"a value past the last choice matches no row",
          {{DtLayout, 2}, {DtBinding, 1}, {DtSlit, 1}},
          {},
@@ -129,12 +163,78 @@ TEST(StapleRules, TheSheetAndTheZFold) {
          call<setStaple>(6),
          {{DtFold, 2}, {DtTargetPaperSize, 2}},
          {"DtStaple", "DtTargetPaperSize"}},
+        // The folded sheet's table refuses A5 in every feed direction and with every binding edge,
+        // so the feed direction and the binding stay and the fold goes.
+        {"a feed direction cannot make a Z-folded A5 pass: it stays and the fold goes",
+         {{DtPageSize, a5}, {DtFold, 1}, {DtFeedDir, 2}},
+         {},
+         call<setStaple>(3),
+         {{DtFeedDir, 2}, {DtBinding, 0}, {DtFold, 0}, {DtTargetPaperSize, 0}},
+         {"DtStaple", "DtFold"}},
+        {"nor can a binding edge: a Top binding stays and the fold goes",
+         {{DtPageSize, a5}, {DtFold, 2}, {DtBinding, 2}},
+         {},
+         call<setStaple>(1),
+         {{DtStaple, 1}, {DtBinding, 2}, {DtFold, 0}, {DtTargetPaperSize, 0}},
+         {"DtStaple", "DtFold"}},
         {"a Z-fold on A4 stays",
          {{DtFold, 1}},
          {},
          call<setStaple>(1),
          {{DtFold, 1}},
          {"DtStaple", "DtBinding"}},
+    };
+    for (const WholeChange& c : cases) checkWholeChange(c);
+}
+
+// The Z-fold's table refuses a paper in every feed direction, so that through setStaple the
+// feed-direction and binding rows of the Z-fold never act; and dropping the fold changes no member
+// that the sheet is made of, so it never changes the paper. The same row shape over the table of
+// two staples, which one feed direction or binding edge satisfies, shows those rows act; a probe
+// that answers that the paper would change keeps the fold.
+std::int64_t paperWouldChange(const PdCoreData&, const ChangeContext&, std::uint32_t) {
+    return 1;
+}
+
+constexpr std::uint32_t twoStaplesPaper = 8;
+constexpr auto foldGivesWay =
+    sheetRulesGivingWay(when(own == 5, DtFold == 1), twoStaplesPaper, DtFold, foldOffChangesSheet);
+constexpr auto foldKeptForThePaper =
+    sheetRulesGivingWay(when(own == 5, DtFold == 1), twoStaplesPaper, DtFold, paperWouldChange);
+
+// 2StaplesNormal set by a setter whose only rows are the given ones.
+auto twoStaplesWith(std::span<const RuleRow> rows) {
+    return [rows](PdCoreData& record, ChangeContext& change) {
+        runRuleSetter(record, DtStaple, 5, change, rows);
+    };
+}
+
+TEST(StapleRules, TheZFoldRowsTryTheFeedDirectionAndTheBindingBeforeTheFold) {
+    const WholeChange cases[] = {
+        {"the feed direction goes to Auto when that makes the sheet pass, and the fold stays",
+         {{DtPageSize, a5}, {DtFold, 1}, {DtFeedDir, 2}},
+         {},
+         twoStaplesWith(foldGivesWay),
+         {{DtFeedDir, 0}, {DtBinding, 0}, {DtFold, 1}, {DtTargetPaperSize, 0}},
+         {"DtStaple", "DtFeedDir"}},
+        {"with the feed direction on Auto the binding turns to Top, and the fold stays",
+         {{DtPageSize, a3}, {DtFold, 1}},
+         {},
+         twoStaplesWith(foldGivesWay),
+         {{DtBinding, 2}, {DtFold, 1}, {DtTargetPaperSize, 0}},
+         {"DtStaple", "DtBinding"}},
+        {"when neither helps the fold goes, and no target is sought",
+         {{DtPageSize, postcard}, {DtFold, 1}},
+         {},
+         twoStaplesWith(foldGivesWay),
+         {{DtBinding, 0}, {DtFold, 0}, {DtTargetPaperSize, 0}},
+         {"DtStaple", "DtFold"}},
+        {"when dropping the fold would change the paper it stays, and the sheet gets a target",
+         {{DtPageSize, postcard}, {DtFold, 1}},
+         {},
+         twoStaplesWith(foldKeptForThePaper),
+         {{DtBinding, 0}, {DtFold, 1}, {DtTargetPaperSize, 2}},
+         {"DtStaple", "DtTargetPaperSize"}},
     };
     for (const WholeChange& c : cases) checkWholeChange(c);
 }
@@ -233,6 +333,12 @@ TEST(PunchRules, ExclusionsOfEveryPunchAndOfGBCStreampunch) {
          call<setPunch>(4),
          {{DtLayout, 2}, {DtStaple, 5}, {DtTargetPaperSize, 2}},
          {"DtPunch", "DtTargetPaperSize"}},
+        {"3Holes clears a multi-letter fold",
+         {{DtFold, 3}},
+         {},
+         call<setPunch>(2),
+         {{DtPunch, 2}, {DtFold, 0}},
+         {"DtPunch", "DtFold"}},
         {"no punch changes nothing else",
          {{DtLayout, 1}, {DtFold, 3}, {DtRingBinding, 1}},
          {},
@@ -267,12 +373,31 @@ TEST(PunchRules, MeetTheSheetAndTheMediaOfTheSlot) {
           {DtMediaColorAuto, 2},
           {DtMediaPrepunchedAuto, 0}},
          {"DtPunch", "DtMediaWeightAuto", "DtMediaPrepunchedAuto", "DtInputSlot"}},
+        {"with the slot in progress the punch gives way",
+         {{DtInputSlot, 2}, {DtMediaWeightTray2, thin1}},
+         {DtInputSlot},
+         call<setPunch>(4),
+         {{DtPunch, 0}, {DtInputSlot, 2}},
+         {"DtPunch", "DtPunch"}},
         {"with a media member of the slot in progress the punch gives way",
          {{DtInputSlot, 2}, {DtMediaWeightTray2, thin1}},
          {DtMediaTypeTray2},
          call<setPunch>(4),
          {{DtPunch, 0}, {DtInputSlot, 2}},
          {"DtPunch", "DtPunch"}},
+        // GBCStreampunch takes a tab sheet only long edge first: a portrait one bound at a side.
+        {"GBCStreampunch on a tab sheet fed short edge first turns the feed direction to Auto",
+         {{DtPageSize, a4Tab}, {DtFeedDir, 2}},
+         {},
+         call<setPunch>(4),
+         {{DtPunch, 4}, {DtFeedDir, 0}, {DtBinding, 0}, {DtTargetPaperSize, 0}},
+         {"DtPunch", "DtFeedDir"}},
+        {"GBCStreampunch on a tab sheet bound at the top turns the binding to Left",
+         {{DtPageSize, a4Tab}, {DtBinding, 2}},
+         {},
+         call<setPunch>(4),
+         {{DtPunch, 4}, {DtBinding, 0}, {DtFeedDir, 0}, {DtTargetPaperSize, 0}},
+         {"DtPunch", "DtBinding"}},
         {"2Holes accepts every medium",
          {{DtInputSlot, 2}, {DtMediaWeightTray2, thin1}},
          {},
@@ -314,6 +439,18 @@ TEST(RingBindingRules, ExclusionsInRowOrder) {
          call<setRingBinding>(1),
          {{DtOffsetCopies, 0}, {DtOffsetPages, 0}, {DtPIFrontCoverTray, 0}},
          {"DtRingBinding", "DtOffsetCopies", "DtOffsetPages", "DtPIFrontCoverTray"}},
+        {"the other cover trays, StaplerSub and a multi-letter fold go",
+         {{DtFold, 3}, {DtPIFrontCoverTray, 2}, {DtPIBackCoverTray, 1}, {DtOutputBin, 2}},
+         {},
+         call<setRingBinding>(1),
+         {{DtFold, 0}, {DtPIFrontCoverTray, 0}, {DtPIBackCoverTray, 0}, {DtOutputBin, 0}},
+         {"DtRingBinding", "DtFold", "DtPIFrontCoverTray", "DtPIBackCoverTray", "DtOutputBin"}},
+        {"a Z-fold, 2StaplesWide and GBCStreampunch go",
+         {{DtFold, 2}, {DtStaple, 4}, {DtPunch, 4}},
+         {},
+         call<setRingBinding>(1),
+         {{DtFold, 0}, {DtStaple, 0}, {DtPunch, 0}},
+         {"DtRingBinding", "DtStaple", "DtPunch", "DtFold"}},
         {"members in progress stay",
          {{DtStaple, 6}, {DtFold, 1}},
          {DtStaple, DtFold},
@@ -352,6 +489,40 @@ TEST(RingBindingRules, PrintedSidesChooseTheTablesAndTheMediaMustSuit) {
          call<setRingBinding>(1),
          {{DtTargetPaperSize, 2}},
          {"DtRingBinding", "DtTargetPaperSize"}},
+        // With the default printed sides the tab sheet is refused only short edge first.
+        {"a tab sheet fed short edge first turns the feed direction to Auto",
+         {{DtPageSize, a4Tab}, {DtFeedDir, 2}},
+         {},
+         call<setRingBinding>(1),
+         {{DtFeedDir, 0}, {DtBinding, 0}, {DtTargetPaperSize, 0}},
+         {"DtRingBinding", "DtFeedDir"}},
+        {"a tab sheet bound at the top turns the binding to Left",
+         {{DtPageSize, a4Tab}, {DtBinding, 2}},
+         {},
+         call<setRingBinding>(1),
+         {{DtBinding, 0}, {DtFeedDir, 0}, {DtTargetPaperSize, 0}},
+         {"DtRingBinding", "DtBinding"}},
+        {"printed inside first and last, the first sheet's table gives a tab sheet the A4 target",
+         {{DtPageSize, a4Tab}, {DtPrintedSideFirst, 0}},
+         {},
+         call<setRingBinding>(1),
+         {{DtTargetPaperSize, 2}, {DtFeedDir, 0}, {DtBinding, 0}},
+         {"DtRingBinding", "DtTargetPaperSize"}},
+        {"printed inside first, an A4 sheet bound at the top turns the binding to Left",
+         {{DtBinding, 2}, {DtPrintedSideFirst, 0}, {DtPrintedSideLast, 1}},
+         {},
+         call<setRingBinding>(1),
+         {{DtBinding, 0}, {DtTargetPaperSize, 0}},
+         {"DtRingBinding", "DtBinding"}},
+        // The last sheet printed outside is tested before the first: its table refuses the tab
+        // sheet in every feed direction, so the A4 target comes first and its rules clear the
+        // feed direction, which the first sheet's table would have cleared alone.
+        {"printed outside last and first, the last sheet's target comes before the feed direction",
+         {{DtPageSize, a4Tab}, {DtFeedDir, 2}, {DtPrintedSideLast, 1}},
+         {},
+         call<setRingBinding>(1),
+         {{DtTargetPaperSize, 2}, {DtFeedDir, 0}, {DtBinding, 0}},
+         {"DtRingBinding", "DtTargetPaperSize", "DtFeedDir"}},
         {"with the slot in progress ring binding gives way",
          {{DtInputSlot, 1}, {DtMediaWeightTray1, thick7}, {DtStaple, 3}},
          {DtInputSlot},
