@@ -3,7 +3,6 @@
 #include "core/rules/full_bleed.h"
 #include "core/rules/paper_rules.h"
 #include "core/rules/row_groups.h"
-#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -45,19 +44,16 @@ constexpr auto pageSizeRules = ruleTable({
 });
 
 // Portrait takes the left and right variants of the reversed two-up repeat layouts (6, 7),
-// landscape the top and bottom ones (8, 9). Adhesive binding (1) and booklets (2) bind at a side
-// in portrait and at the top (2) in landscape, decided by the value given.
-constexpr auto orientationRules = ruleTable({
-    {when(own == 0, DtLayout == 8), set(DtLayout, 6)},
-    {when(own == 0, DtLayout == 9), set(DtLayout, 7)},
-    {when(own == 1, DtLayout == 6), set(DtLayout, 8)},
-    {when(own == 1, DtLayout == 7), set(DtLayout, 9)},
-    {when(DtLayout == 1, given == 0, DtBinding == 2), set(DtBinding, derived(finishingSideOf))},
-    {when(DtLayout == 1, given == 1, DtBinding != 2), set(DtBinding, derived(finishingSideOf))},
-    {when(DtLayout == 2, given == 0, DtBinding == 2), set(DtBinding, derived(finishingSideOf))},
-    {when(DtLayout == 2, given == 1, DtBinding != 2), set(DtBinding, derived(finishingSideOf))},
-    {when(), runStep<resolvePaperRules>()},
-});
+// landscape the top and bottom ones (8, 9). The binding of adhesive binding and booklets follows
+// the orientation given.
+constexpr auto orientationRules = ruleTable(rows({
+                                                {when(own == 0, DtLayout == 8), set(DtLayout, 6)},
+                                                {when(own == 0, DtLayout == 9), set(DtLayout, 7)},
+                                                {when(own == 1, DtLayout == 6), set(DtLayout, 8)},
+                                                {when(own == 1, DtLayout == 7), set(DtLayout, 9)},
+                                            }),
+                                            bookletBindingRules(valueOf(DtLayout), given),
+                                            rows({{when(), runStep<resolvePaperRules>()}}));
 
 // A corner staple (1 left, 2 right) goes only with a top binding (2): with a side binding (0, 1)
 // it becomes the plain single staple (3), and the plain single staple with a top binding goes to

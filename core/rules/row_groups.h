@@ -1,10 +1,14 @@
-// Groups of rows that several rule tables share, each in the order the tables test them: the sheet
-// rules, with which a setting that is on reacts when its finishing feature refuses the printed
-// sheet (alone, or with another setting giving way before a target paper is sought), and the rows
-// that turn every staple or every punch choice off. Included by the units that hold tables.
+// Groups of rows that several rule tables share, each in the order the tables test them: the rows
+// of a table written as one line per combination of the setter's values and a member's values,
+// the sheet rules, with which a setting that is on reacts when its finishing feature refuses the
+// printed sheet (alone, or with another setting giving way before a target paper is sought), the
+// rows that turn every staple or every punch choice off, and the binding edge that adhesive
+// binding and booklets take from the orientation. Included by the units that hold tables.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "core/record/member_id.h"
@@ -50,28 +54,85 @@ consteval std::array<RuleRow, 4> sheetRulesGivingWay(const RuleCondition& on, st
     }};
 }
 
+// The templates below are constexpr, as clang 14 does not evaluate a consteval template that
+// another one calls; they serve constant initialisers only.
+
+// While on holds, one row for each of values in their order: a field holding the value is set to
+// newValue unless it is being set.
+template <std::size_t N>
+constexpr std::array<RuleRow, N> fieldRows(const RuleCondition& on, MemberId field,
+                                           const std::int64_t (&values)[N], std::int64_t newValue,
+                                           RuleGate gate = RuleGate::none) {
+    std::array<RuleRow, N> rows{};
+    for (std::size_t i = 0; i < N; ++i)
+        rows[i] = {withTests(on, field == values[i]), set(field, newValue), RuleKind::yields, gate};
+    return rows;
+}
+
+// The rows of fieldRows for each of owns in turn, while the setter's own member holds it and the
+// tests of also hold: one line of a table that gives, for several values of the setter, the
+// values of a member that go to newValue.
+template <std::size_t Owns, std::size_t N>
+constexpr std::array<RuleRow, Owns * N> forEachOwn(const RuleCondition& also,
+                                                   const std::int64_t (&owns)[Owns], MemberId field,
+                                                   const std::int64_t (&values)[N],
+                                                   std::int64_t newValue,
+                                                   RuleGate gate = RuleGate::none) {
+    std::array<RuleRow, Owns * N> rows{};
+    for (std::size_t o = 0; o < Owns; ++o) {
+        const std::array<RuleRow, N> ofOwn =
+            fieldRows(withTests(also, own == owns[o]), field, values, newValue, gate);
+        std::copy(ofOwn.begin(), ofOwn.end(), rows.begin() + o * N);
+    }
+    return rows;
+}
+template <std::size_t Owns, std::size_t N>
+constexpr std::array<RuleRow, Owns * N> forEachOwn(const std::int64_t (&owns)[Owns], MemberId field,
+                                                   const std::int64_t (&values)[N],
+                                                   std::int64_t newValue,
+                                                   RuleGate gate = RuleGate::none) {
+    return forEachOwn(when(), owns, field, values, newValue, gate);
+}
+
+// For each of owns in turn, the overriding row: while the setter's own member holds it, field
+// goes to newValue also while another setter is setting it, and runs its setter again when it
+// already holds newValue then.
+template <std::size_t Owns>
+constexpr std::array<RuleRow, Owns> overriding(const std::int64_t (&owns)[Owns], MemberId field,
+                                               std::int64_t newValue,
+                                               RuleGate gate = RuleGate::none) {
+    std::array<RuleRow, Owns> rows{};
+    for (std::size_t o = 0; o < Owns; ++o)
+        rows[o] = {when(own == owns[o]), set(field, newValue), RuleKind::forced, gate};
+    return rows;
+}
+
 // While on holds, each staple choice (3, 1, 2, 6, 5, 4) goes to None, unless the staple is being
 // set.
 consteval std::array<RuleRow, 6> everyStapleOff(const RuleTest& on) {
-    using enum MemberId;
-    return {{
-        {when(on, DtStaple == 3), set(DtStaple, 0)},
-        {when(on, DtStaple == 1), set(DtStaple, 0)},
-        {when(on, DtStaple == 2), set(DtStaple, 0)},
-        {when(on, DtStaple == 6), set(DtStaple, 0)},
-        {when(on, DtStaple == 5), set(DtStaple, 0)},
-        {when(on, DtStaple == 4), set(DtStaple, 0)},
-    }};
+    return fieldRows(when(on), MemberId::DtStaple, {3, 1, 2, 6, 5, 4}, 0);
 }
 
 // While on holds, each punch choice 1 to 4 goes to None, unless the punch is being set.
 consteval std::array<RuleRow, 4> everyPunchOff(const RuleTest& on) {
+    return fieldRows(when(on), MemberId::DtPunch, {1, 2, 3, 4}, 0);
+}
+
+// Adhesive binding (1) and booklets (2) bind at a side in portrait (0) and at the top (2) in
+// landscape (1): a binding that does not suit the orientation goes to the finishing side, unless
+// it is being set. The layout and the orientation are each the value given to the setter or a
+// member of the record.
+consteval std::array<RuleRow, 4> bookletBindingRules(Operand layout, Operand orientation) {
     using enum MemberId;
     return {{
-        {when(on, DtPunch == 1), set(DtPunch, 0)},
-        {when(on, DtPunch == 2), set(DtPunch, 0)},
-        {when(on, DtPunch == 3), set(DtPunch, 0)},
-        {when(on, DtPunch == 4), set(DtPunch, 0)},
+        {when(layout == 1, orientation == 0, DtBinding == 2),
+         set(DtBinding, derived(finishingSideOf))},
+        {when(layout == 1, orientation == 1, DtBinding != 2),
+         set(DtBinding, derived(finishingSideOf))},
+        {when(layout == 2, orientation == 0, DtBinding == 2),
+         set(DtBinding, derived(finishingSideOf))},
+        {when(layout == 2, orientation == 1, DtBinding != 2),
+         set(DtBinding, derived(finishingSideOf))},
     }};
 }
 

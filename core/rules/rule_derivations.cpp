@@ -47,4 +47,14 @@ std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& 
     return probeFold(record, change);
 }
 
+std::int64_t stapleOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                   std::uint32_t) {
+    return probeStaple(record, change);
+}
+
+std::int64_t creaseOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                   std::uint32_t) {
+    return probeCreaseOff(record, change);
+}
+
 }  // namespace pd

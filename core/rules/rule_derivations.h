@@ -45,4 +45,13 @@ std::int64_t wideTargetPaperSize(const PdCoreData& record, const ChangeContext& 
 std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
                                  std::uint32_t unused);
 
+// 1 when switching the staple off (setStaple(0) and its rules) changes the printed sheet
+// (`probeStaple`).
+std::int64_t stapleOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                   std::uint32_t unused);
+
+// 1 when writing 0 into DtCrease changes the printed sheet (`probeCreaseOff`).
+std::int64_t creaseOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
+                                   std::uint32_t unused);
+
 }  // namespace pd

@@ -158,9 +158,10 @@ constexpr RuleCondition when(const Tests&... tests) {
     return {{tests...}, static_cast<std::uint8_t>(sizeof...(Tests))};
 }
 
-// A condition with further tests after its own, for the row groups that tables share.
+// A condition with further tests after its own, for the row groups that tables share. Used in
+// constant expressions only, where a sixth test stops the compilation.
 template <typename... Tests>
-consteval RuleCondition withTests(RuleCondition condition, const Tests&... tests) {
+constexpr RuleCondition withTests(RuleCondition condition, const Tests&... tests) {
     for (const RuleTest& test : {tests...}) {
         if (condition.count == maxRuleTests) throw "a row holds at most five tests";
         condition.tests[condition.count++] = test;

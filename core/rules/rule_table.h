@@ -191,6 +191,13 @@ consteval std::array<RuleRow, N> rows(const RuleRow (&written)[N]) {
     return std::to_array(written);
 }
 
+// Groups of rows joined in their order: a group that a table repeats, such as the rows of one
+// value of the setter.
+template <std::size_t... N>
+consteval auto joined(const std::array<RuleRow, N>&... groups) {
+    return detail::joinedRows(groups...);
+}
+
 // The table of a setter, checked when it is compiled: rows written out, or the groups of rows
 // (written out, or shared shapes such as the sheet rules) in their order.
 template <std::size_t... N>

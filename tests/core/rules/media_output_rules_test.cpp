@@ -191,13 +191,15 @@ TEST(DuplexRules, MeetTheMediaOfTheSlot) {
 }
 
 TEST(StitchRules, FoldAndStapleNeedsTheMultiCentreFold) {
+    // The wide ISO B5 sheet goes through the multi-centre fold only with creases.
+    constexpr std::uint8_t isoB5Wide = 26;
     const WholeChange cases[] = {
         {"with crease on there is no paper adjustment",
-         {{DtPageSize, postcard}, {DtCrease, 1}},
+         {{DtPageSize, isoB5Wide}, {DtCrease, 1}},
          {},
          call<setStitch>(1),
-         {{DtFold, 4}, {DtTargetPaperSize, 0}},
-         {"DtStitch", "DtFold"}},
+         {{DtFold, 4}, {DtCrease, 1}, {DtTargetPaperSize, 0}},
+         {"DtStitch", "DtFold", "DtFoldDirection"}},
         {"a multi-centre fold stays",
          {{DtFold, 4}},
          {},
@@ -210,19 +212,20 @@ TEST(StitchRules, FoldAndStapleNeedsTheMultiCentreFold) {
          call<setStitch>(1),
          {{DtFold, 1}},
          {"DtStitch"}},
-        // A postcard is refused in every feed direction: the search gives the A4 target.
+        // A postcard is refused in every feed direction: the fold's own search gives the A4
+        // target, which the stitch then accepts.
         {"without crease a refused sheet gets a target paper",
          {{DtPageSize, postcard}},
          {},
          call<setStitch>(1),
          {{DtFold, 4}, {DtTargetPaperSize, 2}},
-         {"DtStitch", "DtFold", "DtTargetPaperSize"}},
+         {"DtStitch", "DtFold", "DtFoldDirection", "DtTargetPaperSize"}},
         {"no target is sought while a paper member is being set",
          {{DtPageSize, postcard}},
          {DtOrientation},
          call<setStitch>(1),
          {{DtTargetPaperSize, 0}},
-         {"DtStitch", "DtFold"}},
+         {"DtStitch", "DtFold", "DtFoldDirection"}},
     };
     for (const WholeChange& c : cases) checkWholeChange(c);
 }
