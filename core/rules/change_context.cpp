@@ -18,6 +18,12 @@ bool isRuleFlagOn(const ChangeContext& change) {
     return change.ruleFlag != nullptr && *change.ruleFlag != 0;
 }
 
+bool withinDepthLimit(const ChangeContext& change) {
+    if (change.depth <= change.depthLimit) return true;
+    if (change.onRunaway != nullptr) change.onRunaway(change);
+    return false;
+}
+
 void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourceList,
                          const PdCoreData& target, ChangedFieldList& targetList) {
     if (sourceList.empty()) return;
@@ -40,6 +46,9 @@ ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
                                 ChangedFieldList& list) {
     ChangeContext nested(list, parent.installedOptions, copy, *parent.snapshot);
     nested.ruleFlag = parent.ruleFlag;
+    nested.depth = parent.depth;
+    nested.depthLimit = parent.depthLimit;
+    nested.onRunaway = parent.onRunaway;
     translateChangeList(parent.record, parent.inProgress, copy, nested.inProgress);
     return nested;
 }

@@ -28,6 +28,11 @@ inline bool optionByteIs(const InstalledOptions* options, std::size_t index, std
     return options != nullptr && options->bytes[index] >= low && options->bytes[index] <= high;
 }
 
+// How deep a cascade may go: setters running one inside another and passes of the paper rules,
+// counted across the nested changes of probes. The deepest cascade that the rules make stays far
+// below it.
+inline constexpr std::uint32_t cascadeDepthLimit = 64;
+
 struct ChangeContext {
     // The record being changed; not owned.
     PdCoreData& record;
@@ -42,6 +47,13 @@ struct ChangeContext {
     // value.
     std::unique_ptr<const PdCoreData> snapshot;
     const InstalledOptions* installedOptions = nullptr;
+    // The depth of the running cascade, carried into nested changes. Beyond depthLimit no rule
+    // applies: setters store their values and return, so that a cascade without end would stop
+    // with the record and the lists defined. A change under test names onRunaway, which is then
+    // called, to fail loudly.
+    std::uint32_t depth = 0;
+    std::uint32_t depthLimit = cascadeDepthLimit;
+    void (*onRunaway)(const ChangeContext& change) = nullptr;
 
     // A change of record whose stores go to changedFields: nothing in progress, no rule flag, the
     // snapshot a copy of the record.
@@ -56,6 +68,9 @@ struct ChangeContext {
 
 bool isRuleFlagOn(const ChangeContext& change);
 
+// Whether the cascade may go on at the change's depth; when it may not, onRunaway is called.
+bool withinDepthLimit(const ChangeContext& change);
+
 // Whether a member of the change's record stands anywhere in the in-progress list.
 template <typename Member>
 bool isInProgress(const ChangeContext& change, const Member& member) {
@@ -69,8 +84,9 @@ void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourc
                          const PdCoreData& target, ChangedFieldList& targetList);
 
 // A change on copy nested in parent: copy's members that are in progress in the parent are in
-// progress here, the stores go to list, the rule flag and installed options are the parent's and
-// the snapshot is a copy of the parent's. Nothing done in it touches the parent's record or lists.
+// progress here, the stores go to list, the rule flag, installed options, depth and depth guard
+// are the parent's and the snapshot is a copy of the parent's. Nothing done in it touches the
+// parent's record or lists.
 ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
                                 ChangedFieldList& list);
 

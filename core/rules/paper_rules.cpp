@@ -89,6 +89,7 @@ bool moveBinding(PdCoreData& record, ChangeContext& change, std::uint32_t featur
 }  // namespace
 
 void resolvePaperRules(PdCoreData& record, ChangeContext& change) {
+    if (!withinDepthLimit(change)) return;
     for (const PaperRule& row : paperRules) {
         if (!conditionHolds(row.on, record, change, nullptr)) continue;
         if (isPaperSizeAllowed(pageGeometryFromCoreData(record), row.feature,
@@ -104,7 +105,9 @@ void resolvePaperRules(PdCoreData& record, ChangeContext& change) {
         if (moveBinding(record, change, row.feature)) continue;
         if (ruleFires(RuleKind::yields, true, isInProgress(change, record, row.switched))) {
             setterOf(row.switched)(record, row.offValue, change);
+            ++change.depth;
             resolvePaperRules(record, change);
+            --change.depth;
         }
     }
 }

@@ -8,9 +8,9 @@
 
 namespace pd {
 
-// One pass over the rows in their fixed order. A feature that is switched off starts a new pass;
-// members in progress are left alone, so a refusal can stay unresolved. Opens no in-progress
-// entry of its own.
+// One pass over the rows in their fixed order. A feature that is switched off starts a new pass,
+// one level deeper in the cascade; members in progress are left alone, so a refusal can stay
+// unresolved. Opens no in-progress entry of its own.
 void resolvePaperRules(PdCoreData& record, ChangeContext& change);
 
 }  // namespace pd

@@ -62,6 +62,7 @@ bool conditionHolds(const RuleCondition& condition, const PdCoreData& record,
 
 void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleRow> rows,
                 const RuleCall* call) {
+    if (!withinDepthLimit(change)) return;
     // Every test is free of effects, so the order in which a row's tests are made does not
     // matter: the member tests and the in-progress test go before the derived tests, which may
     // probe copies of the record.

@@ -31,15 +31,18 @@ inline bool isInProgress(const ChangeContext& change, const PdCoreData& record, 
     return change.inProgress.contains(fieldIdentity(record, member));
 }
 
-// Steps 1 and 2 of a setter: the member goes to the in-progress list and to the caller's list.
+// Steps 1 and 2 of a setter: the member goes to the in-progress list and to the caller's list,
+// and the cascade is one level deeper.
 inline void beginSetter(const PdCoreData& record, MemberId own, ChangeContext& change) {
     change.inProgress.append(fieldIdentity(record, own));
     change.changedFields.append(fieldIdentity(record, own));
+    ++change.depth;
 }
 
 // Step 5: the setter's own entry, the last of the in-progress list, goes.
 inline void endSetter(ChangeContext& change) {
     change.inProgress.removeLast();
+    --change.depth;
 }
 
 // Steps 1 to 5 of a setter of a number member. rules() applies the setter's rows in order; each
@@ -60,7 +63,7 @@ bool conditionHolds(const RuleCondition& condition, const PdCoreData& record,
 // Applies rows in order. A row acts when its gate is open, its tests hold and its kind admits
 // the target's in-progress state; it then calls the target's setter, or writes a member that has
 // no setter directly, or runs its step. call names the setter whose rows these are (null for a
-// resolver's rows).
+// resolver's rows). Beyond the change's depth limit no row applies.
 void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleRow> rows,
                 const RuleCall* call);
 

@@ -77,7 +77,8 @@ auto call(std::int64_t value) {
 }
 
 // Runs the change and checks it: the expected values and list, the in-progress list back to the
-// marks, and every member that the change altered standing in the caller's list.
+// marks, every member that the change altered standing in the caller's list, and the cascade
+// within the depth limit.
 inline void checkWholeChange(const WholeChange& c) {
     SCOPED_TRACE(c.name);
     PdCoreData record = defaultCoreData();
@@ -87,6 +88,9 @@ inline void checkWholeChange(const WholeChange& c) {
     ChangedFieldList changed;
     {
         ChangeContext change(changed, nullptr, record);
+        change.onRunaway = [](const ChangeContext&) {
+            ADD_FAILURE() << "the cascade went deeper than the depth limit";
+        };
         for (const MemberId member : c.marked)
             change.inProgress.append(fieldIdentity(record, member));
         c.run(record, change);

@@ -322,12 +322,20 @@ TEST(NestedChange, SeesTheParentsMembersInProgressAndLeavesItsListsAlone) {
     change.inProgress.append(fieldIdentity(record.DtLayout));
     changed.append(fieldIdentity(record.DtPageSize));
 
+    change.depth = 3;
+    change.depthLimit = 9;
+    change.onRunaway = [](const ChangeContext&) {};
+
     PdCoreData copy = record;
     ChangedFieldList trial;
     {
         ChangeContext nested = beginNestedChange(change, copy, trial);
         EXPECT_EQ((Names{"DtPageSize", "DtLayout"}), test::memberNames(copy, nested.inProgress));
         EXPECT_EQ(&flag, nested.ruleFlag);
+        // The probe's cascade goes on from the parent's depth, under the parent's guard.
+        EXPECT_EQ(3u, nested.depth);
+        EXPECT_EQ(9u, nested.depthLimit);
+        EXPECT_EQ(change.onRunaway, nested.onRunaway);
         // The layout is in progress outside, so the orientation's rule leaves it alone here too.
         setOrientation(copy, 1, nested);
     }
@@ -405,6 +413,43 @@ TEST(ChangeContexts, ARuleFlagIsOnOnlyWhenPresentAndNotZero) {
     // The snapshot is the record as the change began.
     record.DtStaple.set(4);
     EXPECT_EQ(0, change.snapshot->DtStaple.get());
+}
+
+// Thinning 2 with the angle 3 sets the angle to 6: a cascade two setters deep. Beyond the limit a
+// setter still stores and lists its value but applies no rules, and the change's handler hears of
+// it; without a handler the cascade stops quietly.
+TEST(CascadeGuard, BeyondTheDepthLimitSettersStoreWithoutApplyingRules) {
+    static int runaways;
+    struct Case {
+        std::uint32_t limit;
+        bool handled;
+        std::uint8_t angle;
+        Names changed;
+        int runaways;
+    };
+    const Case cases[] = {
+        {0, true, 3, {"DtThinning"}, 1},
+        {1, true, 6, {"DtThinning", "DtScreenAngle"}, 1},
+        {2, true, 6, {"DtThinning", "DtScreenAngle"}, 0},
+        {0, false, 3, {"DtThinning"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.limit);
+        PdCoreData record = test::plainA4Record();
+        record.DtScreenAngle.set(3);
+        ChangedFieldList changed;
+        ChangeContext change(changed, nullptr, record);
+        change.depthLimit = c.limit;
+        runaways = 0;
+        if (c.handled) change.onRunaway = [](const ChangeContext&) { ++runaways; };
+        setThinning(record, 2, change);
+        EXPECT_EQ(2, record.DtThinning.get());
+        EXPECT_EQ(c.angle, record.DtScreenAngle.get());
+        EXPECT_EQ(c.changed, test::memberNames(record, changed));
+        EXPECT_EQ(c.runaways, runaways);
+        EXPECT_TRUE(change.inProgress.empty());
+        EXPECT_EQ(0u, change.depth);
+    }
 }
 
 TEST(Requests, ARequestWithoutAListStillChangesTheRecord) {
