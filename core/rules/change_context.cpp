@@ -1,17 +1,20 @@
 #include "core/rules/change_context.h"
 
+#include <utility>
+
 namespace pd {
 
 ChangeContext::ChangeContext(ChangedFieldList& changedFields,
                              const InstalledOptions* installedOptions, PdCoreData& record)
-    : ChangeContext(changedFields, installedOptions, record, record) {}
+    : ChangeContext(changedFields, installedOptions, record,
+                    std::make_shared<const PdCoreData>(record)) {}
 
 ChangeContext::ChangeContext(ChangedFieldList& changedFields,
                              const InstalledOptions* installedOptions, PdCoreData& record,
-                             const PdCoreData& snapshotSource)
+                             std::shared_ptr<const PdCoreData> snapshot)
     : record(record),
       changedFields(changedFields),
-      snapshot(std::make_unique<const PdCoreData>(snapshotSource)),
+      snapshot(std::move(snapshot)),
       installedOptions(installedOptions) {}
 
 bool isRuleFlagOn(const ChangeContext& change) {
@@ -44,7 +47,7 @@ void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourc
 
 ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
                                 ChangedFieldList& list) {
-    ChangeContext nested(list, parent.installedOptions, copy, *parent.snapshot);
+    ChangeContext nested(list, parent.installedOptions, copy, parent.snapshot);
     nested.ruleFlag = parent.ruleFlag;
     nested.depth = parent.depth;
     nested.depthLimit = parent.depthLimit;

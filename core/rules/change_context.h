@@ -44,8 +44,8 @@ struct ChangeContext {
     // The rule flag: on when present and not 0. No change of this driver has one.
     const std::uint8_t* ruleFlag = nullptr;
     // The record as it was when the outermost change began; the source of a setter's previous
-    // value.
-    std::unique_ptr<const PdCoreData> snapshot;
+    // value. Shared, never copied, with the nested changes of probes, which end before it.
+    std::shared_ptr<const PdCoreData> snapshot;
     const InstalledOptions* installedOptions = nullptr;
     // The depth of the running cascade, carried into nested changes. Beyond depthLimit no rule
     // applies: setters store their values and return, so that a cascade without end would stop
@@ -59,9 +59,9 @@ struct ChangeContext {
     // snapshot a copy of the record.
     ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
                   PdCoreData& record);
-    // The same with the snapshot copied from snapshotSource instead of the record.
+    // The same with a snapshot taken earlier.
     ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
-                  PdCoreData& record, const PdCoreData& snapshotSource);
+                  PdCoreData& record, std::shared_ptr<const PdCoreData> snapshot);
 
     ChangeContext(ChangeContext&&) = default;
 };
@@ -85,7 +85,7 @@ void translateChangeList(const PdCoreData& source, const ChangedFieldList& sourc
 
 // A change on copy nested in parent: copy's members that are in progress in the parent are in
 // progress here, the stores go to list, the rule flag, installed options, depth and depth guard
-// are the parent's and the snapshot is a copy of the parent's. Nothing done in it touches the
+// are the parent's and the snapshot is the parent's. Nothing done in it touches the
 // parent's record or lists.
 ChangeContext beginNestedChange(const ChangeContext& parent, PdCoreData& copy,
                                 ChangedFieldList& list);
