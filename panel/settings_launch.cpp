@@ -28,11 +28,12 @@ std::optional<std::string> asText(const std::string& bytes) {
     return text->utf8();
 }
 
-// The console user, even an empty one; else the user database's name of the real user; else the
-// login name; else nothing.
+// The console user as text, even an empty one (also the name that is not text: it converts to
+// nothing); else the user database's name of the real user; else the login name; else nothing.
 std::string currentUserName(const UserIdentity* identity) {
     if (identity == nullptr) return {};
-    if (std::optional<std::string> console = identity->consoleUser()) return *console;
+    if (const std::optional<std::string> console = identity->consoleUser())
+        return asText(*console).value_or(std::string());
     if (std::optional<std::string> database = identity->userDatabaseName()) return *database;
     return identity->loginName().value_or(std::string());
 }

@@ -18,13 +18,19 @@ class UserIdentity {
     virtual std::optional<std::string> loginName() const = 0;
 };
 
-// The identity of this process. Linux names no single console user: a machine may show several
-// sessions at once, and the dialog's user is the process's own, which the other two give.
+// The identity of this process. The console user is the user of the session that is active on
+// the machine's first seat, as systemd-logind keeps it in the seat's state file ("ACTIVE_UID=");
+// none where logind runs no such seat or the user has no name in the user database.
 class SystemUserIdentity final : public UserIdentity {
   public:
-    std::optional<std::string> consoleUser() const override { return std::nullopt; }
+    explicit SystemUserIdentity(std::string seatStatePath = "/run/systemd/seats/seat0");
+
+    std::optional<std::string> consoleUser() const override;
     std::optional<std::string> userDatabaseName() const override;
     std::optional<std::string> loginName() const override;
+
+  private:
+    std::string seatStatePath_;
 };
 
 // An identity held in memory, for tests.

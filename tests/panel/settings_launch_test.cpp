@@ -185,8 +185,10 @@ TEST(SettingsLaunch, NamesTheUserThePrinterAndTheWindowLevel) {
         {{}, {"db"}, {"login"}, "queue", "db", "queue"},
         {{}, {}, {"login"}, "queue", "login", "queue"},
         {{}, {}, {}, "queue", "", "queue"},
-        // Names that are not text are left out of the environment.
+        // Names that are not text are left out of the environment; a console user's gives the
+        // empty name.
         {{}, {notText}, {"login"}, notText, std::nullopt, std::nullopt},
+        {{notText}, {"db"}, {"login"}, "queue", "", "queue"},
     };
     for (const auto& c : cases) {
         LaunchJob job;
