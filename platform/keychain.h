@@ -40,9 +40,11 @@ class Keychain {
     virtual KeychainStatus modifyPassword(const KeychainItem& item, std::string_view password) = 0;
 };
 
-// The user's keyring, through the Secret Service over the session bus (libsecret). Where no
-// Secret Service answers, nothing is found and nothing can be stored. Passwords travel to the
-// service and back only; nothing is written to a file here.
+// The user's keyring, through the Secret Service over the session bus (libsecret). Where none runs,
+// none is started: nothing is found (keychainItemNotFound) and nothing can be stored. Nothing here
+// asks the user: a locked keyring is not unlocked (its items are a keychainFailure) and a missing
+// default keyring is not made (storing fails). Passwords travel to the service and back only;
+// nothing is written to a file here.
 class SecretServiceKeychain final : public Keychain {
   public:
     KeychainStatus findGenericPassword(std::string_view service, std::string_view account,

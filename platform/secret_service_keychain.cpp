@@ -62,6 +62,22 @@ struct ValueUnref {
 };
 using Value = std::unique_ptr<SecretValue, ValueUnref>;
 
+struct ObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <typename T>
+using Object = std::unique_ptr<T, ObjectUnref>;
+
+struct VariantUnref {
+    void operator()(GVariant* variant) const { g_variant_unref(variant); }
+};
+using Variant = std::unique_ptr<GVariant, VariantUnref>;
+
+struct ItemListFree {
+    void operator()(GList* items) const { g_list_free_full(items, g_object_unref); }
+};
+using ItemList = std::unique_ptr<GList, ItemListFree>;
+
 void addName(GHashTable* table, const char* attribute, std::string_view name) {
     const std::string hexAttribute = std::string(attribute) + "-hex";
     const bool text = isText(name);
@@ -77,25 +93,57 @@ Attributes attributesOf(std::string_view service, std::string_view account) {
     return table;
 }
 
-// An error of the bus or of the connection to it means that no Secret Service answers.
-bool noSecretService(const GError* error) {
-    return error->domain == G_DBUS_ERROR || error->domain == G_IO_ERROR;
+// Whether a Secret Service runs on the session bus now. Asked without starting one: a keyring
+// that the bus would start for the request comes up locked, or asks the user for a password that
+// nobody is there to type, and the print dialog would wait for it.
+bool secretServiceRuns() {
+    GError* raw = nullptr;
+    const Object<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &raw));
+    const Error busError(raw);
+    if (!bus) return false;
+    const Variant reply(g_dbus_connection_call_sync(
+        bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "NameHasOwner", g_variant_new("(s)", "org.freedesktop.secrets"), G_VARIANT_TYPE("(b)"),
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, -1, nullptr, &raw));
+    const Error callError(raw);
+    if (!reply) return false;
+    gboolean owned = FALSE;
+    g_variant_get(reply.get(), "(b)", &owned);
+    return owned != FALSE;
+}
+
+// The running Secret Service with a session for passwords; null where none answers.
+Object<SecretService> secretService() {
+    if (!secretServiceRuns()) return nullptr;
+    GError* raw = nullptr;
+    Object<SecretService> service(
+        secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, nullptr, &raw));
+    const Error error(raw);
+    return service;
 }
 
 KeychainStatus store(std::string_view service, std::string_view account,
                      std::string_view password) {
+    const Object<SecretService> secrets = secretService();
+    if (!secrets) return keychainFailure;
+    GError* raw = nullptr;
+    // The user's default keyring, where it exists and is open: making or opening one would ask the
+    // user.
+    const Object<SecretCollection> collection(secret_collection_for_alias_sync(
+        secrets.get(), SECRET_COLLECTION_DEFAULT, SECRET_COLLECTION_NONE, nullptr, &raw));
+    const Error lookupError(raw);
+    if (!collection || secret_collection_get_locked(collection.get())) return keychainFailure;
     const Attributes attributes = attributesOf(service, account);
     const std::string label =
         isText(service) && !service.empty() ? std::string(service) : "Password";
     const Value value(secret_value_new(
         password.empty() ? "" : password.data(), static_cast<gssize>(password.size()),
         isText(password) ? "text/plain" : "application/octet-stream"));
-    GError* raw = nullptr;
-    const gboolean stored = secret_password_storev_binary_sync(
-        &genericPasswordSchema, attributes.get(), SECRET_COLLECTION_DEFAULT, label.c_str(),
-        value.get(), nullptr, &raw);
+    const Object<SecretItem> item(secret_item_create_sync(
+        collection.get(), &genericPasswordSchema, attributes.get(), label.c_str(), value.get(),
+        SECRET_ITEM_CREATE_REPLACE, nullptr, &raw));
     const Error error(raw);
-    return stored && !error ? keychainSuccess : keychainFailure;
+    return item && !error ? keychainSuccess : keychainFailure;
 }
 
 }  // namespace
@@ -104,13 +152,19 @@ KeychainStatus SecretServiceKeychain::findGenericPassword(std::string_view servi
                                                           std::string_view account,
                                                           std::string& password,
                                                           KeychainItem* item) {
+    const Object<SecretService> secrets = secretService();
+    if (!secrets) return keychainItemNotFound;
     const Attributes attributes = attributesOf(service, account);
     GError* raw = nullptr;
-    const Value value(secret_password_lookupv_binary_sync(&genericPasswordSchema, attributes.get(),
-                                                          nullptr, &raw));
+    // Locked items are found without their secret: unlocking would ask the user.
+    const ItemList found(secret_service_search_sync(secrets.get(), &genericPasswordSchema,
+                                                    attributes.get(), SECRET_SEARCH_LOAD_SECRETS,
+                                                    nullptr, &raw));
     const Error error(raw);
-    if (error) return noSecretService(error.get()) ? keychainItemNotFound : keychainFailure;
-    if (!value) return keychainItemNotFound;
+    if (error) return keychainFailure;
+    if (!found) return keychainItemNotFound;
+    const Value value(secret_item_get_secret(static_cast<SecretItem*>(found->data)));
+    if (!value) return keychainFailure;
     gsize length = 0;
     const gchar* bytes = secret_value_get(value.get(), &length);
     password.assign(bytes != nullptr ? bytes : "", bytes != nullptr ? length : 0);

@@ -363,33 +363,50 @@ expect 2 5000
                                                                      {1, "pw"},
                                                                      {0, std::string(512, 'P')},
                                                                      {0, std::string(511, 'P')}};
-    const ScriptedBundle keyring("keyring", script);
-    const std::string scratchFolder = (scratch() / "keyring-daemon").string();
-    fs::remove_all(scratchFolder);
-    const HostRun run =
-        runHost("/usr/bin/dbus-run-session",
-                {"--", "bash", PD_SOURCE_DIR "/tests/panel/private_keyring.sh", scratchFolder,
-                 PD_BINARY_DIR "/dialoghost", "--ppd", testPpdPath, "--bundle",
-                 keyring.path.string(), "--active", "none", "settings"});
-    ASSERT_EQ(0, run.status);
-    std::vector<std::pair<std::int32_t, std::string>> replies;
-    for (const std::string& line : keyring.output()) {
-        ASSERT_TRUE(line.starts_with("frame ")) << line;
-        replies.push_back(keychainReply(line));
-    }
-    EXPECT_EQ(expected, replies);
+    const std::string keyringFolder = (scratch() / "keyring-daemon").string();
+    fs::remove_all(keyringFolder);
+    // The replies to script, run with a keyring of kind (see private_keyring.sh) in folder.
+    const auto repliesOf = [](const std::string& name, const std::string& script,
+                              const std::string& folder, const std::string& kind) {
+        const ScriptedBundle bundle(name, script);
+        const HostRun run =
+            runHost("/bin/bash", {PD_SOURCE_DIR "/tests/panel/private_keyring.sh", folder, kind,
+                                  PD_BINARY_DIR "/dialoghost", "--ppd", testPpdPath, "--bundle",
+                                  bundle.path.string(), "--active", "none", "settings"});
+        EXPECT_EQ(0, run.status) << kind;
+        std::vector<std::pair<std::int32_t, std::string>> replies;
+        for (const std::string& line : bundle.output()) {
+            EXPECT_TRUE(line.starts_with("frame ")) << line;
+            if (line.starts_with("frame ")) replies.push_back(keychainReply(line));
+        }
+        return replies;
+    };
+    EXPECT_EQ(expected, repliesOf("keyring", script, keyringFolder, "unlocked"));
 
-    // Without a Secret Service nothing is found and nothing stored.
-    const ScriptedBundle none("none",
-                              "keychain 3 alice one print\nexpect 3 5000\n"
-                              "keychain 2 alice - print\nexpect 2 5000\n");
-    ASSERT_EQ(0, dialoghost(none, {"--active", "none", "settings"},
+    // The same keyring, locked: it is not unlocked, which would ask the user, and nothing is
+    // stored; an item it does not hold is not found.
+    const std::string questions =
+        "keychain 2 alice - print\nexpect 2 5000\nkeychain 3 alice three print\nexpect 3 5000\n"
+        "keychain 2 carol - print\nexpect 2 5000\n";
+    EXPECT_EQ((std::vector<std::pair<std::int32_t, std::string>>{
+                  {keychainFailure, ""}, {1, "three"}, {-25300, ""}}),
+              repliesOf("locked", questions, keyringFolder, "locked"));
+
+    // No Secret Service runs, and none is started though the bus could: nothing is found and
+    // nothing stored.
+    const std::vector<std::pair<std::int32_t, std::string>> none{
+        {-25300, ""}, {1, "three"}, {-25300, ""}};
+    const std::string emptyFolder = (scratch() / "no-daemon").string();
+    fs::remove_all(emptyFolder);
+    EXPECT_EQ(none, repliesOf("none", questions, emptyFolder, "none"));
+    // Nor where the session bus cannot be reached.
+    const ScriptedBundle unreachable("unreachable", questions);
+    ASSERT_EQ(0, dialoghost(unreachable, {"--active", "none", "settings"},
                             {"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus"})
                      .status);
-    replies.clear();
-    for (const std::string& line : none.output()) replies.push_back(keychainReply(line));
-    EXPECT_EQ((std::vector<std::pair<std::int32_t, std::string>>{{1, "one"}, {-25300, ""}}),
-              replies);
+    std::vector<std::pair<std::int32_t, std::string>> replies;
+    for (const std::string& line : unreachable.output()) replies.push_back(keychainReply(line));
+    EXPECT_EQ(none, replies);
 }
 
 }  // namespace
