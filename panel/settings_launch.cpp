@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 
@@ -14,6 +15,9 @@ namespace pd {
 namespace {
 
 constexpr const char* settingsApplicationName = "corvex_PRO_583_ui_helper.app";
+
+// How often the application's exit is asked for where the system gives no exit watch.
+constexpr std::chrono::milliseconds exitPollInterval{50};
 
 // Names the launch, and opens every frame in both directions.
 std::string connectionName() {
@@ -67,11 +71,11 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::clickedSettings() {
     struct LaunchEnd {
         com_talvo_dpxw_zeb0583_662_settings_panel& panel;
         Application& application;
-        RunLoop::WatchId exitWatchId = 0;
         ~LaunchEnd() {
             if (panel.pipeCommunication) panel.pipeCommunication->invalidate();
             application.removeObserver(&panel);
-            if (exitWatchId != 0) application.cancelWatch(exitWatchId);
+            if (panel.exitWatchId != 0) application.cancelWatch(panel.exitWatchId);
+            panel.exitWatchId = 0;
             panel.exitWatch.reset();
         }
     } launchEnd{*this, *application};
@@ -119,12 +123,16 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::clickedSettings() {
         executable ? launcher->launch(*executable, environment, *pipes) : std::nullopt;
     if (!processId) return;
     exitWatch = launcher->watchExit(*processId);
-    // Without a watch nothing could end the session: the application is served without one.
-    if (!exitWatch) return;
-    launchEnd.exitWatchId =
-        application->watchReadable(exitWatch->descriptor(), RunLoopModes::all, [weak] {
-            if (const auto self = weak.lock()) self->kqEventAvailable();
-        });
+    if (exitWatch) {
+        exitWatchId =
+            application->watchReadable(exitWatch->descriptor(), RunLoopModes::all, [weak] {
+                if (const auto self = weak.lock()) self->kqEventAvailable();
+            });
+    } else {
+        // Neither a process descriptor nor a reaper thread to be had: the exit is asked for now
+        // and then, which needs nothing that could fail.
+        pollForExit(launcher, *processId);
+    }
     application->addObserver(this, windowWillCloseNotification, hiddenModalPanel.get(),
                              [weak](std::string_view) {
                                  if (const auto self = weak.lock()) self->windowWillClose();
@@ -135,6 +143,23 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::clickedSettings() {
 
     hiddenModalPanel->orderOut();
     if (dialogWindow) dialogWindow->makeKeyAndOrderFront();
+}
+
+void com_talvo_dpxw_zeb0583_662_settings_panel::pollForExit(
+    const std::shared_ptr<ProcessLauncher>& launcher, pid_t processId) {
+    const std::shared_ptr<Application> application = pdePluginCallbackObject->application();
+    if (!application) return;
+    const std::weak_ptr<com_talvo_dpxw_zeb0583_662_settings_panel> weak = weak_from_this();
+    exitWatchId =
+        application->watchTimer(exitPollInterval, RunLoopModes::all, [weak, launcher, processId] {
+            const auto self = weak.lock();
+            if (!self) return;
+            self->exitWatchId = 0;
+            if (launcher->reapIfExited(processId))
+                self->kqEventAvailable();
+            else
+                self->pollForExit(launcher, processId);
+        });
 }
 
 void com_talvo_dpxw_zeb0583_662_settings_panel::appActivated(std::string_view notificationName) {

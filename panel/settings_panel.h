@@ -80,8 +80,8 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     // update: the application is told the dialog's window level, on an update only while the
     // host is active.
     void appActivated(std::string_view notificationName);
-    // The application has exited: it is reaped and the hidden panel closed, which ends the
-    // session.
+    // The application has exited: it is reaped (where its exit watch has not yet) and the hidden
+    // panel closed, which ends the session.
     void kqEventAvailable();
     void windowWillClose();
     // The user's name, nullopt when it is not text.
@@ -111,6 +111,9 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
 
     // The page setup, with the paper of paperSource when the dialog gives none.
     PdPlatformData pageSetup(const PdCoreData& paperSource) const;
+    // Asks launcher now and then whether the application processId has exited, reaping it, until
+    // it has: then as kqEventAvailable.
+    void pollForExit(const std::shared_ptr<ProcessLauncher>& launcher, pid_t processId);
     // Connects the view's buttons to the panel's actions.
     void connectActions();
     // Drops the view and every outlet into it.
@@ -131,8 +134,10 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     std::shared_ptr<PipeCommunication> pipeCommunication;
     WindowLevel m_nPdeWindowLevel;
     std::int32_t m_nProcessIdOfUi = 0;
-    // The launch's exit watch while it runs.
+    // The launch's exit watch while it runs, and the run-loop watch of the exit (of the watch's
+    // descriptor, or the timer that asks for the exit).
     std::unique_ptr<ExitWatch> exitWatch;
+    RunLoop::WatchId exitWatchId = 0;
 };
 
 }  // namespace pd

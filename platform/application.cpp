@@ -14,6 +14,11 @@ RunLoop::WatchId RunLoopApplication::watchReadable(int fd, RunLoopModes modes,
     return runLoop_.watchReadable(fd, modes, std::move(handler));
 }
 
+RunLoop::WatchId RunLoopApplication::watchTimer(std::chrono::milliseconds delay, RunLoopModes modes,
+                                                std::function<void()> handler) {
+    return runLoop_.watchTimer(delay, modes, std::move(handler));
+}
+
 void RunLoopApplication::cancelWatch(RunLoop::WatchId id) {
     runLoop_.cancel(id);
 }
@@ -59,6 +64,10 @@ void RunLoopApplication::post(std::string_view name) {
 void RunLoopApplication::serveUntilIdle(RunLoopMode mode) {
     while (serveOnce(mode)) {
     }
+}
+
+void RunLoopApplication::serveWhatIsReady(RunLoopMode mode) {
+    while (runLoop_.runReady(mode)) post(applicationDidUpdateNotification);
 }
 
 bool RunLoopApplication::serveOnce(RunLoopMode mode) {

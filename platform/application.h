@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,9 +32,11 @@ class Application {
   public:
     virtual ~Application() = default;
 
-    // See RunLoop::watchReadable and RunLoop::cancel.
+    // See RunLoop::watchReadable, RunLoop::watchTimer and RunLoop::cancel.
     virtual RunLoop::WatchId watchReadable(int fd, RunLoopModes modes,
                                            std::function<void()> handler) = 0;
+    virtual RunLoop::WatchId watchTimer(std::chrono::milliseconds delay, RunLoopModes modes,
+                                        std::function<void()> handler) = 0;
     virtual void cancelWatch(RunLoop::WatchId id) = 0;
 
     // See NotificationCenter.
@@ -64,6 +67,8 @@ class RunLoopApplication final : public Application {
 
     RunLoop::WatchId watchReadable(int fd, RunLoopModes modes,
                                    std::function<void()> handler) override;
+    RunLoop::WatchId watchTimer(std::chrono::milliseconds delay, RunLoopModes modes,
+                                std::function<void()> handler) override;
     void cancelWatch(RunLoop::WatchId id) override;
     void addObserver(const void* observer, std::string_view name, const void* sender,
                      NotificationCenter::Handler handler) override;
@@ -81,6 +86,8 @@ class RunLoopApplication final : public Application {
     bool serveOnce(RunLoopMode mode);
     // Serves mode until nothing is left that it waits for.
     void serveUntilIdle(RunLoopMode mode);
+    // Serves what mode has ready, without waiting, until nothing is.
+    void serveWhatIsReady(RunLoopMode mode);
     bool hasSources(RunLoopMode mode) const { return runLoop_.hasSources(mode); }
 
   private:

@@ -15,6 +15,16 @@
 namespace pd {
 namespace {
 
+// Without waiting: whether the child pid has exited, collecting it when it has. A child that is
+// not ours to wait for (ECHILD) is gone as far as we are concerned.
+bool collectIfExited(pid_t pid) {
+    int status = 0;
+    pid_t result = 0;
+    while ((result = waitpid(pid, &status, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    return result != 0;
+}
+
 bool makeNonBlocking(int fd) {
     const int flags = fcntl(fd, F_GETFL);
     return flags >= 0 && fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0;
@@ -29,9 +39,7 @@ class ProcessDescriptorWatch final : public ExitWatch {
 
     int descriptor() const override { return descriptor_.get(); }
     void reap() override {
-        int status = 0;
-        while (pid_ > 0 && waitpid(pid_, &status, WNOHANG) < 0 && errno == EINTR) {
-        }
+        if (pid_ > 0) collectIfExited(pid_);
         pid_ = 0;
     }
 
@@ -154,6 +162,10 @@ std::optional<pid_t> SpawnProcessLauncher::launch(const std::string& path,
 
 std::unique_ptr<ExitWatch> SpawnProcessLauncher::watchExit(pid_t pid) {
     return watchChildExit(pid);
+}
+
+bool SpawnProcessLauncher::reapIfExited(pid_t pid) {
+    return collectIfExited(pid);
 }
 
 }  // namespace pd

@@ -61,6 +61,9 @@ class ProcessLauncher {
                                         ChildPipes& pipes) = 0;
     // A watch of the exit of a child that launch started; null when none can be made.
     virtual std::unique_ptr<ExitWatch> watchExit(pid_t pid) = 0;
+    // Without waiting: whether a child that launch started has exited, collecting it when it has.
+    // Needs nothing of the system, so it serves where no watch can be made.
+    virtual bool reapIfExited(pid_t pid) = 0;
 };
 
 // Starts real processes with posix_spawn.
@@ -70,6 +73,7 @@ class SpawnProcessLauncher final : public ProcessLauncher {
                                 const std::vector<std::string>& environment,
                                 ChildPipes& pipes) override;
     std::unique_ptr<ExitWatch> watchExit(pid_t pid) override;
+    bool reapIfExited(pid_t pid) override;
 };
 
 }  // namespace pd

@@ -81,6 +81,13 @@ struct LoopbackLauncher : ProcessLauncher {
         watch->reaped = &reaped;
         return watch;
     }
+    bool reapIfExited(pid_t pid) override {
+        EXPECT_EQ(4242, pid);
+        std::uint64_t count = 0;
+        if (read(exitEvent.get(), &count, sizeof count) != sizeof count) return false;
+        ++reaped;
+        return true;
+    }
 
     // The frames the panel wrote to the application: (type, body).
     std::vector<std::pair<std::int32_t, Bytes>> framesReceived() const {
@@ -119,7 +126,15 @@ struct LaunchJob : PanelJob {
     // Clicks the Settings button, then serves what the application sent before it exited.
     void clickSettings() {
         panel->panelView()->button("settingsButton")->performClick();
-        application->serveUntilIdle(RunLoopMode::standard);
+        application->serveWhatIsReady(RunLoopMode::standard);
+    }
+    // In the next session: the host becomes active when asked, then the application exits.
+    void exitInTheSession(bool becomesActive, const UniqueFd& start) {
+        launcher->exitEvent = signalledEvent(false);
+        application->watchReadable(start.get(), RunLoopModes::modalPanel, [this, becomesActive] {
+            if (becomesActive) application->post(applicationDidBecomeActiveNotification);
+            signal(launcher->exitEvent);
+        });
     }
 };
 
@@ -222,13 +237,8 @@ TEST(SettingsLaunch, TellsTheApplicationTheWindowLevelWhenTheHostBecomesActiveOr
     for (const auto& c : cases) {
         LaunchJob job;
         if (!c.hostActive) job.active = std::nullopt;
-        job.launcher->exitEvent = signalledEvent(false);
-        // In the session: the dialog does update, may become active, then the application exits.
         const UniqueFd start = signalledEvent(true);
-        job.application->watchReadable(start.get(), RunLoopModes::modalPanel, [&] {
-            if (c.becomesActive) job.application->post(applicationDidBecomeActiveNotification);
-            signal(job.launcher->exitEvent);
-        });
+        job.exitInTheSession(c.becomesActive, start);
         job.clickSettings();
         const auto frames = job.launcher->framesReceived();
         EXPECT_EQ(c.notices, !frames.empty()) << c.hostActive << c.becomesActive;
@@ -239,20 +249,46 @@ TEST(SettingsLaunch, TellsTheApplicationTheWindowLevelWhenTheHostBecomesActiveOr
     }
 }
 
-TEST(SettingsLaunch, EndsAtOnceWhenTheApplicationCannotBeStartedOrWatched) {
-    for (const int failure : {0, 1, 2}) {
+TEST(SettingsLaunch, EndsAtOnceWhenTheApplicationCannotBeStarted) {
+    for (const int failure : {0, 1}) {
         LaunchJob job;
         job.panel->restoreValues();
         const std::vector<std::string> before = job.settings().keys();
         if (failure == 0) job.launcher->starts = false;
         if (failure == 1) job.bundle->applicationExecutables.clear();
-        if (failure == 2) job.launcher->watches = false;
         job.launcher->exitEvent = signalledEvent(false);
         job.clickSettings();
         EXPECT_EQ(before, job.settings().keys()) << failure;
         EXPECT_FALSE(job.application->hasSources(RunLoopMode::modalPanel)) << failure;
         EXPECT_FALSE(job.panel->getPipeCommunication()->writeToPipe(4, Bytes{1})) << failure;
+
+        // The failed start left no registration behind: in the next session the host's
+        // activation is told once, not once per click.
+        job.launcher->starts = true;
+        job.bundle->applicationExecutables["corvex_PRO_583_ui_helper.app"] = "/bundle/app/helper";
+        job.active = std::nullopt;
+        const UniqueFd start = signalledEvent(true);
+        job.exitInTheSession(true, start);
+        job.clickSettings();
+        EXPECT_EQ(1u, job.launcher->framesReceived().size()) << failure;
     }
+}
+
+TEST(SettingsLaunch, EndsTheSessionAndReapsTheApplicationWithoutAnExitWatch) {
+    LaunchJob job;
+    job.launcher->watches = false;
+    job.panel->restoreValues();
+    PdCoreData patched = job.panel->getCoreData();
+    patched.DtDateStamp.set(2);
+    const auto bytes = coreDataBytes(patched);
+    job.launcher->applicationSends = {{1, Bytes(bytes.begin(), bytes.end())}};
+    const UniqueFd start = signalledEvent(true);
+    job.exitInTheSession(false, start);
+    job.clickSettings();
+    // The session ran (the exit came in it) and ended, and the application was reaped.
+    EXPECT_FALSE(job.application->hasSources(RunLoopMode::modalPanel));
+    EXPECT_EQ(1, job.launcher->reaped);
+    EXPECT_EQ(2, storedRecord(job.settings()).DtDateStamp.get());
 }
 
 TEST(SettingsLaunch, ThePanelAndItsReaderLetGoOfEachOther) {

@@ -118,6 +118,27 @@ TEST(ExitWatch, SeesAnExitThatCameBeforeItAndReapsTheChild) {
     }
 }
 
+TEST(SpawnProcessLauncher, ReapsAChildThatHasExitedWithoutWaitingForOne) {
+    int hold[2];
+    ASSERT_EQ(0, pipe2(hold, O_CLOEXEC));
+    const pid_t pid = fork();
+    if (pid == 0) {
+        char byte;
+        close(hold[1]);
+        (void)read(hold[0], &byte, 1);
+        _exit(0);
+    }
+    close(hold[0]);
+    SpawnProcessLauncher launcher;
+    EXPECT_FALSE(launcher.reapIfExited(pid));
+    close(hold[1]);
+    siginfo_t info{};
+    ASSERT_EQ(0, waitid(P_PID, pid, &info, WEXITED | WNOWAIT));
+    EXPECT_TRUE(launcher.reapIfExited(pid));
+    EXPECT_EQ(-1, waitpid(pid, nullptr, WNOHANG));
+    EXPECT_EQ(ECHILD, errno);
+}
+
 TEST(ExitWatch, StaysQuietWhileTheChildRuns) {
     int hold[2];
     ASSERT_EQ(0, pipe2(hold, O_CLOEXEC));

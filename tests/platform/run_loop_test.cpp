@@ -4,6 +4,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,6 +54,39 @@ TEST(RunLoop, AHandlerMayCancelAWatchThatIsReadyInTheSamePass) {
     secondId = loop.watchReadable(event.fd.get(), RunLoopModes::all, [&] { ++second; });
     EXPECT_TRUE(loop.runOnce(RunLoopMode::standard));
     EXPECT_EQ(0, second);
+}
+
+TEST(RunLoop, RunsATimerOnceWhenItIsDueInItsModes) {
+    RunLoop loop;
+    std::vector<std::string> ran;
+    const auto start = std::chrono::steady_clock::now();
+    loop.watchTimer(std::chrono::milliseconds(30), RunLoopModes::modalPanel,
+                    [&] { ran.push_back("modal"); });
+    const RunLoop::WatchId cancelled = loop.watchTimer(
+        std::chrono::milliseconds(0), RunLoopModes::all, [&] { ran.push_back("cancelled"); });
+    loop.cancel(cancelled);
+    EXPECT_FALSE(loop.runOnce(RunLoopMode::standard));
+    // Not yet due: a pass that does not wait runs nothing.
+    EXPECT_FALSE(loop.runReady(RunLoopMode::modalPanel));
+    EXPECT_TRUE(loop.runOnce(RunLoopMode::modalPanel));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
+    EXPECT_EQ(std::vector<std::string>{"modal"}, ran);
+    EXPECT_FALSE(loop.hasSources(RunLoopMode::modalPanel));
+}
+
+TEST(RunLoop, APassThatDoesNotWaitRunsWhatIsReady) {
+    RunLoop loop;
+    Event ready;
+    Event quiet;
+    ready.signal();
+    int runs = 0;
+    loop.watchReadable(quiet.fd.get(), RunLoopModes::all, [&] { runs += 100; });
+    loop.watchReadable(ready.fd.get(), RunLoopModes::all, [&] { ++runs; });
+    loop.watchTimer(std::chrono::milliseconds(0), RunLoopModes::all, [&] { ++runs; });
+    EXPECT_TRUE(loop.runReady(RunLoopMode::standard));
+    EXPECT_EQ(2, runs);
+    EXPECT_FALSE(loop.runReady(RunLoopMode::standard));
+    EXPECT_TRUE(loop.hasSources(RunLoopMode::standard));
 }
 
 TEST(NotificationCenter, DeliversByNameAndSenderUntilTheObserverIsRemoved) {

@@ -79,6 +79,7 @@ class RecordingLauncher final : public ProcessLauncher {
         return started;
     }
     std::unique_ptr<ExitWatch> watchExit(pid_t pid) override { return system_.watchExit(pid); }
+    bool reapIfExited(pid_t pid) override { return system_.reapIfExited(pid); }
 
     std::optional<pid_t> lastChild;
 
@@ -103,7 +104,8 @@ std::function<std::optional<pid_t>()> activeApplicationOf(const DialogHostArgume
 }
 
 // Shows the panel's view in the dialog's window and clicks its Settings button; then serves the
-// settings application's late frames.
+// frames that the settings application wrote before it exited. Those are all in the pipe by now;
+// waiting for the pipe's end would wait for any process that inherited it from the application.
 void runSettings(PrintDialogPanel& panel, RunLoopApplication& application,
                  const std::shared_ptr<Window>& dialogWindow) {
     const std::shared_ptr<View> view = panel.panelView();
@@ -111,7 +113,7 @@ void runSettings(PrintDialogPanel& panel, RunLoopApplication& application,
     view->setWindow(dialogWindow);
     panel.willShow();
     if (const auto button = view->button("settingsButton")) button->performClick();
-    application.serveUntilIdle(RunLoopMode::standard);
+    application.serveWhatIsReady(RunLoopMode::standard);
 }
 
 // The PPD's default page size as the paper of a page format, named as the PPD shows it.

@@ -19,8 +19,9 @@
 //                the panel's order (see summary_line.h)
 //   settings     the dialog shows the panel's view in its window (at the modal panel level) and
 //                clicks the Settings button, which serves the settings application until it
-//                exits; then the dialog serves its run loop until the application's output has
-//                ended, so that frames sent before the exit are still handled
+//                exits; then the dialog serves what its run loop has ready, so that the frames
+//                sent before the exit are still handled, and goes on with the next action (a
+//                process that inherited the application's output does not hold it up)
 //
 // The active application, which the settings application may ask about, is the dialog itself
 // ("host", the default), the settings application it started last ("child"), none, or the
