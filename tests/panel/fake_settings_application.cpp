@@ -20,7 +20,8 @@
 //   raw HEX                the bytes HEX as they stand
 //   raw-bytes COUNT BYTE   COUNT bytes of the value BYTE
 //   split TYPE [HEX]       a frame whose header goes out in two writes, 200 ms apart
-//   pid                    a frame of type 6 with this process's id
+//   pid [SIZE]             a frame of type 6 with this process's id, cut or padded with zeros to
+//                          SIZE bytes (default 4)
 //   keychain TYPE ACCOUNT PASSWORD SERVICE
 //                          a frame of TYPE with a 1,540-byte keychain request (status 7); each
 //                          field is "-" (empty), "x:HEX", "fill:COUNT:BYTE" (no NUL) or text
@@ -28,15 +29,20 @@
 //                          TYPE has come; "timeout TYPE" when none came within MS milliseconds,
 //                          "eof" at the end of the input
 //   sleep MS
+//   clock                  reports "clock NS", the system's monotonic clock in nanoseconds
 //   close-input, close-output
+//   hold-output MS         starts a process that holds this one's standard output for MS
+//                          milliseconds (its other descriptors closed); reports "holder PID"
 //   parent-signals         reports "sigpipe ignored=0|1 caught=0|1" of the parent process
-//   siblings               reports "sibling PID STATE" for each other child of the parent
+//   parent-children        reports "parent-children COUNT ZOMBIES": the processes whose parent is
+//                          this one's, this one included, and how many of them are zombies
 //   exit CODE              exits at once (also the end of the script, with 0)
 //   kill                   kills itself
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -184,25 +190,39 @@ void parentSignals() {
            " caught=" + (caught ? "1" : "0"));
 }
 
-void siblings() {
-    const std::string tasks = "/proc/" + std::to_string(getppid()) + "/task";
-    DIR* directory = opendir(tasks.c_str());
+void parentChildren() {
+    const std::string parent = std::to_string(getppid());
+    DIR* directory = opendir("/proc");
     if (directory == nullptr) return;
+    int count = 0;
+    int zombies = 0;
     while (const dirent* entry = readdir(directory)) {
-        if (entry->d_name[0] == '.') continue;
-        std::istringstream children(readFile(tasks + "/" + entry->d_name + "/children"));
-        long pid = 0;
-        while (children >> pid) {
-            if (pid == getpid()) continue;
-            const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
-            const std::size_t paren = stat.rfind(')');
-            const std::string state = paren != std::string::npos && paren + 2 < stat.size()
-                                          ? stat.substr(paren + 2, 1)
-                                          : "?";
-            report("sibling " + std::to_string(pid) + " " + state);
-        }
+        if (entry->d_name[0] < '0' || entry->d_name[0] > '9') continue;
+        // "PID (NAME) STATE PPID ...": the name may hold anything but ends at the last ')'.
+        const std::string stat = readFile(std::string("/proc/") + entry->d_name + "/stat");
+        const std::size_t paren = stat.rfind(')');
+        if (paren == std::string::npos) continue;
+        std::istringstream fields(stat.substr(paren + 1));
+        std::string state;
+        std::string ppid;
+        if (!(fields >> state >> ppid) || ppid != parent) continue;
+        ++count;
+        if (state == "Z") ++zombies;
     }
     closedir(directory);
+    report("parent-children " + std::to_string(count) + " " + std::to_string(zombies));
+}
+
+void holdOutput(int milliseconds) {
+    const pid_t holder = fork();
+    if (holder == 0) {
+        const int null = open("/dev/null", O_RDWR);
+        dup2(null, 0);
+        dup2(null, 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        _exit(0);
+    }
+    report("holder " + std::to_string(holder));
 }
 
 std::int32_t number(const std::string& text) {
@@ -257,6 +277,7 @@ void run(const std::vector<std::string>& words) {
     } else if (command == "pid") {
         Bytes body;
         appendWord(body, static_cast<std::uint32_t>(getpid()));
+        body.resize(words.size() > 1 ? std::stoul(word(1)) : 4, 0);
         writeAll(frame(6, body));
     } else if (command == "keychain") {
         Bytes request(1540, 0);
@@ -271,14 +292,20 @@ void run(const std::vector<std::string>& words) {
         expect(number(word(1)), number(word(2)));
     } else if (command == "sleep") {
         std::this_thread::sleep_for(std::chrono::milliseconds(number(word(1))));
+    } else if (command == "clock") {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        report("clock " + std::to_string(now.tv_sec * 1000000000LL + now.tv_nsec));
+    } else if (command == "hold-output") {
+        holdOutput(number(word(1)));
     } else if (command == "close-input") {
         close(0);
     } else if (command == "close-output") {
         close(1);
     } else if (command == "parent-signals") {
         parentSignals();
-    } else if (command == "siblings") {
-        siblings();
+    } else if (command == "parent-children") {
+        parentChildren();
     } else if (command == "exit") {
         _exit(number(word(1)));
     } else if (command == "kill") {
