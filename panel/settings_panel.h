@@ -89,6 +89,21 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     // The id of the dialog's printer, empty without a printer; nullopt when it is not text.
     std::optional<std::string> getPrinterId() const;
 
+    // Whether the host runs in an application sandbox: its environment names a sandbox container.
+    bool isSandboxed() const;
+    // Asks the user, in the system's file panel, for a settings file to save (save) or to open,
+    // of the one file type that filter gives (see extractFileTypeForNSOpenPanel); the host is
+    // made the active application first. The chosen file's path; nullopt when the user cancels
+    // or chooses no file, on a system older than x.4 (nothing is shown then), or when the dialog
+    // offers no file panels.
+    std::optional<std::string> showLoadSaveDialog(const char* filter, bool save);
+    // The file type of a filter text such as "Settings files (*.pdcfg)|*.pdcfg": the letters
+    // after its last "|*." when only ASCII letters follow it up to the end, as they stand;
+    // "pdcfg" for anything else, null included.
+    static std::string extractFileTypeForNSOpenPanel(const char* filter);
+    // Whether showLoadSaveDialog shows a file panel now.
+    bool isLoadSaveDisplayed() const { return bLoadSaveDisplayed; }
+
     // A message from the settings application (see PipeOp).
     void handlePipeOperation(std::int32_t type, const std::vector<unsigned char>* body) override;
     // Whether the active application is the host or the settings application that reported its
@@ -138,6 +153,7 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     // descriptor, or the timer that asks for the exit).
     std::unique_ptr<ExitWatch> exitWatch;
     RunLoop::WatchId exitWatchId = 0;
+    bool bLoadSaveDisplayed = false;
 };
 
 }  // namespace pd

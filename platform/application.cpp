@@ -40,6 +40,12 @@ std::optional<pid_t> RunLoopApplication::activeApplicationProcessId() const {
     return activeApplication_();
 }
 
+void RunLoopApplication::activateIgnoringOtherApps() {
+    const bool wasActive = isActive();
+    activeApplication_ = [] { return std::optional<pid_t>(getpid()); };
+    if (!wasActive) post(applicationDidBecomeActiveNotification);
+}
+
 void RunLoopApplication::runModalForWindow(Window& window) {
     window.makeKeyAndOrderFront();
     modalStops_.push_back(false);

@@ -48,6 +48,9 @@ class Application {
     virtual bool isActive() const = 0;
     // The process id of the active application; nullopt when none is.
     virtual std::optional<pid_t> activeApplicationProcessId() const = 0;
+    // Makes this application the active one, whichever is; posts the did-become-active
+    // notification when it was not.
+    virtual void activateIgnoringOtherApps() = 0;
 
     // Shows window and runs the run loop in the modal panel mode until stopModal(); returns at
     // once too when nothing is left that the mode waits for, since nothing could stop it then.
@@ -61,8 +64,8 @@ class Application {
 // The application of a stand-in print dialog, over a poll(2) run loop.
 class RunLoopApplication final : public Application {
   public:
-    // activeApplication tells which process is the active application; the default answers
-    // this process.
+    // activeApplication tells which process is the active application until this one is
+    // activated; the default answers this process.
     explicit RunLoopApplication(std::function<std::optional<pid_t>()> activeApplication = nullptr);
 
     RunLoop::WatchId watchReadable(int fd, RunLoopModes modes,
@@ -75,6 +78,7 @@ class RunLoopApplication final : public Application {
     void removeObserver(const void* observer) override;
     bool isActive() const override;
     std::optional<pid_t> activeApplicationProcessId() const override;
+    void activateIgnoringOtherApps() override;
     void runModalForWindow(Window& window) override;
     void stopModal() override;
     void closeWindow(Window& window) override;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/application.h"
+#include "platform/file_panels.h"
 #include "platform/keychain.h"
 #include "platform/page_format.h"
 #include "platform/print_settings.h"
@@ -36,6 +37,8 @@ class HostCallback {
     virtual std::shared_ptr<ProcessLauncher> processLauncher() { return nullptr; }
     virtual std::shared_ptr<Keychain> keychain() { return nullptr; }
     virtual std::shared_ptr<const UserIdentity> userIdentity() { return nullptr; }
+    // The open and save panels; null when the dialog offers none.
+    virtual std::shared_ptr<FilePanels> filePanels() { return nullptr; }
 };
 
 // A host callback held in memory: the print dialog stand-in's own, and the tests' fake. It holds
@@ -50,6 +53,7 @@ class MemoryHostCallback final : public HostCallback {
     std::shared_ptr<ProcessLauncher> launcher;
     std::shared_ptr<Keychain> userKeychain;
     std::shared_ptr<const UserIdentity> user;
+    std::shared_ptr<FilePanels> openSavePanels;
 
     ppd_file_s* ppdFile() override { return ppd; }
     PrintSettings* printSettings() override { return &settings; }
@@ -59,6 +63,7 @@ class MemoryHostCallback final : public HostCallback {
     std::shared_ptr<ProcessLauncher> processLauncher() override { return launcher; }
     std::shared_ptr<Keychain> keychain() override { return userKeychain; }
     std::shared_ptr<const UserIdentity> userIdentity() override { return user; }
+    std::shared_ptr<FilePanels> filePanels() override { return openSavePanels; }
 };
 
 }  // namespace pd
