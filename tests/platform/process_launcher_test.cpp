@@ -118,20 +118,34 @@ TEST(ExitWatch, SeesAnExitThatCameBeforeItAndReapsTheChild) {
     }
 }
 
-TEST(SpawnProcessLauncher, ReapsAChildThatHasExitedWithoutWaitingForOne) {
-    int hold[2];
-    ASSERT_EQ(0, pipe2(hold, O_CLOEXEC));
-    const pid_t pid = fork();
-    if (pid == 0) {
-        char byte;
-        close(hold[1]);
-        (void)read(hold[0], &byte, 1);
-        _exit(0);
+// A child that runs until it is released.
+struct HeldChild {
+    pid_t pid = -1;
+    UniqueFd hold;
+
+    HeldChild() {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) != 0) return;
+        pid = fork();
+        if (pid == 0) {
+            char byte;
+            close(ends[1]);
+            (void)read(ends[0], &byte, 1);
+            _exit(0);
+        }
+        close(ends[0]);
+        hold.reset(ends[1]);
     }
-    close(hold[0]);
+    void release() { hold.reset(); }
+};
+
+TEST(SpawnProcessLauncher, ReapsAChildThatHasExitedWithoutWaitingForOne) {
+    HeldChild child;
+    const pid_t pid = child.pid;
+    ASSERT_GT(pid, 0);
     SpawnProcessLauncher launcher;
     EXPECT_FALSE(launcher.reapIfExited(pid));
-    close(hold[1]);
+    child.release();
     siginfo_t info{};
     ASSERT_EQ(0, waitid(P_PID, pid, &info, WEXITED | WNOWAIT));
     EXPECT_TRUE(launcher.reapIfExited(pid));
@@ -140,16 +154,9 @@ TEST(SpawnProcessLauncher, ReapsAChildThatHasExitedWithoutWaitingForOne) {
 }
 
 TEST(ExitWatch, StaysQuietWhileTheChildRuns) {
-    int hold[2];
-    ASSERT_EQ(0, pipe2(hold, O_CLOEXEC));
-    const pid_t pid = fork();
-    if (pid == 0) {
-        char byte;
-        close(hold[1]);
-        (void)read(hold[0], &byte, 1);
-        _exit(0);
-    }
-    close(hold[0]);
+    HeldChild child;
+    const pid_t pid = child.pid;
+    ASSERT_GT(pid, 0);
     for (const ExitWatchMethod method :
          {ExitWatchMethod::processDescriptor, ExitWatchMethod::reaperThread}) {
         const std::unique_ptr<ExitWatch> watch = watchChildExit(pid, method);
@@ -157,7 +164,7 @@ TEST(ExitWatch, StaysQuietWhileTheChildRuns) {
         EXPECT_FALSE(readable(watch->descriptor(), 50));
     }
     const std::unique_ptr<ExitWatch> watch = watchChildExit(pid);
-    close(hold[1]);
+    child.release();
     EXPECT_TRUE(readable(watch->descriptor(), 5000));
     watch->reap();
 }
