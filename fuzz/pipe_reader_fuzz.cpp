@@ -1,7 +1,9 @@
 // The pipe reader and the keychain request decoder on whatever a settings application sends: no
 // crash, no read outside a buffer, and
 //   - the reader never takes more than it asked for, keeps no body above 64 KiB, and hands over
-//     only messages whose body has the size that their header announced;
+//     only messages that the stream holds as they are: the bytes just taken are the body, and
+//     just before them stands a header of the connection's magic, the message's type and the
+//     body's size;
 //   - every keychain reply is a whole block whose password is at most 511 bytes of UTF-8 and
 //     whose other fields are the request's.
 //
@@ -33,26 +35,49 @@ void checkKeychainReply(const pd::KeychainRequest& reply, std::span<const unsign
     require(pd::isWellFormedUtf8(password.data(), password.size()));
 }
 
+std::uint32_t wordAt(const unsigned char* bytes) {
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// message, delivered once the reader had taken the first end bytes of stream, is the frame that
+// ends there.
+void checkMessage(const pd::PipeMessage& message, std::span<const unsigned char> stream,
+                  std::size_t end) {
+    const std::size_t bodySize = message.body ? message.body->size() : 0;
+    require(!message.body || (bodySize != 0 && bodySize <= pd::maxPipeBodySize));
+    const std::size_t frameSize = magic.size() + 8 + bodySize;
+    require(end >= frameSize);
+    const unsigned char* frame = stream.data() + end - frameSize;
+    require(std::memcmp(frame, magic.data(), magic.size()) == 0);
+    require(static_cast<std::int32_t>(wordAt(frame + magic.size())) == message.type);
+    require(wordAt(frame + magic.size() + 4) == bodySize);
+    require(bodySize == 0 ||
+            std::memcmp(frame + magic.size() + 8, message.body->data(), bodySize) == 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::size_t piece = std::size_t{data[0]} + 1;
-    std::span<const unsigned char> stream(data + 1, size - 1);
+    const std::span<const unsigned char> stream(data + 1, size - 1);
+    std::span<const unsigned char> rest = stream;
     pd::PipeFrameReader reader(magic);
     pd::MemoryKeychain keychain;
     keychain.items[{"print", "alice"}] = std::string("caf\xE9\0x", 6);
-    while (!stream.empty()) {
-        std::span<const unsigned char> input = stream.first(std::min(piece, stream.size()));
-        stream = stream.subspan(input.size());
+    while (!rest.empty()) {
+        std::span<const unsigned char> input = rest.first(std::min(piece, rest.size()));
+        rest = rest.subspan(input.size());
         while (!input.empty()) {
             const std::size_t wanted = reader.wanted();
             const std::size_t before = input.size();
             const std::optional<pd::PipeMessage> message = reader.take(input);
             require(before - input.size() <= wanted);
             if (!message) continue;
+            checkMessage(*message, stream, static_cast<std::size_t>(input.data() - stream.data()));
             if (!message->body) continue;
-            require(!message->body->empty() && message->body->size() <= pd::maxPipeBodySize);
             const std::span<const unsigned char> body(*message->body);
             if (message->type == 2)
                 checkKeychainReply(pd::getKeychainPassword(keychain, body), body);
