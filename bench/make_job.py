@@ -7,6 +7,10 @@
                                     of hex lines, as a scanned or rendered document sends them
     make_job.py small-pages [N]     N pages of three lines each (default 100,000)
     make_job.py long-line [MIB]     a short job whose one page holds a single line of MIB MiB
+    make_job.py long-comment [MIB]  the same with a "%%+" comment line of MIB MiB, which names no
+                                    DSC landmark or block
+    make_job.py long-dsc [MIB]      a short job whose "%%Page:" line carries a label of MIB MiB:
+                                    a line the DSC rules act on, so the filter holds it whole
     make_job.py cr-only [MIB]       text pages with CR line ends only, about MIB MiB
 
 Every job has a header, prolog, document setup with a page size feature, page set-up comments
@@ -64,6 +68,13 @@ def main():
     elif kind == 'long-line':
         line = b'<' + b'0123456789abcdef' * ((arg or 16) * 1024 * 1024 // 16) + b'> pop\n'
         parts = job(1, lambda page: line)
+    elif kind == 'long-comment':
+        line = b'%%+ ' + b'0123456789abcdef' * ((arg or 16) * 1024 * 1024 // 16) + b'\n'
+        parts = job(1, lambda page: line)
+    elif kind == 'long-dsc':
+        label = b'0123456789abcdef' * ((arg or 4) * 1024 * 1024 // 16)
+        parts = (part.replace(b'%%Page: 1 1\n', b'%%Page: (' + label + b') 1\n')
+                 for part in job(1, lambda page: TEXT))
     elif kind == 'cr-only':
         page_size = len(TEXT) + 120
         pages = max(1, (arg or 16) * 1024 * 1024 // page_size)
