@@ -2,7 +2,6 @@
 
 #include "core/catalog/language.h"
 #include "core/record/default_record.h"
-#include "core/record/layout_signature.h"
 #include "core/record/validation.h"
 #include "filter/pjl/pjl_emitter.h"
 #include "filter/pjl/pjl_job_header.h"
@@ -22,10 +21,6 @@ PdCoreData jobDefaultRecord() {
 
 void jobValidateRecord(PdCoreData& record) {
     validateCoreData(record);
-}
-
-std::uint32_t jobLayoutSignature() {
-    return computeCoreDataSignature();
 }
 
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,

@@ -3,7 +3,6 @@
 // The filter's fixed answers to the system questions of the core are set here as well.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "core/record/changed_field_list.h"
@@ -20,9 +19,6 @@ PdCoreData jobDefaultRecord();
 
 // Repairs a record rebuilt from the job's chunks (another signature gives the default record).
 void jobValidateRecord(PdCoreData& record);
-
-// The stored format's signature, which every record carries.
-std::uint32_t jobLayoutSignature();
 
 // The PJL header entries for the job, each line ending in CR LF; never empty.
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,

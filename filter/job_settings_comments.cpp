@@ -54,12 +54,11 @@ std::string buildJobSettingsComments(const PdCoreData& record) {
     constexpr std::string_view descriptionKey = "TALVO-JobSettingsDescription";
     const std::string encoded =
         base64Encode(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    const std::string description = buildCoreDataDescription();
     std::string text;
     text.reserve(commentLinesSize(recordKey, encoded) +
-                 commentLinesSize(descriptionKey, description));
+                 commentLinesSize(descriptionKey, coreDataDescription));
     appendCommentLines(text, recordKey, encoded);
-    appendCommentLines(text, descriptionKey, description);
+    appendCommentLines(text, descriptionKey, coreDataDescription);
     return text;
 }
 

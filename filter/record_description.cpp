@@ -8,7 +8,7 @@
 #include "core/base/number_text.h"
 #include "core/base/text_conversion.h"
 #include "core/record/core_data.h"
-#include "filter/job_services.h"
+#include "core/record/layout_signature.h"
 
 namespace pd {
 
@@ -30,8 +30,7 @@ constexpr std::array<std::int16_t, 256> identifierBytes = [] {
     return table;
 }();
 
-// Appends the sanitised identifier of name (see sanitizeIdentifier) without building it apart:
-// every job's start runs this over the whole catalogue.
+// Appends the sanitised identifier of name (see sanitizeIdentifier) without building it apart.
 void appendIdentifier(std::string& text, const char* name) {
     char kept[64];
     std::size_t count = 0;
@@ -98,7 +97,7 @@ std::string coreDataDescriptionText() {
     std::string text;
     text.reserve(descriptionCapacity);
     text += "1 ";
-    text += formatHex64(jobLayoutSignature());
+    text += formatHex64(computeCoreDataSignature());
     text += " 25582 ";
     for (const CoreDataMember& member : coreDataMembers) {
         if (member.kind == MemberKind::signature || member.kind == MemberKind::opaquePair) continue;

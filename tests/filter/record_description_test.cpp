@@ -80,6 +80,19 @@ TEST(RecordDescription, TravelsAsBase64WithItsNul) {
     EXPECT_EQ(decoded, coreDataDescriptionText() + std::string(1, '\0'));
 }
 
+// What jobs carry is made at build time: it must be what the layout gives now.
+TEST(RecordDescription, TheBuildsConstantIsTheComputedDescription) {
+    EXPECT_EQ(coreDataDescription, buildCoreDataDescription());
+    const std::string comments = buildJobSettingsComments(jobDefaultRecord());
+    std::string carried;
+    for (const std::string& line :
+         split(comments.substr(comments.find("%%TALVO-JobSettingsDescription: ")), '\n')) {
+        const std::size_t head = line.rfind("%%+ ", 0) == 0 ? 4 : 32;
+        carried += line.substr(head, line.size() - head - 1);
+    }
+    EXPECT_EQ(carried, buildCoreDataDescription());
+}
+
 TEST(JobSettingsComments, CarryTheRecordWithoutItsSecrets) {
     PdCoreData record = jobDefaultRecord();
     record.DtWaitModePassword.assign("1234");
