@@ -1,13 +1,13 @@
 #include "filter/dsc_blocks.h"
 
-#include <cstring>
-
 namespace pd {
 
-bool lineStartsWith(std::string_view line, std::string_view keyword) {
-    return line.size() >= keyword.size() &&
-           std::memcmp(line.data(), keyword.data(), keyword.size()) == 0;
-}
+namespace {
+
+constexpr std::size_t firstBegin = static_cast<std::size_t>(DscKeyword::beginFeature);
+constexpr std::size_t firstEnd = static_cast<std::size_t>(DscKeyword::endFeature);
+
+}  // namespace
 
 std::string_view extractFeatureKeyword(std::string_view line) {
     const auto endsKeyword = [](char c) { return c == ' ' || c == '\r' || c == '\n'; };
@@ -20,13 +20,12 @@ std::string_view extractFeatureKeyword(std::string_view line) {
     return {};
 }
 
-DscBlockMatcher::Step DscBlockMatcher::step(std::string_view line) {
-    if (lineStartsWith(line, beginKeyword) &&
-        (!needsKeyword || !extractFeatureKeyword(line).empty())) {
+DscBlockMatcher::Step DscBlockMatcher::step(DscKeyword keyword, std::string_view line) {
+    if (keyword == beginKeyword && (!needsKeyword || !extractFeatureKeyword(line).empty())) {
         ++depth;
         return beginLine;
     }
-    if (depth > 0 && lineStartsWith(line, endKeyword)) {
+    if (depth > 0 && keyword == endKeyword) {
         --depth;
         return endLine;
     }
@@ -34,18 +33,20 @@ DscBlockMatcher::Step DscBlockMatcher::step(std::string_view line) {
 }
 
 DscBlockMatchers makeDscBlockMatchers() {
-    return {{
-        {"%%BeginFeature:", "%%EndFeature", true},
-        {"%%BeginDocument:", "%%EndDocument", false},
-        {"%%BeginResource:", "%%EndResource", false},
-        {"%%BeginProcSet:", "%%EndProcSet", false},
-        {"%%BeginFile:", "%%EndFile", false},
-        {"%%BeginFont:", "%%EndFont", false},
-        {"%%BeginBinary:", "%%EndBinary", false},
-        {"%%BeginData:", "%%EndData", false},
-        {"%%BeginCustomColor:", "%%EndCustomColor", false},
-        {"%%BeginObject:", "%%EndObject", false},
-    }};
+    DscBlockMatchers matchers;
+    for (std::size_t i = 0; i < dscBlockPairCount; ++i) {
+        matchers[i].beginKeyword = static_cast<DscKeyword>(firstBegin + i);
+        matchers[i].endKeyword = static_cast<DscKeyword>(firstEnd + i);
+        matchers[i].needsKeyword = matchers[i].beginKeyword == DscKeyword::beginFeature;
+    }
+    return matchers;
+}
+
+std::size_t dscBlockPairOf(DscKeyword keyword) {
+    const auto index = static_cast<std::size_t>(keyword);
+    if (index >= firstBegin && index < firstBegin + dscBlockPairCount) return index - firstBegin;
+    if (index >= firstEnd && index < firstEnd + dscBlockPairCount) return index - firstEnd;
+    return dscBlockPairCount;
 }
 
 }  // namespace pd

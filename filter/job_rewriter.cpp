@@ -61,6 +61,10 @@ void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& 
     job.pendingFeatureList.erase(pending);
 }
 
+bool dropsOrdinaryLines(const JobRewriter& job) {
+    return job.currentBlock != nullptr && job.replacingFeature;
+}
+
 // Writes the page trailer and page end of the page being written, once per page.
 void closePage(JobRewriter& job) {
     if (job.pageCounter == 0 || job.lastClosedPage == job.pageCounter) return;
@@ -76,10 +80,10 @@ void writeCurrentLine(JobOutput& output, CurrentLine& line) {
     line.handled = true;
 }
 
-bool dscBlockStage(JobRewriter& job, CurrentLine& line) {
+bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
     const std::string_view text = line.view();
     if (job.currentBlock != nullptr) {
-        job.currentBlock->step(text);
+        job.currentBlock->step(keyword, text);
         if (job.currentBlock->depth == 0) {
             if (job.droppingFeature) line.handled = true;
             job.currentBlock = nullptr;
@@ -90,55 +94,67 @@ bool dscBlockStage(JobRewriter& job, CurrentLine& line) {
         }
         return true;
     }
-    for (std::size_t i = 0; i < job.blockMatchers.size(); ++i) {
-        DscBlockMatcher& matcher = job.blockMatchers[i];
-        if (matcher.step(text) == DscBlockMatcher::neither) continue;
-        if (i == featurePair && inDocumentSetup(job) && !job.pendingFeatureList.empty()) {
-            applyFeatureRules(job, matcher, line);
-        } else {
-            job.currentBlock = &matcher;
-        }
-        return true;
+    // Only the pair that names the line's keyword can take it.
+    const std::size_t pair = dscBlockPairOf(keyword);
+    if (pair == dscBlockPairCount) return false;
+    DscBlockMatcher& matcher = job.blockMatchers[pair];
+    if (matcher.step(keyword, text) == DscBlockMatcher::neither) return false;
+    if (pair == featurePair && inDocumentSetup(job) && !job.pendingFeatureList.empty()) {
+        applyFeatureRules(job, matcher, line);
+    } else {
+        job.currentBlock = &matcher;
     }
-    return false;
+    return true;
 }
 
-void insertionStage(JobRewriter& job, CurrentLine& line) {
-    const std::string_view text = line.view();
-    if (!job.endCommentsDone && lineStartsWith(text, "%%EndComment")) {
-        writeInserted(job, job.texts.jobSettingsComments);
-        job.endCommentsDone = true;
-    } else if (!job.beginSetupDone && lineStartsWith(text, "%%BeginSetup")) {
-        writeLineNow(job, line);
-        writeInserted(job, job.texts.beginSetupCode);
-        job.beginSetupDone = true;
-    } else if (!job.endSetupDone && lineStartsWith(text, "%%EndSetup")) {
-        writeInserted(job, job.texts.endSetupCode);
-        job.endSetupDone = true;
-    } else if (!job.pageTrailerSeen && lineStartsWith(text, "%%PageTrailer")) {
-        job.pageTrailerSeen = true;
-    } else if (lineStartsWith(text, "%%Page:")) {
-        closePage(job);
-        writeLineNow(job, line);
-        ++job.pageCounter;
-        writeInserted(job, job.texts.pageStartCode);
-    } else if (lineStartsWith(text, "%%Trailer")) {
-        closePage(job);
-        writeLineNow(job, line);
-        writeInserted(job, trailerSnippet());
+void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
+    switch (keyword) {
+        case DscKeyword::endComment:
+            if (job.endCommentsDone) break;
+            writeInserted(job, job.texts.jobSettingsComments);
+            job.endCommentsDone = true;
+            break;
+        case DscKeyword::beginSetup:
+            if (job.beginSetupDone) break;
+            writeLineNow(job, line);
+            writeInserted(job, job.texts.beginSetupCode);
+            job.beginSetupDone = true;
+            break;
+        case DscKeyword::endSetup:
+            if (job.endSetupDone) break;
+            writeInserted(job, job.texts.endSetupCode);
+            job.endSetupDone = true;
+            break;
+        case DscKeyword::pageTrailer:
+            job.pageTrailerSeen = true;
+            break;
+        case DscKeyword::page:
+            closePage(job);
+            writeLineNow(job, line);
+            ++job.pageCounter;
+            writeInserted(job, job.texts.pageStartCode);
+            break;
+        case DscKeyword::trailer:
+            closePage(job);
+            writeLineNow(job, line);
+            writeInserted(job, trailerSnippet());
+            break;
+        default:
+            break;
     }
 }
 
 void rewriteLine(JobRewriter& job, CurrentLine& line) {
-    // Lines that are no DSC comment can only be ordinary PostScript or the inside of a block.
-    if (line.length == 0 || line.data[0] != '%') {
-        if (!(job.currentBlock != nullptr && job.replacingFeature)) {
-            job.output.write(line.data, line.length);
-        }
+    const DscKeyword keyword =
+        line.length > 0 && line.data[0] == '%' ? dscKeywordOf(line.view()) : DscKeyword::none;
+    // A line that names no keyword leaves every state as it is: it is only copied, or dropped
+    // with the rest of a replaced feature block.
+    if (keyword == DscKeyword::none) {
+        if (!dropsOrdinaryLines(job)) job.output.write(line.data, line.length);
         line.handled = true;
         return;
     }
-    if (!dscBlockStage(job, line)) insertionStage(job, line);
+    if (!dscBlockStage(job, line, keyword)) insertionStage(job, line, keyword);
     writeCurrentLine(job.output, line);
 }
 

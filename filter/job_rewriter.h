@@ -55,10 +55,11 @@ void writeCurrentLine(JobOutput& output, CurrentLine& line);
 // Both stages and the final write, for one line of the job.
 void rewriteLine(JobRewriter& job, CurrentLine& line);
 
-// The stages on their own. dscBlockStage returns true when it took the line (the line belongs to
-// a block, or is a begin or end line of one); the insertion stage then does not see it.
-bool dscBlockStage(JobRewriter& job, CurrentLine& line);
-void insertionStage(JobRewriter& job, CurrentLine& line);
+// The stages on their own, for a line that begins with keyword (dscKeywordOf). dscBlockStage
+// returns true when it took the line (the line belongs to a block, or is a begin or end line of
+// one); the insertion stage then does not see it.
+bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
+void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
 
 // Feature code with the wrappings that flags ask for (the featureCode* bits below).
 enum FeatureCodeFlags : unsigned {
