@@ -70,7 +70,7 @@ int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& out
     rewriter.ppdFile = job.ppdFile;
     rewriter.pendingFeatureList = std::move(job.pendingFeatureList);
     rewriter.texts = buildInsertedTexts(job.record);
-    LineReader reader(input, output, stop);
+    LineReader reader(input, output, stop, lineHandlingFor(rewriter));
     // Input that cannot be read at all gets nothing: no frame for a job that is not there.
     if (!reader.start()) return exitJobFailed;
 

@@ -19,13 +19,13 @@ void JobOutput::write(const void* bytes, std::size_t length) {
         captured_.append(from, length);
         return;
     }
-    if (used_ + length <= blockSize_) {
+    // A piece at least as large as the block goes out directly rather than through it.
+    if (length < blockSize_ && used_ + length <= blockSize_) {
         std::memcpy(block_.get() + used_, from, length);
         used_ += length;
         return;
     }
     if (!flush()) return;
-    // A piece at least as large as the block goes out directly rather than through it.
     if (length >= blockSize_) {
         send(from, length);
         return;

@@ -158,6 +158,15 @@ void rewriteLine(JobRewriter& job, CurrentLine& line) {
     writeCurrentLine(job.output, line);
 }
 
+bool mustHoldLine(const JobRewriter& job, std::string_view head) {
+    return dropsOrdinaryLines(job) || dscKeywordOf(head) != DscKeyword::none;
+}
+
+LineHandling lineHandlingFor(const JobRewriter& job) {
+    return {.ordinaryRuns = true,
+            .mustHold = [&job](std::string_view head) { return mustHoldLine(job, head); }};
+}
+
 void writeFeatureCode(JobOutput& output, std::string_view keyword, std::string_view choice,
                       std::string_view code, unsigned flags) {
     if (code.empty()) return;

@@ -52,7 +52,8 @@ struct JobRewriter {
 // Writes the line unless it was already written or dropped; marks it handled either way.
 void writeCurrentLine(JobOutput& output, CurrentLine& line);
 
-// Both stages and the final write, for one line of the job.
+// Both stages and the final write, for one line of the job, or for a run of lines none of which
+// begins with "%" (such lines are only copied or dropped, all alike).
 void rewriteLine(JobRewriter& job, CurrentLine& line);
 
 // The stages on their own, for a line that begins with keyword (dscKeywordOf). dscBlockStage
@@ -60,6 +61,16 @@ void rewriteLine(JobRewriter& job, CurrentLine& line);
 // one); the insertion stage then does not see it.
 bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
 void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
+
+// Whether a line that begins with head (at least dscKeywordReach bytes of it) must reach the
+// stages whole. A line that names no keyword is only copied, so it can go to the output as it
+// arrives; but inside a replaced feature block it is dropped, unless it turns out long enough to
+// pass through unexamined, so it is held until that is known.
+bool mustHoldLine(const JobRewriter& job, std::string_view head);
+
+// How a LineReader may hand lines to job: ordinary lines in runs, and a long line that
+// mustHoldLine lets go straight to the output.
+LineHandling lineHandlingFor(const JobRewriter& job);
 
 // Feature code with the wrappings that flags ask for (the featureCode* bits below).
 enum FeatureCodeFlags : unsigned {

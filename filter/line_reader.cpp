@@ -3,12 +3,21 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace pd {
 
-LineReader::LineReader(std::FILE* file, JobOutput& passThrough,
-                       const volatile std::sig_atomic_t* stop)
-    : file_(file), passThrough_(passThrough), stop_(stop) {}
+namespace {
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+}  // namespace
+
+LineReader::LineReader(std::FILE* file, JobOutput& output, const volatile std::sig_atomic_t* stop,
+                       LineHandling handling)
+    : file_(file), output_(output), stop_(stop), handling_(std::move(handling)) {}
 
 LineReader::~LineReader() {
     std::free(buffer_);
@@ -32,32 +41,53 @@ std::size_t LineReader::nextLineEnd() {
     return std::min(next('\r', cr_), next('\n', lf_));
 }
 
+// One past the run of whole lines that starts at position_: up to the next line that begins with
+// "%", or after the last line end buffered. position_ when the first line has no end yet.
+std::size_t LineReader::runEnd() const {
+    const char* from = buffer_ + position_ + 1;
+    const char* const end = buffer_ + fill_;
+    while (from < end) {
+        const char* percent =
+            static_cast<const char*>(std::memchr(from, '%', static_cast<std::size_t>(end - from)));
+        if (percent == nullptr) break;
+        if (isLineEnd(percent[-1])) return static_cast<std::size_t>(percent - buffer_);
+        from = percent + 1;
+    }
+    const void* lf = memrchr(buffer_ + position_, '\n', fill_ - position_);
+    std::size_t lastEnd = lf != nullptr
+                              ? static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_) + 1
+                              : position_;
+    const void* cr = memrchr(buffer_ + lastEnd, '\r', fill_ - lastEnd);
+    if (cr != nullptr)
+        lastEnd = static_cast<std::size_t>(static_cast<const char*>(cr) - buffer_) + 1;
+    return lastEnd;
+}
+
 void LineReader::forgetSearches() {
     cr_.valid = false;
     lf_.valid = false;
 }
 
-bool LineReader::grow(std::size_t size) {
-    if (buffer_ != nullptr && capacity_ >= size) return true;
-    // Doubling keeps the copies of a growing long line linear in its length; no line is held
-    // beyond the pass-through limit, so neither is the buffer.
-    size = std::max(size, std::min(2 * capacity_, passThroughLimit + limitTestStep));
-    char* grown = static_cast<char*>(std::realloc(buffer_, size));
-    if (grown == nullptr) return false;
-    buffer_ = grown;
-    capacity_ = size;
-    return true;
+ReadResult LineReader::take(CurrentLine& line, std::size_t end) {
+    line.data = buffer_ + position_;
+    line.length = end - position_;
+    position_ = end;
+    return ReadResult::line;
 }
 
-// Removes the first count buffered bytes (position_ is 0 whenever this is called).
-void LineReader::drop(std::size_t count) {
-    std::memmove(buffer_, buffer_ + count, fill_ - count);
-    fill_ -= count;
+void LineReader::compact() {
+    if (position_ == 0) return;
+    std::memmove(buffer_, buffer_ + position_, fill_ - position_);
+    fill_ -= position_;
+    bufferOffset_ += position_;
+    position_ = 0;
     forgetSearches();
 }
 
 bool LineReader::readMore() {
-    if (!grow(fill_ + readStep)) return false;
+    if (buffer_ == nullptr) buffer_ = static_cast<char*>(std::malloc(bufferSize));
+    // The callers keep a read step of room; a buffer without it would cut the job short.
+    if (buffer_ == nullptr || bufferSize - fill_ < readStep) return false;
     if (stop_ != nullptr && *stop_ != 0) {
         endedEarly_ = true;
         endOfInput_ = true;
@@ -66,7 +96,7 @@ bool LineReader::readMore() {
     // Bytes read before an error are kept: they reach the output like any others.
     const std::size_t got = std::fread(buffer_ + fill_, 1, readStep, file_);
     fill_ += got;
-    readSinceLimitTest_ += got;
+    largestFill_ = std::max(largestFill_, fill_);
     if (std::ferror(file_)) endedEarly_ = true;
     if (got == 0 || std::feof(file_) || endedEarly_) endOfInput_ = true;
     return true;
@@ -76,54 +106,77 @@ bool LineReader::start() {
     return readMore() && !(endedEarly_ && fill_ == 0);
 }
 
-ReadResult LineReader::readLine(CurrentLine& line) {
-    line = CurrentLine{};
-    bool passingThrough = false;
+// The line at the front of the buffer has filled a read step without a line end.
+LineReader::LongLine LineReader::longLine(CurrentLine& line) {
+    if (handling_.mustHold && !handling_.mustHold({buffer_, fill_})) return passOn();
+    // The first multiple of limitTestStep more than passThroughLimit bytes after the line's
+    // start: a line that has not ended before it passes through unexamined.
+    const std::uint64_t limitTest =
+        (bufferOffset_ + passThroughLimit) / limitTestStep * limitTestStep + limitTestStep;
     for (;;) {
         const std::size_t end = nextLineEnd();
+        if (bufferOffset_ + end >= limitTest) return passOn();
         if (end < fill_) {
-            line.data = buffer_ + position_;
-            line.length = end + 1 - position_;
-            position_ = end + 1;
-            return ReadResult::line;
-        }
-        if (position_ > 0) {
-            std::memmove(buffer_, buffer_ + position_, fill_ - position_);
-            fill_ -= position_;
-            position_ = 0;
-            forgetSearches();
+            take(line, end + 1);
+            return LongLine::returned;
         }
         if (endOfInput_) {
-            if (fill_ == 0) return endedEarly_ ? ReadResult::failed : ReadResult::endOfInput;
-            line.data = buffer_;
-            line.length = fill_;
-            position_ = fill_;
-            return ReadResult::line;
+            take(line, fill_);
+            return LongLine::returned;
         }
-        // Read until the buffer holds a line end or the input ends.
-        for (;;) {
-            if (readSinceLimitTest_ >= limitTestStep) {
-                readSinceLimitTest_ = 0;
-                if (fill_ > passThroughLimit) {
-                    passThrough_.write(buffer_, fill_);
-                    // Reading on would only feed a dead output, maybe for gigabytes.
-                    if (passThrough_.failed()) return ReadResult::failed;
-                    fill_ = 0;
-                    forgetSearches();
-                    passingThrough = true;
-                }
-            }
-            if (!readMore()) return ReadResult::failed;
-            std::size_t lineEnd = nextLineEnd();
-            if (passingThrough && (lineEnd < fill_ || endOfInput_)) {
-                const std::size_t count = lineEnd < fill_ ? lineEnd + 1 : fill_;
-                passThrough_.write(buffer_, count);
-                drop(count);
-                passingThrough = false;
-                lineEnd = nextLineEnd();
-            }
-            if (endOfInput_ || lineEnd < fill_) break;
+        if (!readMore()) return LongLine::failed;
+    }
+}
+
+// Writes the line at the front of the buffer, up to and including its end, as its bytes arrive.
+LineReader::LongLine LineReader::passOn() {
+    for (;;) {
+        const std::size_t end = nextLineEnd();
+        const std::size_t count = end < fill_ ? end + 1 : fill_;
+        output_.write(buffer_, count);
+        // Reading on would only feed a dead output, maybe for gigabytes.
+        if (output_.failed()) return LongLine::failed;
+        if (end < fill_) {
+            position_ = count;
+            return LongLine::passedOn;
         }
+        bufferOffset_ += fill_;
+        fill_ = 0;
+        forgetSearches();
+        if (endOfInput_) return LongLine::passedOn;
+        if (!readMore()) return LongLine::failed;
+    }
+}
+
+ReadResult LineReader::readLine(CurrentLine& line) {
+    line = CurrentLine{};
+    for (;;) {
+        if (position_ < fill_) {
+            std::size_t end = position_;
+            if (handling_.ordinaryRuns && buffer_[position_] != '%') {
+                end = runEnd();
+            } else if (const std::size_t lineEnd = nextLineEnd(); lineEnd < fill_) {
+                end = lineEnd + 1;
+            }
+            if (end > position_) return take(line, end);
+        }
+        if (endOfInput_) {
+            if (position_ == fill_)
+                return endedEarly_ ? ReadResult::failed : ReadResult::endOfInput;
+            return take(line, fill_);
+        }
+        compact();
+        if (fill_ >= readStep) {
+            switch (longLine(line)) {
+                case LongLine::returned:
+                    return ReadResult::line;
+                case LongLine::passedOn:
+                    continue;
+                case LongLine::failed:
+                    return ReadResult::failed;
+            }
+        }
+        if (!readMore()) return ReadResult::failed;
     }
 }
 

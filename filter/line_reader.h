@@ -1,13 +1,20 @@
 // Cuts the job into lines without changing a byte.
 //
 // A line is everything up to and including its first CR or LF; every byte value, NUL included,
-// passes. Memory stays bounded by the longest line: a line that grows beyond passThroughLimit bytes
-// without a line end is copied straight to the output, unexamined, instead of being held.
+// passes. Whether a long line is examined follows the input's offsets alone, whatever the reads
+// return: a line that has no line end yet when the input has been read up to a multiple of
+// limitTestStep lying more than passThroughLimit bytes after the line's start is copied straight
+// to the output, unexamined, instead of being held.
+//
+// Memory follows what the caller must examine: with a hold test, a line longer than a read step
+// that the caller does not need whole goes to the output as it arrives.
 #pragma once
 
 #include <csignal>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 #include "filter/job_output.h"
@@ -24,26 +31,39 @@ struct CurrentLine {
 };
 
 // failed: the input ended early, for a read error or a stop request, after every line read
-// before it; or a buffer could not grow. Either way the job cannot be copied whole.
+// before it; or the buffer could not be had, or the output failed while a line was going
+// through. Either way the job cannot be copied whole.
 enum class ReadResult { line, endOfInput, failed };
+
+// What the caller does with lines, so that the reader can spare work and memory.
+struct LineHandling {
+    // Lines that begin with no "%" come back as runs of whole lines, not one by one.
+    bool ordinaryRuns = false;
+    // Given the head of a line that has filled a read step without a line end (readStep bytes or
+    // more): true when the line must come back whole, false when it can go to the output as it
+    // arrives and never come back. Empty: every line comes back whole.
+    std::function<bool(std::string_view head)> mustHold;
+};
 
 class LineReader {
   public:
     // Small enough that an ordinary job's buffer stays in a few pages, large enough that reads
     // are few.
     static constexpr std::size_t readStep = 64 << 10;
-    // A line still without its end when more than passThroughLimit bytes of it are held goes
-    // straight to the output. The test is made only at every limitTestStep bytes of input, so
-    // which lines are examined does not depend on readStep: a line of up to 5 MiB is always
-    // examined, one of up to 6 MiB when its end arrives before the next test.
+    // A line of up to passThroughLimit bytes is always examined, one of up to passThroughLimit +
+    // limitTestStep when its end comes before the next multiple of limitTestStep.
     static constexpr std::size_t passThroughLimit = 5 << 20;
     static constexpr std::size_t limitTestStep = 1 << 20;
+    // The longest line that can be held, and one more read. Its pages are touched only as bytes
+    // arrive, so memory grows with the longest held line and nothing is ever copied to grow.
+    static constexpr std::size_t bufferSize = passThroughLimit + limitTestStep + readStep;
 
-    // Reads file; over-long lines go to passThrough, ahead of the line returned next. Once *stop
-    // is set (when stop is given) no more is read: the bytes already read come out as lines, the
-    // last one without its line end, and then the input is reported failed.
-    LineReader(std::FILE* file, JobOutput& passThrough,
-               const volatile std::sig_atomic_t* stop = nullptr);
+    // Reads file; lines that go through unexamined are written to output, ahead of the line
+    // returned next. Once *stop is set (when stop is given) no more is read: the bytes already
+    // read come out as lines, the last one without its line end, and then the input is reported
+    // failed.
+    LineReader(std::FILE* file, JobOutput& output, const volatile std::sig_atomic_t* stop = nullptr,
+               LineHandling handling = {});
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -53,11 +73,12 @@ class LineReader {
     // An empty input is a success.
     bool start();
 
-    // The next line, valid until the next call. A read error ends the input like its end, but
-    // is then reported as `failed`.
+    // The next line (or run, see LineHandling), valid until the next call. A read error ends the
+    // input like its end, but is then reported as `failed`.
     ReadResult readLine(CurrentLine& line);
 
-    std::size_t capacity() const { return capacity_; }
+    // The most bytes held at once so far: what the longest held line has cost.
+    std::size_t largestFill() const { return largestFill_; }
 
   private:
     // The index of the next byte c at or after position_, or fill_ when the unread bytes hold none.
@@ -68,24 +89,31 @@ class LineReader {
         bool none = false;
         bool valid = false;
     };
+    enum class LongLine { returned, passedOn, failed };
+
     std::size_t next(char c, ByteSearch& search);
     std::size_t nextLineEnd();
+    std::size_t runEnd() const;
     void forgetSearches();
-    bool grow(std::size_t size);
-    void drop(std::size_t count);
-    // Appends up to readStep bytes of input; false when the buffer cannot grow.
+    ReadResult take(CurrentLine& line, std::size_t end);
+    // Moves the unread bytes to the front of the buffer.
+    void compact();
+    // Appends up to readStep bytes of input; false when the buffer cannot be had.
     bool readMore();
+    LongLine longLine(CurrentLine& line);
+    LongLine passOn();
 
     std::FILE* file_;
-    JobOutput& passThrough_;
+    JobOutput& output_;
+    const volatile std::sig_atomic_t* stop_;
+    LineHandling handling_;
     char* buffer_ = nullptr;
-    std::size_t capacity_ = 0;
     std::size_t fill_ = 0;
     std::size_t position_ = 0;
-    const volatile std::sig_atomic_t* stop_;
+    std::uint64_t bufferOffset_ = 0;  // the input offset of buffer_[0]
+    std::size_t largestFill_ = 0;
     bool endOfInput_ = false;
     bool endedEarly_ = false;  // by a read error or a stop request
-    std::size_t readSinceLimitTest_ = 0;
     ByteSearch cr_;
     ByteSearch lf_;
 };

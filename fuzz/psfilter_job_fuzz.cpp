@@ -1,7 +1,8 @@
 // Drives the filter's set-up and rewriting with arbitrary options and job bytes, the job read
 // through the line reader in one stream through the DSC block and insertion stages: no crash, no
 // read outside a buffer. Without a PPD nothing is replaced, so every job byte must come out, in
-// order, and a job without DSC comments comes out unchanged.
+// order, and a job without DSC comments comes out unchanged. The filter's reading (ordinary lines
+// in runs) must give the same output as reading line by line.
 //
 // Input: a flag byte (bit 0: rewrite with the test PPD, bit 1: with the driver's own inserted
 // texts instead of short markers), the options text, a NUL byte, then the job.
@@ -59,34 +60,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pd::mergeJobSettings(setup);
     const bool withPpd = (flags & 1) != 0;
 
-    std::FILE* input = fmemopen(const_cast<char*>(job.data()), job.size(), "rb");
-    if (input == nullptr) return 0;
-    pd::JobOutput output(-1);
-    pd::JobRewriter rewriter(output);
-    rewriter.ppdFile = withPpd ? testPpd() : nullptr;
-    rewriter.pendingFeatureList = setup.pendingFeatureList;
+    pd::InsertedTexts texts{"<c>", "<s>", "<e>", "<p>"};
     if (flags & 2) {
-        rewriter.texts = pd::buildInsertedTexts(setup.record);
+        texts = pd::buildInsertedTexts(setup.record);
         pd::jobPjlHeader(setup.record, setup.jobName, setup.jobOwner);
-    } else {
-        rewriter.texts = {"<c>", "<s>", "<e>", "<p>"};
     }
-    pd::LineReader reader(input, output);
-    pd::CurrentLine line;
-    bool dsc = false;
-    pd::ReadResult result;
-    std::size_t lineBytes = 0;
-    while ((result = reader.readLine(line)) == pd::ReadResult::line) {
-        if (line.length == 0 || line.data == nullptr) __builtin_trap();
-        lineBytes += line.length;
-        dsc = dsc || line.data[0] == '%';
-        pd::rewriteLine(rewriter, line);
-    }
-    std::fclose(input);
-    if (result != pd::ReadResult::endOfInput) __builtin_trap();
+    struct Rewritten {
+        std::string output;
+        std::size_t lineBytes = 0;
+        bool dsc = false;
+    };
+    const auto rewrite = [&](bool asTheFilterReads) {
+        Rewritten result;
+        std::FILE* input = fmemopen(const_cast<char*>(job.data()), job.size(), "rb");
+        if (input == nullptr) return result;
+        pd::JobOutput output(-1);
+        pd::JobRewriter rewriter(output);
+        rewriter.ppdFile = withPpd ? testPpd() : nullptr;
+        rewriter.pendingFeatureList = setup.pendingFeatureList;
+        rewriter.texts = texts;
+        pd::LineReader reader(
+            input, output, nullptr,
+            asTheFilterReads ? pd::lineHandlingFor(rewriter) : pd::LineHandling{});
+        pd::CurrentLine line;
+        pd::ReadResult read;
+        while ((read = reader.readLine(line)) == pd::ReadResult::line) {
+            if (line.length == 0 || line.data == nullptr) __builtin_trap();
+            result.lineBytes += line.length;
+            result.dsc = result.dsc || line.data[0] == '%';
+            pd::rewriteLine(rewriter, line);
+        }
+        std::fclose(input);
+        if (read != pd::ReadResult::endOfInput) __builtin_trap();
+        result.output = output.captured();
+        return result;
+    };
+    const Rewritten filter = rewrite(true);
+    if (rewrite(false).output != filter.output) __builtin_trap();
     // Every byte comes back in a line, unless a line long enough to pass through unexamined.
-    if (job.size() <= pd::LineReader::passThroughLimit && lineBytes != job.size()) __builtin_trap();
-    if (!dsc && output.captured() != job) __builtin_trap();
-    if (!withPpd && !isSubsequence(job, output.captured())) __builtin_trap();
+    if (job.size() <= pd::LineReader::passThroughLimit && filter.lineBytes != job.size())
+        __builtin_trap();
+    if (!filter.dsc && filter.output != job) __builtin_trap();
+    if (!withPpd && !isSubsequence(job, filter.output)) __builtin_trap();
     return 0;
 }

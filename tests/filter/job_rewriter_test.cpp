@@ -200,6 +200,64 @@ TEST_F(JobRewriterTest, WithoutAPpdNoFeatureCodeIsInserted) {
                   pageEnd + "%%Page: 1 1\n<pagestart>\n");
 }
 
+// The filter's reader hands ordinary lines over in runs and lets a long line that names no DSC
+// keyword go to the output as it arrives: the output is byte for byte what reading line by line
+// gives, with and without a PPD, whatever the line ends.
+TEST_F(JobRewriterTest, ReadingInRunsAndStreamingLongLinesChangesNoByte) {
+    const auto rewriteWith = [&](const std::string& input, ppd_file_t* ppd, bool streaming) {
+        JobOutput out(-1);
+        JobRewriter job(out);
+        job.ppdFile = ppd;
+        job.pendingFeatureList = {{"QZStaple", "Left"}, {"QZPunch", "Off"}};
+        job.texts = {"<comments>", "<setup>", "<endsetup>", "<pagestart>"};
+        std::FILE* file = std::tmpfile();
+        std::fwrite(input.data(), 1, input.size(), file);
+        std::rewind(file);
+        LineReader reader(file, out, nullptr, streaming ? lineHandlingFor(job) : LineHandling{});
+        CurrentLine line;
+        while (reader.readLine(line) == ReadResult::line) rewriteLine(job, line);
+        std::fclose(file);
+        return out.captured();
+    };
+    const std::string mib(1 << 20, 'x');
+    const std::string blank(1 << 20, ' ');
+    // Long lines of every kind: ordinary ones and comments that name no keyword (let go), ones
+    // inside replaced feature blocks (dropped, or passed through beyond the limit), a feature
+    // line whose keyword comes after a mebibyte, and landmarks held whole or, beyond the limit,
+    // passed through.
+    const std::string features =
+        "%!PS\n%%EndComments\n%%BeginSetup\n%%BeginFeature: " + blank + "*QZStaple None\n" + mib +
+        mib + "\n%%EndFeature\n%%BeginFeature: *QZPunch Two\n" + mib + "\n" +
+        std::string(6 << 20, 'p') + "\n%%Page: 9 9\n%%EndFeature\n%%EndSetup\n";
+    const std::string pages = "%%Page: 1 1\n%%+ " + mib + mib + "\n%%Page: " + mib + mib + "\n<" +
+                              mib + mib + mib + ">\n%%BeginDocument: x\n%%Page: " + mib + mib +
+                              "\n" + mib + mib + "\n%%EndDocument\n%%Trailer " +
+                              std::string(13 << 19, 't') + "\n%%Trailer\n%%EOF";
+    for (const std::string_view lineEnd : {"\n", "\r\n", "\r"}) {
+        std::string input = features + pages;
+        if (lineEnd != "\n") {
+            std::string changed;
+            for (const char c : input) {
+                if (c == '\n') {
+                    changed += lineEnd;
+                } else {
+                    changed += c;
+                }
+            }
+            input = changed;
+        }
+        for (ppd_file_t* ppd : {static_cast<ppd_file_t*>(nullptr), ppd_}) {
+            const std::string lineByLine = rewriteWith(input, ppd, false);
+            EXPECT_TRUE(rewriteWith(input, ppd, true) == lineByLine)
+                << "line end "
+                << (lineEnd == "\n"   ? "LF"
+                    : lineEnd == "\r" ? "CR"
+                                      : "CR LF")
+                << (ppd != nullptr ? ", PPD" : "");
+        }
+    }
+}
+
 TEST(FeatureKeyword, TakesTheWordAfterTheFirstStar) {
     const struct {
         const char* line;

@@ -6,7 +6,10 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "scripted_input.h"
@@ -14,20 +17,21 @@
 namespace pd {
 namespace {
 
-// What the reader made of an input: the lines it returned, and the output with every line
-// written after the bytes passed through ahead of it.
+// What the reader made of an input: the pieces it returned, and the output with every piece
+// written after the bytes passed on ahead of it.
 struct ReadAll {
     std::vector<std::string> lines;
     std::string output;
     ReadResult last = ReadResult::line;
+    std::size_t largestFill = 0;
 };
 
-ReadAll readAll(const std::string& input) {
+ReadAll readAll(const std::string& input, LineHandling handling = {}) {
     std::FILE* file = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), file);
     std::rewind(file);
     JobOutput out(-1);
-    LineReader reader(file, out);
+    LineReader reader(file, out, nullptr, std::move(handling));
     ReadAll result;
     CurrentLine line;
     while ((result.last = reader.readLine(line)) == ReadResult::line) {
@@ -36,7 +40,35 @@ ReadAll readAll(const std::string& input) {
     }
     std::fclose(file);
     result.output = out.captured();
+    result.largestFill = reader.largestFill();
     return result;
+}
+
+// The input cut after each CR or LF, with each line's offset.
+struct OffsetLine {
+    std::size_t offset;
+    std::string text;
+};
+std::vector<OffsetLine> cutLines(const std::string& input) {
+    std::vector<OffsetLine> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        if (input[i] != '\r' && input[i] != '\n') continue;
+        lines.push_back({start, input.substr(start, i + 1 - start)});
+        start = i + 1;
+    }
+    if (start < input.size()) lines.push_back({start, input.substr(start)});
+    return lines;
+}
+
+// Whether a line passes through unexamined: it has not ended at the first multiple of
+// limitTestStep that lies more than passThroughLimit bytes after its start.
+bool passesThrough(const OffsetLine& line, bool ended) {
+    const std::size_t test = (line.offset + LineReader::passThroughLimit) /
+                                 LineReader::limitTestStep * LineReader::limitTestStep +
+                             LineReader::limitTestStep;
+    const std::size_t end = line.offset + line.text.size() - (ended ? 1 : 0);
+    return end >= test;
 }
 
 TEST(LineReader, CutsAfterEachCrOrLfKeepingEveryByte) {
@@ -135,6 +167,100 @@ TEST(LineReader, AFailedPassThroughStopsTheReading) {
     std::fclose(file);
 }
 
+// The pieces that a reader returns, cut into lines, are the input's lines less those that pass
+// through and the long ones that the hold test lets go; the output keeps every byte in order.
+// Long lines here are two read steps or more, short ones less than one (between the two, whether
+// a line is long depends on where the reads cut it).
+TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
+    const std::size_t step = LineReader::readStep;
+    // Short lines whose ends fall at and around the read steps' boundaries, among them a CR LF
+    // cut between two reads and a line that ends on the last byte of a read.
+    std::string acrossReads;
+    for (int i = 0; acrossReads.size() < 3 * step; ++i) {
+        acrossReads += (i % 4 == 0 ? "%%Page: " : "p ") +
+                       std::string(static_cast<std::size_t>(i * 37 % 1500), 'x');
+        acrossReads += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\r" : "\n";
+    }
+    const std::string padded =
+        std::string(step - 2, 'a') + "\r\n%%b\n" + std::string(step - 5, 'c') + "\n%%d\n";
+    const std::string longPercent = "%%Page: " + std::string(3 << 20, 'h') + "\r\n";
+    const std::string longOrdinary = "<" + std::string(3 << 20, 'f') + ">\r";
+    const std::string overLimit = "%%Trailer " + std::string(7 << 20, 't') + "\n";
+    const std::vector<std::string> inputs = {
+        "",
+        "a\r\nb\n%c\rd",
+        acrossReads,
+        padded,
+        acrossReads + longPercent + "%%Trailer\n" + longOrdinary + "\n" + longPercent + "end",
+        "%%x\n" + longOrdinary + overLimit + "%%EOF\r\n" + longPercent,
+        "q\n" + std::string(3 * step, 'u'),
+        "%%" + std::string(3 * step, 'u'),
+        "%\n" + overLimit.substr(0, overLimit.size() - 1),
+    };
+    const auto percentOnly = [](std::string_view head) { return head.front() == '%'; };
+    const struct {
+        const char* what;
+        bool runs;
+        std::function<bool(std::string_view)> mustHold;
+    } handlings[] = {
+        {"each line held", false, {}},
+        {"runs, every line held", true, [](std::string_view) { return true; }},
+        {"runs, no line held", true, [](std::string_view) { return false; }},
+        {"lines, \"%\" lines held", false, percentOnly},
+        {"runs, \"%\" lines held", true, percentOnly},
+    };
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::string& input = inputs[i];
+        for (const auto& handling : handlings) {
+            SCOPED_TRACE(testing::Message() << "input " << i << ", " << handling.what);
+            std::vector<std::string> expected;
+            for (const OffsetLine& line : cutLines(input)) {
+                const bool ended = line.text.back() == '\r' || line.text.back() == '\n';
+                const bool isLong = line.text.size() - (ended ? 1 : 0) >= 2 * step;
+                const bool letGo = isLong && handling.mustHold && !handling.mustHold(line.text);
+                if (!letGo && !passesThrough(line, ended)) expected.push_back(line.text);
+            }
+            const ReadAll got = readAll(input, {handling.runs, handling.mustHold});
+            EXPECT_EQ(got.last, ReadResult::endOfInput);
+            EXPECT_TRUE(got.output == input);
+            std::vector<std::string> lines;
+            for (const std::string& piece : got.lines) {
+                const std::vector<OffsetLine> cut = cutLines(piece);
+                // A run holds no line that begins with "%"; a "%" line comes alone.
+                if (piece.front() == '%' || !handling.runs) {
+                    EXPECT_EQ(cut.size(), 1u);
+                }
+                for (const OffsetLine& line : cut) {
+                    if (piece.front() != '%') {
+                        EXPECT_NE(line.text.front(), '%');
+                    }
+                    lines.push_back(line.text);
+                }
+            }
+            ASSERT_EQ(lines.size(), expected.size());
+            for (std::size_t n = 0; n < lines.size(); ++n)
+                EXPECT_TRUE(lines[n] == expected[n]) << n;
+        }
+    }
+}
+
+// A line that the caller lets go costs no memory beyond a read step or two, however long; one
+// that it holds costs its length and no more than a read besides.
+TEST(LineReader, MemoryFollowsTheHeldLinesOnly) {
+    const std::string job = "%!PS\n<" + std::string(16 << 20, '0') +
+                            ">\n%%Page: " + std::string(4 << 20, '1') + "\n%%EOF\n";
+    const ReadAll got = readAll(job, {true, [](std::string_view head) { return head[0] == '%'; }});
+    EXPECT_TRUE(got.output == job);
+    ASSERT_EQ(got.lines.size(), 3u);
+    EXPECT_EQ(got.lines[1].size(), (4u << 20) + 9);
+    EXPECT_GE(got.largestFill, got.lines[1].size());
+    EXPECT_LE(got.largestFill, got.lines[1].size() + 2 * LineReader::readStep);
+
+    const ReadAll streamed = readAll(job, {true, [](std::string_view) { return false; }});
+    EXPECT_TRUE(streamed.output == job);
+    EXPECT_LT(streamed.largestFill, 2 * LineReader::readStep);
+}
+
 TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
     std::FILE* file = std::tmpfile();
     const std::string block(1 << 20, 'r');
@@ -145,7 +271,7 @@ TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
     CurrentLine line;
     while (reader.readLine(line) == ReadResult::line) out.write(line.data, line.length);
     EXPECT_EQ(out.captured().size(), 24u << 20);
-    EXPECT_LE(reader.capacity(), LineReader::passThroughLimit + LineReader::limitTestStep);
+    EXPECT_LE(reader.largestFill(), LineReader::bufferSize);
     std::fclose(file);
 }
 
