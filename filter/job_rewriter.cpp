@@ -12,8 +12,9 @@ namespace {
 
 constexpr std::size_t featurePair = 0;
 
-bool inDocumentSetup(const JobRewriter& job) {
-    return job.beginSetupDone && !job.endSetupDone;
+// In the document setup with features pending, the job's feature blocks follow the feature rules.
+bool featuresPending(const JobRewriter& job) {
+    return job.beginSetupDone && !job.endSetupDone && !job.pendingFeatureList.empty();
 }
 
 void writeLineNow(JobRewriter& job, CurrentLine& line) {
@@ -65,9 +66,14 @@ bool dropsOrdinaryLines(const JobRewriter& job) {
     return job.currentBlock != nullptr && job.replacingFeature;
 }
 
+// Whether a page is being written that has not been closed yet.
+bool pageOpen(const JobRewriter& job) {
+    return job.pageCounter != 0 && job.lastClosedPage != job.pageCounter;
+}
+
 // Writes the page trailer and page end of the page being written, once per page.
 void closePage(JobRewriter& job) {
-    if (job.pageCounter == 0 || job.lastClosedPage == job.pageCounter) return;
+    if (!pageOpen(job)) return;
     job.lastClosedPage = job.pageCounter;
     if (!job.pageTrailerSeen) writePageTrailer(job.output, job.pageCounter);
     writeInserted(job, pageEndSnippet());
@@ -99,7 +105,7 @@ bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
     if (pair == dscBlockPairCount) return false;
     DscBlockMatcher& matcher = job.blockMatchers[pair];
     if (matcher.step(keyword, text) == DscBlockMatcher::neither) return false;
-    if (pair == featurePair && inDocumentSetup(job) && !job.pendingFeatureList.empty()) {
+    if (pair == featurePair && featuresPending(job)) {
         applyFeatureRules(job, matcher, line);
     } else {
         job.currentBlock = &matcher;
@@ -150,8 +156,8 @@ void rewriteLine(JobRewriter& job, CurrentLine& line) {
     // A line that names no keyword leaves every state as it is: it is only copied, or dropped
     // with the rest of a replaced feature block.
     if (keyword == DscKeyword::none) {
-        if (!dropsOrdinaryLines(job)) job.output.write(line.data, line.length);
-        line.handled = true;
+        if (dropsOrdinaryLines(job)) line.handled = true;
+        writeCurrentLine(job.output, line);
         return;
     }
     if (!dscBlockStage(job, line, keyword)) insertionStage(job, line, keyword);
@@ -159,7 +165,25 @@ void rewriteLine(JobRewriter& job, CurrentLine& line) {
 }
 
 bool mustHoldLine(const JobRewriter& job, std::string_view head) {
-    return dropsOrdinaryLines(job) || dscKeywordOf(head) != DscKeyword::none;
+    if (head.size() < dscKeywordReach || dropsOrdinaryLines(job)) return true;
+    // Inside a block only its own pair counts, and nothing goes ahead of a line.
+    const bool topLevel = job.currentBlock == nullptr;
+    switch (dscKeywordOf(head)) {
+        case DscKeyword::beginFeature:
+            // Whether it opens a block depends on a keyword that may lie beyond the head; and in
+            // the document setup the PPD's code for a pending feature may go ahead of it or
+            // replace it.
+            return extractFeatureKeyword(head).empty() || (topLevel && featuresPending(job));
+        case DscKeyword::endComment:
+            return topLevel && !job.endCommentsDone;
+        case DscKeyword::endSetup:
+            return topLevel && !job.endSetupDone;
+        case DscKeyword::page:
+        case DscKeyword::trailer:
+            return topLevel && pageOpen(job);
+        default:
+            return false;
+    }
 }
 
 LineHandling lineHandlingFor(const JobRewriter& job) {

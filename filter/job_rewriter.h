@@ -62,14 +62,16 @@ void rewriteLine(JobRewriter& job, CurrentLine& line);
 bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
 void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword);
 
-// Whether a line that begins with head (at least dscKeywordReach bytes of it) must reach the
-// stages whole. A line that names no keyword is only copied, so it can go to the output as it
-// arrives; but inside a replaced feature block it is dropped, unless it turns out long enough to
-// pass through unexamined, so it is held until that is known.
+// Whether a long line that begins with head must reach the stages whole: when they may write
+// something ahead of it (a landmark's code, the close of a page, a pending feature's code) or
+// drop it (inside a replaced feature block). Whether they do depends on whether the line passes
+// through unexamined, known only once its end has come or the limit has been reached. Any other
+// line can go to the output as it arrives, the stages seeing its head once its end has come:
+// only its head is examined, and what they insert follows it.
 bool mustHoldLine(const JobRewriter& job, std::string_view head);
 
 // How a LineReader may hand lines to job: ordinary lines in runs, and a long line that
-// mustHoldLine lets go straight to the output.
+// mustHoldLine lets go straight to the output, then its head.
 LineHandling lineHandlingFor(const JobRewriter& job);
 
 // Feature code with the wrappings that flags ask for (the featureCode* bits below).

@@ -17,7 +17,11 @@ bool isLineEnd(char c) {
 
 LineReader::LineReader(std::FILE* file, JobOutput& output, const volatile std::sig_atomic_t* stop,
                        LineHandling handling)
-    : file_(file), output_(output), stop_(stop), handling_(std::move(handling)) {}
+    : file_(file),
+      output_(output),
+      stop_(stop),
+      handling_(std::move(handling)),
+      readStep_(std::max<std::size_t>(handling_.readStep, 1)) {}
 
 LineReader::~LineReader() {
     std::free(buffer_);
@@ -85,16 +89,25 @@ void LineReader::compact() {
 }
 
 bool LineReader::readMore() {
-    if (buffer_ == nullptr) buffer_ = static_cast<char*>(std::malloc(bufferSize));
-    // The callers keep a read step of room; a buffer without it would cut the job short.
-    if (buffer_ == nullptr || bufferSize - fill_ < readStep) return false;
+    // Room for a line shorter than a read step and one more read; only a held line needs more,
+    // and then the buffer grows once to its largest size.
+    if (capacity_ - fill_ < readStep_) {
+        const std::size_t wanted = capacity_ == 0 ? 2 * readStep_ : bufferSize();
+        // The callers keep the held line within the largest size; a buffer without room would
+        // cut the job short.
+        if (wanted - fill_ < readStep_) return false;
+        char* grown = static_cast<char*>(std::realloc(buffer_, wanted));
+        if (grown == nullptr) return false;
+        buffer_ = grown;
+        capacity_ = wanted;
+    }
     if (stop_ != nullptr && *stop_ != 0) {
         endedEarly_ = true;
         endOfInput_ = true;
         return true;
     }
     // Bytes read before an error are kept: they reach the output like any others.
-    const std::size_t got = std::fread(buffer_ + fill_, 1, readStep, file_);
+    const std::size_t got = std::fread(buffer_ + fill_, 1, readStep_, file_);
     fill_ += got;
     largestFill_ = std::max(largestFill_, fill_);
     if (std::ferror(file_)) endedEarly_ = true;
@@ -108,14 +121,24 @@ bool LineReader::start() {
 
 // The line at the front of the buffer has filled a read step without a line end.
 LineReader::LongLine LineReader::longLine(CurrentLine& line) {
-    if (handling_.mustHold && !handling_.mustHold({buffer_, fill_})) return passOn();
     // The first multiple of limitTestStep more than passThroughLimit bytes after the line's
     // start: a line that has not ended before it passes through unexamined.
     const std::uint64_t limitTest =
         (bufferOffset_ + passThroughLimit) / limitTestStep * limitTestStep + limitTestStep;
+    std::uint64_t lineEnd = 0;
+    const std::string_view head(buffer_, readStep_);
+    if (handling_.mustHold && !handling_.mustHold(head)) {
+        head_.assign(head);
+        if (!passOn(lineEnd)) return LongLine::failed;
+        if (lineEnd >= limitTest) return LongLine::passedOn;
+        line = {head_.data(), head_.size(), true};
+        return LongLine::returned;
+    }
     for (;;) {
         const std::size_t end = nextLineEnd();
-        if (bufferOffset_ + end >= limitTest) return passOn();
+        if (bufferOffset_ + end >= limitTest) {
+            return passOn(lineEnd) ? LongLine::passedOn : LongLine::failed;
+        }
         if (end < fill_) {
             take(line, end + 1);
             return LongLine::returned;
@@ -129,22 +152,28 @@ LineReader::LongLine LineReader::longLine(CurrentLine& line) {
 }
 
 // Writes the line at the front of the buffer, up to and including its end, as its bytes arrive.
-LineReader::LongLine LineReader::passOn() {
+// lineEnd: the input offset of its line end, or the input's end when it has none. False when the
+// output or the input failed.
+bool LineReader::passOn(std::uint64_t& lineEnd) {
     for (;;) {
         const std::size_t end = nextLineEnd();
         const std::size_t count = end < fill_ ? end + 1 : fill_;
         output_.write(buffer_, count);
         // Reading on would only feed a dead output, maybe for gigabytes.
-        if (output_.failed()) return LongLine::failed;
+        if (output_.failed()) return false;
         if (end < fill_) {
+            lineEnd = bufferOffset_ + end;
             position_ = count;
-            return LongLine::passedOn;
+            return true;
         }
         bufferOffset_ += fill_;
         fill_ = 0;
         forgetSearches();
-        if (endOfInput_) return LongLine::passedOn;
-        if (!readMore()) return LongLine::failed;
+        if (endOfInput_) {
+            lineEnd = bufferOffset_;
+            return true;
+        }
+        if (!readMore()) return false;
     }
 }
 
@@ -166,7 +195,7 @@ ReadResult LineReader::readLine(CurrentLine& line) {
             return take(line, fill_);
         }
         compact();
-        if (fill_ >= readStep) {
+        if (fill_ >= readStep_) {
             switch (longLine(line)) {
                 case LongLine::returned:
                     return ReadResult::line;

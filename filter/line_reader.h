@@ -4,10 +4,10 @@
 // passes. Whether a long line is examined follows the input's offsets alone, whatever the reads
 // return: a line that has no line end yet when the input has been read up to a multiple of
 // limitTestStep lying more than passThroughLimit bytes after the line's start is copied straight
-// to the output, unexamined, instead of being held.
+// to the output, unexamined.
 //
-// Memory follows what the caller must examine: with a hold test, a line longer than a read step
-// that the caller does not need whole goes to the output as it arrives.
+// Memory follows what the caller must hold: with a hold test, a line longer than a read step
+// goes to the output as it arrives unless the caller needs it whole, and only its head is kept.
 #pragma once
 
 #include <csignal>
@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "filter/job_output.h"
@@ -35,33 +36,33 @@ struct CurrentLine {
 // through. Either way the job cannot be copied whole.
 enum class ReadResult { line, endOfInput, failed };
 
+inline constexpr std::size_t defaultReadStep = 64 << 10;
+
 // What the caller does with lines, so that the reader can spare work and memory.
 struct LineHandling {
     // Lines that begin with no "%" come back as runs of whole lines, not one by one.
     bool ordinaryRuns = false;
-    // Given the head of a line that has filled a read step without a line end (readStep bytes or
-    // more): true when the line must come back whole, false when it can go to the output as it
-    // arrives and never come back. Empty: every line comes back whole.
+    // Given the first readStep bytes of a line that has filled a read step without a line end:
+    // true when the line must come back whole. Otherwise the line goes to the output as its bytes
+    // arrive, and once its end has come it comes back as those first bytes, already handled.
+    // Empty: every line comes back whole.
     std::function<bool(std::string_view head)> mustHold;
+    // Small enough that an ordinary job's buffer stays in a few pages, large enough that reads
+    // are few; tests take small steps to reach long lines with short inputs.
+    std::size_t readStep = defaultReadStep;
 };
 
 class LineReader {
   public:
-    // Small enough that an ordinary job's buffer stays in a few pages, large enough that reads
-    // are few.
-    static constexpr std::size_t readStep = 64 << 10;
     // A line of up to passThroughLimit bytes is always examined, one of up to passThroughLimit +
     // limitTestStep when its end comes before the next multiple of limitTestStep.
     static constexpr std::size_t passThroughLimit = 5 << 20;
     static constexpr std::size_t limitTestStep = 1 << 20;
-    // The longest line that can be held, and one more read. Its pages are touched only as bytes
-    // arrive, so memory grows with the longest held line and nothing is ever copied to grow.
-    static constexpr std::size_t bufferSize = passThroughLimit + limitTestStep + readStep;
 
-    // Reads file; lines that go through unexamined are written to output, ahead of the line
-    // returned next. Once *stop is set (when stop is given) no more is read: the bytes already
-    // read come out as lines, the last one without its line end, and then the input is reported
-    // failed.
+    // Reads file; lines that go to the output as they arrive (see LineHandling) or pass through
+    // unexamined are written to output by the reader itself. Once *stop is set (when stop is given)
+    // no more is read: the bytes already read come out as lines, the last one without its line end,
+    // and then the input is reported failed.
     LineReader(std::FILE* file, JobOutput& output, const volatile std::sig_atomic_t* stop = nullptr,
                LineHandling handling = {});
     ~LineReader();
@@ -79,6 +80,11 @@ class LineReader {
 
     // The most bytes held at once so far: what the longest held line has cost.
     std::size_t largestFill() const { return largestFill_; }
+
+    // The largest the buffer grows: the longest line that can be held, and one more read. It
+    // grows to it at once, and its pages are touched only as bytes arrive, so memory follows the
+    // longest held line and the held bytes are copied at most once, to grow.
+    std::size_t bufferSize() const { return passThroughLimit + limitTestStep + readStep_; }
 
   private:
     // The index of the next byte c at or after position_, or fill_ when the unread bytes hold none.
@@ -101,13 +107,16 @@ class LineReader {
     // Appends up to readStep bytes of input; false when the buffer cannot be had.
     bool readMore();
     LongLine longLine(CurrentLine& line);
-    LongLine passOn();
+    bool passOn(std::uint64_t& lineEnd);
 
     std::FILE* file_;
     JobOutput& output_;
     const volatile std::sig_atomic_t* stop_;
     LineHandling handling_;
+    std::size_t readStep_;
     char* buffer_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::string head_;  // of the line that went to the output as it arrived
     std::size_t fill_ = 0;
     std::size_t position_ = 0;
     std::uint64_t bufferOffset_ = 0;  // the input offset of buffer_[0]

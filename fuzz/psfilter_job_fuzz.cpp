@@ -2,10 +2,12 @@
 // through the line reader in one stream through the DSC block and insertion stages: no crash, no
 // read outside a buffer. Without a PPD nothing is replaced, so every job byte must come out, in
 // order, and a job without DSC comments comes out unchanged. The filter's reading (ordinary lines
-// in runs) must give the same output as reading line by line.
+// in runs, long lines streamed unless they must be held) must give the same output as reading
+// line by line; short read steps make long lines of short inputs.
 //
 // Input: a flag byte (bit 0: rewrite with the test PPD, bit 1: with the driver's own inserted
-// texts instead of short markers), the options text, a NUL byte, then the job.
+// texts instead of short markers, bits 2 and 3: the filter's read step, the usual one or 20, 33
+// or 64 bytes), the options text, a NUL byte, then the job.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -70,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t lineBytes = 0;
         bool dsc = false;
     };
+    constexpr std::size_t readSteps[] = {pd::defaultReadStep, 20, 33, 64};
+    const std::size_t readStep = readSteps[(flags >> 2) & 3];
     const auto rewrite = [&](bool asTheFilterReads) {
         Rewritten result;
         std::FILE* input = fmemopen(const_cast<char*>(job.data()), job.size(), "rb");
@@ -79,9 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rewriter.ppdFile = withPpd ? testPpd() : nullptr;
         rewriter.pendingFeatureList = setup.pendingFeatureList;
         rewriter.texts = texts;
-        pd::LineReader reader(
-            input, output, nullptr,
-            asTheFilterReads ? pd::lineHandlingFor(rewriter) : pd::LineHandling{});
+        pd::LineHandling handling;
+        if (asTheFilterReads) {
+            handling = pd::lineHandlingFor(rewriter);
+            handling.readStep = readStep;
+        }
+        pd::LineReader reader(input, output, nullptr, handling);
         pd::CurrentLine line;
         pd::ReadResult read;
         while ((read = reader.readLine(line)) == pd::ReadResult::line) {
@@ -95,12 +102,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         result.output = output.captured();
         return result;
     };
+    const Rewritten lineByLine = rewrite(false);
     const Rewritten filter = rewrite(true);
-    if (rewrite(false).output != filter.output) __builtin_trap();
+    if (filter.output != lineByLine.output) __builtin_trap();
     // Every byte comes back in a line, unless a line long enough to pass through unexamined.
-    if (job.size() <= pd::LineReader::passThroughLimit && filter.lineBytes != job.size())
+    if (job.size() <= pd::LineReader::passThroughLimit && lineByLine.lineBytes != job.size())
         __builtin_trap();
-    if (!filter.dsc && filter.output != job) __builtin_trap();
+    if (!lineByLine.dsc && filter.output != job) __builtin_trap();
     if (!withPpd && !isSubsequence(job, filter.output)) __builtin_trap();
     return 0;
 }

@@ -200,11 +200,12 @@ TEST_F(JobRewriterTest, WithoutAPpdNoFeatureCodeIsInserted) {
                   pageEnd + "%%Page: 1 1\n<pagestart>\n");
 }
 
-// The filter's reader hands ordinary lines over in runs and lets a long line that names no DSC
-// keyword go to the output as it arrives: the output is byte for byte what reading line by line
-// gives, with and without a PPD, whatever the line ends.
+// The filter's reader hands ordinary lines over in runs and lets a long line go to the output as
+// it arrives unless the stages may write ahead of it or drop it: the output is byte for byte what
+// reading line by line gives, with and without a PPD, whatever the line ends. Small read steps
+// make every line of a short job a long one.
 TEST_F(JobRewriterTest, ReadingInRunsAndStreamingLongLinesChangesNoByte) {
-    const auto rewriteWith = [&](const std::string& input, ppd_file_t* ppd, bool streaming) {
+    const auto rewriteWith = [&](const std::string& input, ppd_file_t* ppd, std::size_t step) {
         JobOutput out(-1);
         JobRewriter job(out);
         job.ppdFile = ppd;
@@ -213,47 +214,82 @@ TEST_F(JobRewriterTest, ReadingInRunsAndStreamingLongLinesChangesNoByte) {
         std::FILE* file = std::tmpfile();
         std::fwrite(input.data(), 1, input.size(), file);
         std::rewind(file);
-        LineReader reader(file, out, nullptr, streaming ? lineHandlingFor(job) : LineHandling{});
+        LineHandling handling;
+        if (step != 0) {
+            handling = lineHandlingFor(job);
+            handling.readStep = step;
+        }
+        LineReader reader(file, out, nullptr, handling);
         CurrentLine line;
         while (reader.readLine(line) == ReadResult::line) rewriteLine(job, line);
         std::fclose(file);
         return out.captured();
     };
+    // Each line's end replaced by padding and the line end.
+    const auto withLineEnds = [](const std::string& job, std::string_view padding,
+                                 std::string_view lineEnd) {
+        std::string changed;
+        for (const char c : job) {
+            if (c == '\n') {
+                changed += padding;
+                changed += lineEnd;
+            } else {
+                changed += c;
+            }
+        }
+        return changed;
+    };
     const std::string mib(1 << 20, 'x');
     const std::string blank(1 << 20, ' ');
-    // Long lines of every kind: ordinary ones and comments that name no keyword (let go), ones
-    // inside replaced feature blocks (dropped, or passed through beyond the limit), a feature
-    // line whose keyword comes after a mebibyte, and landmarks held whole or, beyond the limit,
-    // passed through.
-    const std::string features =
-        "%!PS\n%%EndComments\n%%BeginSetup\n%%BeginFeature: " + blank + "*QZStaple None\n" + mib +
-        mib + "\n%%EndFeature\n%%BeginFeature: *QZPunch Two\n" + mib + "\n" +
-        std::string(6 << 20, 'p') + "\n%%Page: 9 9\n%%EndFeature\n%%EndSetup\n";
-    const std::string pages = "%%Page: 1 1\n%%+ " + mib + mib + "\n%%Page: " + mib + mib + "\n<" +
-                              mib + mib + mib + ">\n%%BeginDocument: x\n%%Page: " + mib + mib +
-                              "\n" + mib + mib + "\n%%EndDocument\n%%Trailer " +
-                              std::string(13 << 19, 't') + "\n%%Trailer\n%%EOF";
-    for (const std::string_view lineEnd : {"\n", "\r\n", "\r"}) {
-        std::string input = features + pages;
-        if (lineEnd != "\n") {
-            std::string changed;
-            for (const char c : input) {
-                if (c == '\n') {
-                    changed += lineEnd;
-                } else {
-                    changed += c;
-                }
+    // Long lines of every kind: ordinary ones and comments that name no keyword, ones inside
+    // replaced feature blocks (dropped, or passed through beyond the limit), a feature line whose
+    // keyword comes after a mebibyte, landmarks that act after their line (streamed) or ahead of
+    // it (held), and beyond the limit ones that pass through.
+    const std::string longLines =
+        "%!PS\n%%EndComments " + mib + "\n%%BeginSetup " + mib + "\n%%BeginFeature: " + blank +
+        "*QZStaple None\n" + mib + mib + "\n%%EndFeature\n%%BeginFeature: *QZPunch Two\n" + mib +
+        "\n" + std::string(6 << 20, 'p') +
+        "\n%%Page: 9 9\n%%EndFeature\n%%EndSetup\n%%Page: " + mib + mib + "\n%%+ " + mib + mib +
+        "\n%%Page: " + mib + mib + "\n<" + mib + mib + mib +
+        ">\n%%BeginDocument: x\n%%Page: " + mib + mib + "\n" + mib + mib + "\n%%EndDocument " +
+        mib + "\n%%PageTrailer " + mib + "\n%%Trailer " + std::string(13 << 19, 't') +
+        "\n%%Trailer\n%%EOF";
+    const std::string dscJob =
+        "%!PS-Adobe-3.0\n%%Title: t\n%%EndComments\n%%BeginProlog\n%%BeginResource: procset p\n"
+        "%%Page: 0 0\n%%EndResource\n%%EndProlog\n%%BeginSetup\n"
+        "%%BeginFeature: *QZStaple None\nstaple code\n%%BeginFeature: *QZFold Half\n%%EndFeature\n"
+        "%%EndFeature\n%%BeginFeature:" +
+        std::string(300, ' ') +
+        "*QZPunch Two\npunch code\n%%EndFeature\n%%BeginFeature: *PageSize A4\nA4 code\n"
+        "%%EndFeature\n%%EndSetup\n%%BeginFeature:" +
+        std::string(300, ' ') +
+        "*QZFold Half\n%%Page: 7 7\n%%EndFeature\n%%Page: 1 1\nbody\n%%BeginDocument: d\n"
+        "%%Page: 1 1\n"
+        "%%EndDocument\n%%Page: 2 2\n%%PageTrailer\nbody\n%%EndFeature\n%%BeginBinary: 1\n"
+        "%%Trailer\n%%EndBinary\n%%Trailer\n%%EOF";
+    const struct {
+        const char* what;
+        const std::string& job;
+        std::string padding;
+        std::size_t step;
+    } cases[] = {
+        {"long lines", longLines, "", defaultReadStep},
+        {"lines two steps long", dscJob, " " + std::string(200, 'x'), 64},
+        {"lines about a step long", dscJob, " " + std::string(50, 'x'), 64},
+        {"lines beyond a short step", dscJob, "", 20},
+        {"heads too short for a keyword", dscJob, "", 8},
+    };
+    for (const auto& c : cases) {
+        for (const std::string_view lineEnd : {"\n", "\r\n", "\r"}) {
+            const std::string input = withLineEnds(c.job, c.padding, lineEnd);
+            for (ppd_file_t* ppd : {static_cast<ppd_file_t*>(nullptr), ppd_}) {
+                EXPECT_TRUE(rewriteWith(input, ppd, c.step) == rewriteWith(input, ppd, 0))
+                    << c.what << ", line end "
+                    << (lineEnd == "\n"   ? "LF"
+                        : lineEnd == "\r" ? "CR"
+                                          : "CR LF")
+                    << (ppd != nullptr ? ", PPD" : "");
             }
-            input = changed;
-        }
-        for (ppd_file_t* ppd : {static_cast<ppd_file_t*>(nullptr), ppd_}) {
-            const std::string lineByLine = rewriteWith(input, ppd, false);
-            EXPECT_TRUE(rewriteWith(input, ppd, true) == lineByLine)
-                << "line end "
-                << (lineEnd == "\n"   ? "LF"
-                    : lineEnd == "\r" ? "CR"
-                                      : "CR LF")
-                << (ppd != nullptr ? ", PPD" : "");
         }
     }
 }

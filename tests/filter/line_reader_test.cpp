@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -17,10 +18,12 @@
 namespace pd {
 namespace {
 
-// What the reader made of an input: the pieces it returned, and the output with every piece
-// written after the bytes passed on ahead of it.
+// What the reader made of an input: the pieces it returned (a line that went to the output as it
+// arrived comes back as its head, handled), and the output with every other piece written after
+// the bytes passed on ahead of it.
 struct ReadAll {
     std::vector<std::string> lines;
+    std::vector<bool> handled;
     std::string output;
     ReadResult last = ReadResult::line;
     std::size_t largestFill = 0;
@@ -36,7 +39,8 @@ ReadAll readAll(const std::string& input, LineHandling handling = {}) {
     CurrentLine line;
     while ((result.last = reader.readLine(line)) == ReadResult::line) {
         result.lines.emplace_back(line.data, line.length);
-        out.write(line.data, line.length);
+        result.handled.push_back(line.handled);
+        if (!line.handled) out.write(line.data, line.length);
     }
     std::fclose(file);
     result.output = out.captured();
@@ -93,7 +97,7 @@ TEST(LineReader, CutsAfterEachCrOrLfKeepingEveryByte) {
 TEST(LineReader, LinesAcrossReadStepsComeBackWhole) {
     std::string input;
     std::vector<std::string> expected;
-    for (int i = 0; input.size() < 3 * LineReader::readStep; ++i) {
+    for (int i = 0; input.size() < 3 * defaultReadStep; ++i) {
         std::string line(static_cast<std::size_t>(i % 997), 'p');
         line += (i % 3 == 0) ? "\r" : "\n";
         expected.push_back(line);
@@ -167,18 +171,18 @@ TEST(LineReader, AFailedPassThroughStopsTheReading) {
     std::fclose(file);
 }
 
-// The pieces that a reader returns, cut into lines, are the input's lines less those that pass
-// through and the long ones that the hold test lets go; the output keeps every byte in order.
-// Long lines here are two read steps or more, short ones less than one (between the two, whether
-// a line is long depends on where the reads cut it).
-TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
-    const std::size_t step = LineReader::readStep;
-    // Short lines whose ends fall at and around the read steps' boundaries, among them a CR LF
-    // cut between two reads and a line that ends on the last byte of a read.
+// Inputs for a read step: short lines (under a step) whose ends fall at and around the reads'
+// boundaries, among them a CR LF cut between two reads and a line that ends on the last byte of a
+// read; long ones (two steps or more), held or not, ending before the limit or passing through;
+// unterminated last lines. Between one and two steps, whether a line is long depends on where
+// the reads cut it, so no line here has such a length.
+std::vector<std::string> readerInputs(std::size_t step) {
     std::string acrossReads;
-    for (int i = 0; acrossReads.size() < 3 * step; ++i) {
-        acrossReads += (i % 4 == 0 ? "%%Page: " : "p ") +
-                       std::string(static_cast<std::size_t>(i * 37 % 1500), 'x');
+    for (int i = 0; acrossReads.size() < 3 * step + 1000; ++i) {
+        acrossReads +=
+            (i % 4 == 0 ? "%%Page: " : "p ") +
+            std::string(static_cast<std::size_t>(i * 37) % std::min<std::size_t>(1500, step - 10),
+                        'x');
         acrossReads += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\r" : "\n";
     }
     const std::string padded =
@@ -186,7 +190,7 @@ TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
     const std::string longPercent = "%%Page: " + std::string(3 << 20, 'h') + "\r\n";
     const std::string longOrdinary = "<" + std::string(3 << 20, 'f') + ">\r";
     const std::string overLimit = "%%Trailer " + std::string(7 << 20, 't') + "\n";
-    const std::vector<std::string> inputs = {
+    return {
         "",
         "a\r\nb\n%c\rd",
         acrossReads,
@@ -197,6 +201,12 @@ TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
         "%%" + std::string(3 * step, 'u'),
         "%\n" + overLimit.substr(0, overLimit.size() - 1),
     };
+}
+
+// The pieces that a reader returns, cut into lines, are the input's lines less those that pass
+// through; the long ones that the hold test lets go come back as their heads, already written;
+// the output keeps every byte in order.
+TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
     const auto percentOnly = [](std::string_view head) { return head.front() == '%'; };
     const struct {
         const char* what;
@@ -209,37 +219,51 @@ TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
         {"lines, \"%\" lines held", false, percentOnly},
         {"runs, \"%\" lines held", true, percentOnly},
     };
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::string& input = inputs[i];
-        for (const auto& handling : handlings) {
-            SCOPED_TRACE(testing::Message() << "input " << i << ", " << handling.what);
-            std::vector<std::string> expected;
-            for (const OffsetLine& line : cutLines(input)) {
-                const bool ended = line.text.back() == '\r' || line.text.back() == '\n';
-                const bool isLong = line.text.size() - (ended ? 1 : 0) >= 2 * step;
-                const bool letGo = isLong && handling.mustHold && !handling.mustHold(line.text);
-                if (!letGo && !passesThrough(line, ended)) expected.push_back(line.text);
-            }
-            const ReadAll got = readAll(input, {handling.runs, handling.mustHold});
-            EXPECT_EQ(got.last, ReadResult::endOfInput);
-            EXPECT_TRUE(got.output == input);
-            std::vector<std::string> lines;
-            for (const std::string& piece : got.lines) {
-                const std::vector<OffsetLine> cut = cutLines(piece);
-                // A run holds no line that begins with "%"; a "%" line comes alone.
-                if (piece.front() == '%' || !handling.runs) {
-                    EXPECT_EQ(cut.size(), 1u);
+    for (const std::size_t step : {defaultReadStep, std::size_t{64}}) {
+        const std::vector<std::string> inputs = readerInputs(step);
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            const std::string& input = inputs[i];
+            for (const auto& handling : handlings) {
+                SCOPED_TRACE(testing::Message()
+                             << "step " << step << ", input " << i << ", " << handling.what);
+                std::vector<std::string> expected;
+                std::vector<bool> expectedHandled;
+                for (const OffsetLine& line : cutLines(input)) {
+                    const bool ended = line.text.back() == '\r' || line.text.back() == '\n';
+                    if (passesThrough(line, ended)) continue;
+                    const bool isLong = line.text.size() - (ended ? 1 : 0) >= 2 * step;
+                    const bool letGo = isLong && handling.mustHold &&
+                                       !handling.mustHold(line.text.substr(0, step));
+                    expected.push_back(letGo ? line.text.substr(0, step) : line.text);
+                    expectedHandled.push_back(letGo);
                 }
-                for (const OffsetLine& line : cut) {
-                    if (piece.front() != '%') {
-                        EXPECT_NE(line.text.front(), '%');
+                const ReadAll got = readAll(input, {handling.runs, handling.mustHold, step});
+                EXPECT_EQ(got.last, ReadResult::endOfInput);
+                EXPECT_TRUE(got.output == input);
+                std::vector<std::string> lines;
+                std::vector<bool> handled;
+                for (std::size_t p = 0; p < got.lines.size(); ++p) {
+                    const std::string& piece = got.lines[p];
+                    const std::vector<OffsetLine> cut =
+                        got.handled[p] ? std::vector<OffsetLine>{{0, piece}} : cutLines(piece);
+                    // A run holds no line that begins with "%"; a "%" line comes alone.
+                    if (piece.front() == '%' || !handling.runs) {
+                        EXPECT_EQ(cut.size(), 1u);
                     }
-                    lines.push_back(line.text);
+                    for (const OffsetLine& line : cut) {
+                        if (piece.front() != '%') {
+                            EXPECT_NE(line.text.front(), '%');
+                        }
+                        lines.push_back(line.text);
+                        handled.push_back(got.handled[p]);
+                    }
                 }
+                ASSERT_EQ(lines.size(), expected.size());
+                for (std::size_t n = 0; n < lines.size(); ++n) {
+                    EXPECT_TRUE(lines[n] == expected[n]) << n;
+                }
+                EXPECT_EQ(handled, expectedHandled);
             }
-            ASSERT_EQ(lines.size(), expected.size());
-            for (std::size_t n = 0; n < lines.size(); ++n)
-                EXPECT_TRUE(lines[n] == expected[n]) << n;
         }
     }
 }
@@ -247,18 +271,21 @@ TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
 // A line that the caller lets go costs no memory beyond a read step or two, however long; one
 // that it holds costs its length and no more than a read besides.
 TEST(LineReader, MemoryFollowsTheHeldLinesOnly) {
-    const std::string job = "%!PS\n<" + std::string(16 << 20, '0') +
+    const std::string job = "%!PS\n<" + std::string(3 << 20, '0') +
                             ">\n%%Page: " + std::string(4 << 20, '1') + "\n%%EOF\n";
     const ReadAll got = readAll(job, {true, [](std::string_view head) { return head[0] == '%'; }});
     EXPECT_TRUE(got.output == job);
-    ASSERT_EQ(got.lines.size(), 3u);
-    EXPECT_EQ(got.lines[1].size(), (4u << 20) + 9);
-    EXPECT_GE(got.largestFill, got.lines[1].size());
-    EXPECT_LE(got.largestFill, got.lines[1].size() + 2 * LineReader::readStep);
+    ASSERT_EQ(got.lines.size(), 4u);
+    EXPECT_EQ(got.handled, (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(got.lines[1], job.substr(5, defaultReadStep));
+    EXPECT_EQ(got.lines[2].size(), (4u << 20) + 9);
+    EXPECT_GE(got.largestFill, got.lines[2].size());
+    EXPECT_LE(got.largestFill, got.lines[2].size() + 2 * defaultReadStep);
 
-    const ReadAll streamed = readAll(job, {true, [](std::string_view) { return false; }});
-    EXPECT_TRUE(streamed.output == job);
-    EXPECT_LT(streamed.largestFill, 2 * LineReader::readStep);
+    const std::string longer = job + "<" + std::string(16 << 20, '2') + ">\n";
+    const ReadAll streamed = readAll(longer, {true, [](std::string_view) { return false; }});
+    EXPECT_TRUE(streamed.output == longer);
+    EXPECT_LT(streamed.largestFill, 2 * defaultReadStep);
 }
 
 TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
@@ -271,7 +298,7 @@ TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
     CurrentLine line;
     while (reader.readLine(line) == ReadResult::line) out.write(line.data, line.length);
     EXPECT_EQ(out.captured().size(), 24u << 20);
-    EXPECT_LE(reader.largestFill(), LineReader::bufferSize);
+    EXPECT_LE(reader.largestFill(), reader.bufferSize());
     std::fclose(file);
 }
 
