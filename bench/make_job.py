@@ -10,7 +10,9 @@
     make_job.py long-comment [MIB]  the same with a "%%+" comment line of MIB MiB, which names no
                                     DSC landmark or block
     make_job.py long-dsc [MIB]      a short job whose "%%Page:" line carries a label of MIB MiB:
-                                    a line the DSC rules act on, so the filter holds it whole
+                                    a line the DSC rules act on after it, by its head
+    make_job.py held-dsc [MIB]      the same on the second page: the first page is closed ahead
+                                    of that line, so the filter holds it whole
     make_job.py cr-only [MIB]       text pages with CR line ends only, about MIB MiB
 
 Every job has a header, prolog, document setup with a page size feature, page set-up comments
@@ -71,10 +73,12 @@ def main():
     elif kind == 'long-comment':
         line = b'%%+ ' + b'0123456789abcdef' * ((arg or 16) * 1024 * 1024 // 16) + b'\n'
         parts = job(1, lambda page: line)
-    elif kind == 'long-dsc':
+    elif kind in ('long-dsc', 'held-dsc'):
         label = b'0123456789abcdef' * ((arg or 4) * 1024 * 1024 // 16)
-        parts = (part.replace(b'%%Page: 1 1\n', b'%%Page: (' + label + b') 1\n')
-                 for part in job(1, lambda page: TEXT))
+        page = b'1' if kind == 'long-dsc' else b'2'
+        parts = (part.replace(b'%%Page: ' + page + b' ' + page + b'\n',
+                              b'%%Page: (' + label + b') ' + page + b'\n')
+                 for part in job(int(page), lambda page: TEXT))
     elif kind == 'cr-only':
         page_size = len(TEXT) + 120
         pages = max(1, (arg or 16) * 1024 * 1024 // page_size)

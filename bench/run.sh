@@ -27,7 +27,7 @@ export LC_ALL
 jobs=(one-page:one-page:1 pages-1000:pages:1000 large-200MB:large:200
     small-pages-100k:small-pages:100000 long-line-1MB:long-line:1 long-line-4MB:long-line:4
     long-line-8MB:long-line:8 long-line-100MB:long-line:100 long-comment-4MB:long-comment:4
-    long-dsc-4MB:long-dsc:4)
+    long-dsc-4MB:long-dsc:4 held-dsc-4MB:held-dsc:4)
 for entry in "${jobs[@]}"; do
     IFS=: read -r name kind arg <<< "$entry"
     python3 "$top/bench/make_job.py" "$kind" "$arg" > "$tmp/$name.ps"
@@ -133,7 +133,8 @@ echo
 echo "== growth with the length of a line (psfilter instructions per input byte, start-up excluded)"
 read -r start_only _ _ < <(instructions "$psfilter" 1 bench bench 1 "$options" "$one")
 printf '%-28s %8s %10s %10s %8s\n' job sizes small large ratio
-for row in "long-line 1 32 ordinary" "long-dsc 1 4 held DSC" "cr-only 4 16 CR-only"; do
+for row in "long-line 1 32 ordinary" "long-dsc 1 32 DSC" "held-dsc 1 4 held DSC" \
+    "cr-only 4 16 CR-only"; do
     read -r kind small large label <<< "$row"
     per=()
     for mib in "$small" "$large"; do
@@ -165,14 +166,14 @@ if [ -n "$pstops" ]; then
     slower=$(awk '$4 > $5 { printf "%s ", $1 }' "$tmp/summary")
     goal "no job slower than pstops: ${slower:-none slower}" "$([ -z "$slower" ] && echo 1 || echo 0)"
 fi
-# A line that the DSC rules act on is held whole until it is known not to pass through; its job is
-# left out of the flat-memory goal and shown apart.
+# A line that the filter must hold whole until it is known not to pass through costs its length;
+# its job is left out of the flat-memory goal and shown apart.
 one_rss=$(awk '$1 == "one-page" { print $6 }' "$tmp/summary")
-peaks=$(awk '$1 != "long-dsc-4MB" { printf "%s ", $6 }' "$tmp/summary")
+peaks=$(awk '$1 != "held-dsc-4MB" { printf "%s ", $6 }' "$tmp/summary")
 goal "peak memory at most 8 MB (8192 KiB): $peaks KiB" \
-    "$(awk '$1 != "long-dsc-4MB" && $6 > m { m = $6 } END { print m <= 8192 }' "$tmp/summary")"
-goal "peak memory within 1 MiB of the one-page job's ($one_rss KiB) up to a 100 MiB line: at most $(awk -v o="$one_rss" '$1 != "long-dsc-4MB" && $6 - o > d { d = $6 - o } END { print d + 0 }' "$tmp/summary") KiB more" \
-    "$(awk -v o="$one_rss" '$1 != "long-dsc-4MB" && $6 - o > 1024 { bad = 1 } END { print !bad }' "$tmp/summary")"
-echo "     (the held 4 MiB DSC line: $(awk '$1 == "long-dsc-4MB" { print $6 }' "$tmp/summary") KiB)"
+    "$(awk '$1 != "held-dsc-4MB" && $6 > m { m = $6 } END { print m <= 8192 }' "$tmp/summary")"
+goal "peak memory within 1 MiB of the one-page job's ($one_rss KiB) up to a 100 MiB line: at most $(awk -v o="$one_rss" '$1 != "held-dsc-4MB" && $6 - o > d { d = $6 - o } END { print d + 0 }' "$tmp/summary") KiB more" \
+    "$(awk -v o="$one_rss" '$1 != "held-dsc-4MB" && $6 - o > 1024 { bad = 1 } END { print !bad }' "$tmp/summary")"
+echo "     (the held 4 MiB DSC line: $(awk '$1 == "held-dsc-4MB" { print $6 }' "$tmp/summary") KiB)"
 goal "no cost growing faster than a line's length: ratios $(awk '{ printf "%s ", $NF }' "$tmp/growth")" \
     "$(awk '{ if ($NF > 1.2) bad = 1 } END { print !bad }' "$tmp/growth")"
