@@ -6,8 +6,9 @@ namespace pd {
 
 namespace {
 
-// The one keyword that a line beginning "%%Begin" can name, told by the bytes after "Begin".
-DscKeyword beginCandidate(char first, char second) {
+// The keyword that the name after "%%Begin" or "%%End" can make, told by the name's first two
+// bytes, in its begin form ("Comment" only ends a keyword). The full comparison weeds out the rest.
+DscKeyword nameCandidate(char first, char second) {
     switch (first) {
         case 'F':
             return second == 'e'   ? DscKeyword::beginFeature
@@ -22,7 +23,7 @@ DscKeyword beginCandidate(char first, char second) {
         case 'B':
             return DscKeyword::beginBinary;
         case 'C':
-            return DscKeyword::beginCustomColor;
+            return second == 'u' ? DscKeyword::beginCustomColor : DscKeyword::endComment;
         case 'O':
             return DscKeyword::beginObject;
         case 'S':
@@ -32,30 +33,14 @@ DscKeyword beginCandidate(char first, char second) {
     }
 }
 
-// The same for a line beginning "%%End".
-DscKeyword endCandidate(char first, char second) {
-    switch (first) {
-        case 'F':
-            return second == 'e'   ? DscKeyword::endFeature
-                   : second == 'i' ? DscKeyword::endFile
-                                   : DscKeyword::endFont;
-        case 'D':
-            return second == 'o' ? DscKeyword::endDocument : DscKeyword::endData;
-        case 'R':
-            return DscKeyword::endResource;
-        case 'P':
-            return DscKeyword::endProcSet;
-        case 'B':
-            return DscKeyword::endBinary;
-        case 'C':
-            return second == 'u' ? DscKeyword::endCustomColor : DscKeyword::endComment;
-        case 'O':
-            return DscKeyword::endObject;
-        case 'S':
-            return DscKeyword::endSetup;
-        default:
-            return DscKeyword::none;
-    }
+// The end form of a begin keyword; any other keyword as it is.
+DscKeyword endForm(DscKeyword keyword) {
+    constexpr auto firstBegin = static_cast<std::size_t>(DscKeyword::beginFeature);
+    constexpr auto firstEnd = static_cast<std::size_t>(DscKeyword::endFeature);
+    const auto index = static_cast<std::size_t>(keyword);
+    if (index >= firstBegin && index < firstEnd)
+        return static_cast<DscKeyword>(index - firstBegin + firstEnd);
+    return keyword == DscKeyword::beginSetup ? DscKeyword::endSetup : keyword;
 }
 
 }  // namespace
@@ -72,10 +57,10 @@ DscKeyword dscKeywordOf(std::string_view line) {
     DscKeyword candidate = DscKeyword::none;
     switch (line[2]) {
         case 'B':
-            candidate = beginCandidate(at(7), at(8));
+            candidate = nameCandidate(at(7), at(8));
             break;
         case 'E':
-            candidate = endCandidate(line[5], line[6]);
+            candidate = endForm(nameCandidate(line[5], line[6]));
             break;
         case 'P':
             candidate = line[6] == ':' ? DscKeyword::page : DscKeyword::pageTrailer;
@@ -86,7 +71,7 @@ DscKeyword dscKeywordOf(std::string_view line) {
         default:
             return DscKeyword::none;
     }
-    if (candidate == DscKeyword::none) return DscKeyword::none;
+    // none's text is empty: it matches, and none it stays.
     return lineStartsWith(line, dscKeywordTexts[static_cast<std::size_t>(candidate)])
                ? candidate
                : DscKeyword::none;

@@ -26,6 +26,13 @@ void writeInserted(JobRewriter& job, std::string_view text) {
     job.output.write("\n", 1);
 }
 
+// Inserts text ahead of the line, at the first of its landmark's lines only.
+void insertFirstTime(JobRewriter& job, bool& done, std::string_view text) {
+    if (done) return;
+    writeInserted(job, text);
+    done = true;
+}
+
 // A feature block of the job in its document setup while features are pending.
 void applyFeatureRules(JobRewriter& job, DscBlockMatcher& matcher, CurrentLine& line) {
     if (job.ppdFile == nullptr) {
@@ -116,9 +123,7 @@ bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
 void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
     switch (keyword) {
         case DscKeyword::endComment:
-            if (job.endCommentsDone) break;
-            writeInserted(job, job.texts.jobSettingsComments);
-            job.endCommentsDone = true;
+            insertFirstTime(job, job.endCommentsDone, job.texts.jobSettingsComments);
             break;
         case DscKeyword::beginSetup:
             if (job.beginSetupDone) break;
@@ -127,9 +132,7 @@ void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
             job.beginSetupDone = true;
             break;
         case DscKeyword::endSetup:
-            if (job.endSetupDone) break;
-            writeInserted(job, job.texts.endSetupCode);
-            job.endSetupDone = true;
+            insertFirstTime(job, job.endSetupDone, job.texts.endSetupCode);
             break;
         case DscKeyword::pageTrailer:
             job.pageTrailerSeen = true;
