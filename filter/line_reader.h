@@ -82,8 +82,9 @@ class LineReader {
     std::size_t largestFill() const { return largestFill_; }
 
     // The largest the buffer grows: the longest line that can be held, and one more read. It
-    // grows to it at once, and its pages are touched only as bytes arrive, so memory follows the
-    // longest held line and the held bytes are copied at most once, to grow.
+    // grows to it at once, in huge pages where the system offers them, and its pages are touched
+    // only as bytes arrive, so memory follows the longest held line (rounded up to 2 MiB with
+    // huge pages) and the held bytes are copied at most once, to grow.
     std::size_t bufferSize() const { return passThroughLimit + limitTestStep + readStep_; }
 
   private:
