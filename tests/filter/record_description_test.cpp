@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -97,10 +98,11 @@ TEST(JobSettingsComments, CarryTheRecordWithoutItsSecrets) {
     PdCoreData record = jobDefaultRecord();
     record.DtWaitModePassword.assign("1234");
     record.DtPdfPassword.assign("pdf secret");
-    record.DtUserAuthenticationPassword.assign("login secret");
     record.DtAccountTrackPassword.assign("5678");
-    record.DtRelayServerSettings.bytes[0] = 0x42;
-    record.DtRelayServerSettings.bytes[883] = 0x24;
+    // Every byte of a secret, the last ones too, however the record is cut to be encoded.
+    std::memset(record.DtUserAuthenticationPassword.bytes, 'p',
+                sizeof record.DtUserAuthenticationPassword);
+    std::memset(record.DtRelayServerSettings.bytes, 0x42, sizeof record.DtRelayServerSettings);
     record.DtOutputMethodFileName.assign("kept");
     const std::string comments = buildJobSettingsComments(record);
 
