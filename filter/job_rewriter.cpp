@@ -21,8 +21,17 @@ void writeLineNow(JobRewriter& job, CurrentLine& line) {
     writeCurrentLine(job.output, line);
 }
 
+// Below it an inserted text is copied into the output's block; above it, it goes out as it lies.
+// Only the job-settings comments are that long, and on a short job they would touch more of the
+// block's fresh pages than the whole rest of the output.
+constexpr std::size_t longInsertedText = 16 << 10;
+
 void writeInserted(JobRewriter& job, std::string_view text) {
-    job.output.write(text);
+    if (text.size() >= longInsertedText) {
+        job.output.writeDirect(text);
+    } else {
+        job.output.write(text);
+    }
     job.output.write("\n", 1);
 }
 
