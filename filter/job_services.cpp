@@ -14,7 +14,7 @@ void useFilterSystemAnswers() {
     usePreferredLanguagesOfFilter();
 }
 
-PdCoreData jobDefaultRecord() {
+const PdCoreData& jobDefaultRecord() {
     useFilterSystemAnswers();
     return defaultCoreData();
 }

@@ -14,8 +14,9 @@ namespace pd {
 // (default paper A4) and speaks US English. Called before anything reads either.
 void useFilterSystemAnswers();
 
-// A copy of the process's default record.
-PdCoreData jobDefaultRecord();
+// The process's default record. A reference, so that copying it into the job's record passes
+// through no temporary of its 25 KB.
+const PdCoreData& jobDefaultRecord();
 
 // Repairs a record rebuilt from the job's chunks (another signature gives the default record).
 void jobValidateRecord(PdCoreData& record);
