@@ -72,7 +72,7 @@ DscKeyword dscKeywordOf(std::string_view line) {
             return DscKeyword::none;
     }
     // none's text is empty: it matches, and none it stays.
-    return lineStartsWith(line, dscKeywordTexts[static_cast<std::size_t>(candidate)])
+    return lineStartsWith(line, dscKeywordTexts[static_cast<std::size_t>(candidate)].view())
                ? candidate
                : DscKeyword::none;
 }

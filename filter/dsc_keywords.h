@@ -45,8 +45,25 @@ enum class DscKeyword : std::uint8_t {
 
 inline constexpr std::size_t dscKeywordCount = 27;  // none included
 
+// The longest keyword: a line's first dscKeywordReach bytes decide which keyword it begins with.
+inline constexpr std::size_t dscKeywordReach = 19;
+
+// A keyword's text held in place: a table of them holds no pointer, so the loader has nothing to
+// relocate in it at start-up.
+struct DscKeywordText {
+    template <std::size_t size>
+    constexpr DscKeywordText(const char (&text)[size]) : length(size - 1) {
+        static_assert(size - 1 <= dscKeywordReach);
+        for (std::size_t i = 0; i < size - 1; ++i) bytes[i] = text[i];
+    }
+    constexpr std::string_view view() const { return {bytes, length}; }
+
+    char bytes[dscKeywordReach] = {};
+    std::uint8_t length;
+};
+
 // The text of each keyword, indexed by DscKeyword; empty for none.
-inline constexpr std::array<std::string_view, dscKeywordCount> dscKeywordTexts = {
+inline constexpr std::array<DscKeywordText, dscKeywordCount> dscKeywordTexts = {{
     "",
     "%%BeginFeature:",
     "%%BeginDocument:",
@@ -74,10 +91,7 @@ inline constexpr std::array<std::string_view, dscKeywordCount> dscKeywordTexts =
     "%%PageTrailer",
     "%%Page:",
     "%%Trailer",
-};
-
-// The longest keyword: a line's first dscKeywordReach bytes decide which keyword it begins with.
-inline constexpr std::size_t dscKeywordReach = 19;
+}};
 
 // True when line begins with keyword, byte for byte; an empty keyword matches every line.
 bool lineStartsWith(std::string_view line, std::string_view keyword);

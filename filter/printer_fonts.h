@@ -9,14 +9,15 @@
 
 namespace pd {
 
+// The names are held in the rows, not pointed to: the table then needs no relocation at start-up.
 struct PrinterFont {
     std::uint32_t scriptClass;  // 2 for the Japanese fonts, 0 otherwise
     std::uint32_t latin1Text;   // 1: tab texts are converted to ISO 8859-1
-    const char32_t* displayName;
-    const char* postScriptName;
-    const char* boldName;  // empty when the font has no such variant
-    const char* italicName;
-    const char* boldItalicName;
+    char32_t displayName[26];
+    char postScriptName[29];
+    char boldName[29];  // empty when the font has no such variant
+    char italicName[29];
+    char boldItalicName[29];
 };
 
 extern const std::array<PrinterFont, 62> printerFontTable;

@@ -16,10 +16,10 @@ namespace pd {
 namespace {
 
 std::string nUpText(std::uint8_t nUpCount) {
-    static constexpr std::array<const char*, 13> texts{"/None", "/2f",  "/2r", "/4f", "/4r",
-                                                       "/6f",   "/6r",  "/8f", "/8r", "/9f",
-                                                       "/9r",   "/16f", "/16r"};
-    return nUpCount < texts.size() ? texts[nUpCount] : texts[0];
+    // In place, not as pointers: the table then needs no relocation at start-up.
+    static constexpr char texts[][6] = {"/None", "/2f", "/2r", "/4f", "/4r",  "/6f", "/6r",
+                                        "/8f",   "/8r", "/9f", "/9r", "/16f", "/16r"};
+    return nUpCount < std::size(texts) ? texts[nUpCount] : texts[0];
 }
 
 std::string pointText(const PdCoreData& record) {

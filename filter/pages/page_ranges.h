@@ -31,8 +31,9 @@ PageRange& shiftPageRangeDown(PageRange& range, std::uint16_t n);
 PageRangeList& shiftPageRangesUp(PageRangeList& list, std::uint16_t n);
 PageRangeList& shiftPageRangesDown(PageRangeList& list, std::uint16_t n);
 
-inline constexpr std::string_view defaultRangeSeparator = "-";
-inline constexpr std::string_view defaultListSeparator = ",";
+// Arrays rather than views: a view held in the binary is a pointer the loader must relocate.
+inline constexpr char defaultRangeSeparator[] = "-";
+inline constexpr char defaultListSeparator[] = ",";
 
 // "5" or "2-7" (smaller page first); empty when a page lies outside 1 to 9999.
 std::string formatPageRange(const PageRange& range,

@@ -12,7 +12,7 @@ namespace {
 // The keyword by brute force: the one whose text the line begins with.
 DscKeyword keywordByComparison(const std::string& line) {
     for (std::size_t i = 1; i < dscKeywordCount; ++i) {
-        if (lineStartsWith(line, dscKeywordTexts[i])) return static_cast<DscKeyword>(i);
+        if (lineStartsWith(line, dscKeywordTexts[i].view())) return static_cast<DscKeyword>(i);
     }
     return DscKeyword::none;
 }
@@ -32,7 +32,7 @@ TEST(DscKeywords, TheFirstBytesTellWhatAFullComparisonTells) {
                                       "%%BeginSetupX",
                                       "x%%Page: 1 1\n"};
     for (std::size_t i = 1; i < dscKeywordCount; ++i) {
-        const std::string text(dscKeywordTexts[i]);
+        const std::string text(dscKeywordTexts[i].view());
         lines.push_back(text);
         lines.push_back(text + " 1 1\r\n");
         lines.push_back(text.substr(0, text.size() - 1));
@@ -56,10 +56,10 @@ TEST(DscKeywords, TheFirstBytesTellWhatAFullComparisonTells) {
 TEST(DscKeywords, NoKeywordBeginsAnother) {
     std::size_t longest = 0;
     for (std::size_t i = 1; i < dscKeywordCount; ++i) {
-        longest = std::max(longest, dscKeywordTexts[i].size());
+        longest = std::max(longest, dscKeywordTexts[i].view().size());
         for (std::size_t j = 1; j < dscKeywordCount; ++j) {
             if (i != j) {
-                EXPECT_FALSE(dscKeywordTexts[j].starts_with(dscKeywordTexts[i])) << i;
+                EXPECT_FALSE(dscKeywordTexts[j].view().starts_with(dscKeywordTexts[i].view())) << i;
             }
         }
     }
