@@ -82,9 +82,10 @@ class LineReader {
     std::size_t largestFill() const { return largestFill_; }
 
     // The largest the buffer grows: the longest line that can be held, and one more read. It
-    // grows to it at once, in huge pages where the system offers them, and its pages are touched
-    // only as bytes arrive, so memory follows the longest held line (rounded up to 2 MiB with
-    // huge pages) and the held bytes are copied at most once, to grow.
+    // grows to it at once, past its first two read steps in huge pages where the system offers
+    // them, and its pages are touched only as bytes arrive, so memory follows the longest held
+    // line (rounded up to 2 MiB past those steps with huge pages) and the held bytes are copied at
+    // most once, to grow.
     std::size_t bufferSize() const { return passThroughLimit + limitTestStep + readStep_; }
 
   private:
@@ -115,6 +116,7 @@ class LineReader {
     const volatile std::sig_atomic_t* stop_;
     LineHandling handling_;
     std::size_t readStep_;
+    void* allocation_ = nullptr;  // buffer_ lies in it
     char* buffer_ = nullptr;
     std::size_t capacity_ = 0;
     std::string head_;  // of the line that went to the output as it arrived
