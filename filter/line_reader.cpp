@@ -170,16 +170,15 @@ LineReader::LongLine LineReader::longLine(CurrentLine& line) {
     std::uint64_t lineEnd = 0;
     const std::string_view head(buffer_, readStep_);
     if (handling_.mustHold && !handling_.mustHold(head)) {
-        head_.assign(head);
-        if (!passOn(lineEnd)) return LongLine::failed;
+        if (!passOn(lineEnd, readStep_)) return LongLine::failed;
         if (lineEnd >= limitTest) return LongLine::passedOn;
-        line = {head_.data(), head_.size(), true};
+        line = {buffer_, readStep_, true};
         return LongLine::returned;
     }
     for (;;) {
         const std::size_t end = nextLineEnd();
         if (bufferOffset_ + end >= limitTest) {
-            return passOn(lineEnd) ? LongLine::passedOn : LongLine::failed;
+            return passOn(lineEnd, 0) ? LongLine::passedOn : LongLine::failed;
         }
         if (end < fill_) {
             take(line, end + 1);
@@ -194,13 +193,15 @@ LineReader::LongLine LineReader::longLine(CurrentLine& line) {
 }
 
 // Writes the line at the front of the buffer, up to and including its end, as its bytes arrive.
+// Its first keep bytes stay where they are, the next bytes landing after them: the head of the
+// line, kept without a copy in the part of the buffer that a read step has touched already.
 // lineEnd: the input offset of its line end, or the input's end when it has none. False when the
 // output or the input failed.
-bool LineReader::passOn(std::uint64_t& lineEnd) {
+bool LineReader::passOn(std::uint64_t& lineEnd, std::size_t keep) {
     for (;;) {
         const std::size_t end = nextLineEnd();
         const std::size_t count = end < fill_ ? end + 1 : fill_;
-        output_.write(buffer_, count);
+        output_.write(buffer_ + position_, count - position_);
         // Reading on would only feed a dead output, maybe for gigabytes.
         if (output_.failed()) return false;
         if (end < fill_) {
@@ -208,11 +209,12 @@ bool LineReader::passOn(std::uint64_t& lineEnd) {
             position_ = count;
             return true;
         }
-        bufferOffset_ += fill_;
-        fill_ = 0;
+        bufferOffset_ += fill_ - keep;
+        fill_ = keep;
+        position_ = keep;
         forgetSearches();
         if (endOfInput_) {
-            lineEnd = bufferOffset_;
+            lineEnd = bufferOffset_ + keep;
             return true;
         }
         if (!readMore()) return false;

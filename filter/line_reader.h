@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <string>
 #include <string_view>
 
 #include "filter/job_output.h"
@@ -109,7 +108,7 @@ class LineReader {
     // Appends up to readStep bytes of input; false when the buffer cannot be had.
     bool readMore();
     LongLine longLine(CurrentLine& line);
-    bool passOn(std::uint64_t& lineEnd);
+    bool passOn(std::uint64_t& lineEnd, std::size_t keep);
 
     std::FILE* file_;
     JobOutput& output_;
@@ -119,7 +118,6 @@ class LineReader {
     void* allocation_ = nullptr;  // buffer_ lies in it
     char* buffer_ = nullptr;
     std::size_t capacity_ = 0;
-    std::string head_;  // of the line that went to the output as it arrived
     std::size_t fill_ = 0;
     std::size_t position_ = 0;
     std::uint64_t bufferOffset_ = 0;  // the input offset of buffer_[0]

@@ -285,7 +285,8 @@ TEST(LineReader, MemoryFollowsTheHeldLinesOnly) {
     const std::string longer = job + "<" + std::string(16 << 20, '2') + ">\n";
     const ReadAll streamed = readAll(longer, {true, [](std::string_view) { return false; }});
     EXPECT_TRUE(streamed.output == longer);
-    EXPECT_LT(streamed.largestFill, 2 * defaultReadStep);
+    // The first buffer, two read steps, which holds the head and the read after it: no growth.
+    EXPECT_LE(streamed.largestFill, 2 * defaultReadStep);
 }
 
 TEST(LineReader, MemoryStaysBoundedWithoutLineEnds) {
