@@ -367,12 +367,25 @@ TEST(JobOutput, AFailedWriteIsKeptAndStopsFurtherOutput) {
 TEST(JobOutput, KeepsTheOrderOfSmallAndLargePieces) {
     std::FILE* file = std::tmpfile();
     JobOutput out(fileno(file), 8);
-    for (const char* piece : {"abc", "0123456789abcdef", "xy", "12345", "6789"}) out.write(piece);
+    const struct {
+        const char* text;
+        bool direct;
+    } pieces[] = {{"abc", false},  {"0123456789abcdef", false},
+                  {"xy", false},   {"12345", false},
+                  {"6789", false}, {"D", true},
+                  {"e", false},    {"fgh", true}};
+    for (const auto& piece : pieces) {
+        if (piece.direct) {
+            out.writeDirect(piece.text);
+        } else {
+            out.write(piece.text);
+        }
+    }
     EXPECT_TRUE(out.flush());
     std::rewind(file);
     char text[64] = {};
-    EXPECT_EQ(std::fread(text, 1, sizeof text, file), 30u);
-    EXPECT_STREQ(text, "abc0123456789abcdefxy123456789");
+    EXPECT_EQ(std::fread(text, 1, sizeof text, file), 35u);
+    EXPECT_STREQ(text, "abc0123456789abcdefxy123456789Defgh");
     std::fclose(file);
 }
 
