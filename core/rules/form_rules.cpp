@@ -4,10 +4,12 @@
 // is not empty moves the output method from 3 back to printing. Saving in a user box (1) and
 // registering a form exclude every print mode but normal printing; saving and printing (2)
 // excludes secure print.
+#include "core/rules/form_rules.h"
+
 #include <cstring>
 
 #include "core/record/page_lists.h"
-#include "core/rules/field_comparison.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -17,10 +19,6 @@ namespace pd {
 namespace {
 
 using enum MemberId;
-
-std::int64_t otherResolution(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    return record.DtResolution.get() == 0 ? 1 : 0;
-}
 
 // The rows of the form, prepend and append setters, whose jobs keep their resolution in the
 // member given.
@@ -36,27 +34,11 @@ constexpr auto jobFormRules = formRules(DtJobFormResolution);
 constexpr auto prependRules = formRules(DtPrependResolution);
 constexpr auto appendRules = formRules(DtAppendResolution);
 
-// A job registered as a form has no page-specific forms: a list that holds an entry is replaced
-// by the empty one, unless the list is itself being set.
-void emptyPageSpecificFormsOfAForm(PdCoreData& record, ChangeContext& change, const RuleCall*,
-                                   std::uint32_t) {
-    PageFormList forms;
-    decodePageFormList(record.DtPageSpecificForms.bytes, sizeof record.DtPageSpecificForms.bytes,
-                       forms);
-    if (!ruleFires(RuleKind::yields, record.DtOutputMethod.get() == 3 && !forms.empty(),
-                   isInProgress(change, record, DtPageSpecificForms)))
-        return;
-    forms.clear();
-    ByteBlock<1028> empty;
-    encodePageFormList(forms, empty.bytes, sizeof empty.bytes);
-    setPageSpecificForms(record, &empty, change);
-}
-
 constexpr auto outputMethodRules = ruleTable({
     {when(own == 3, DtJobForm != 0xFFFFFFFF), set(DtJobForm, 0xFFFFFFFF)},
     {when(own == 3, DtAppend != 0xFFFFFFFF), set(DtAppend, 0xFFFFFFFF)},
     {when(own == 3, DtPrepend != 0xFFFFFFFF), set(DtPrepend, 0xFFFFFFFF)},
-    {when(), runStep(emptyPageSpecificFormsOfAForm)},
+    {when(), runStep(RuleStep::emptyPageSpecificFormsOfAForm)},
     {when(own == 1, DtTandem == 1), set(DtTandem, 0)},
     {when(own == 1, DtWaitMode == 1), set(DtWaitMode, 0)},
     {when(own == 1, DtWaitMode == 2), set(DtWaitMode, 0)},
@@ -86,15 +68,24 @@ constexpr auto waitModeRules = ruleTable({
     {when(own == 5, DtOutputMethod == 2), set(DtOutputMethod, 0)},
 });
 
-std::int64_t pageFormCount(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    return readBE16(record.DtPageSpecificForms.bytes);
-}
-
 constexpr auto pageSpecificFormsRules = ruleTable({
     {when(DtOutputMethod == 3, derived(pageFormCount) != 0), set(DtOutputMethod, 0)},
 });
 
 }  // namespace
+
+void emptyPageSpecificFormsOfAForm(PdCoreData& record, ChangeContext& change) {
+    PageFormList forms;
+    decodePageFormList(record.DtPageSpecificForms.bytes, sizeof record.DtPageSpecificForms.bytes,
+                       forms);
+    if (!ruleFires(RuleKind::yields, record.DtOutputMethod.get() == 3 && !forms.empty(),
+                   isInProgress(change, record, DtPageSpecificForms)))
+        return;
+    forms.clear();
+    ByteBlock<1028> empty;
+    encodePageFormList(forms, empty.bytes, sizeof empty.bytes);
+    setPageSpecificForms(record, &empty, change);
+}
 
 void setJobForm(PdCoreData& record, std::uint32_t value, ChangeContext& change) {
     runRuleSetter(record, DtJobForm, value, change, jobFormRules);

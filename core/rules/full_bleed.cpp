@@ -1,6 +1,7 @@
 #include "core/rules/full_bleed.h"
 
 #include "core/catalog/paper_size.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -11,10 +12,6 @@ namespace {
 
 using enum MemberId;
 
-std::int64_t paperFullBleedClass(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    return fullBleedClass(record.DtPageSize.get(), record.DtTargetPaperSize.get(), 0);
-}
-
 // A stored value other than 0 and 1 is left alone.
 constexpr auto fullBleedRules = resolverTable({
     {when(DtFullBleed == 0, derived(paperFullBleedClass) == fullBleedForcedOn),
@@ -24,7 +21,7 @@ constexpr auto fullBleedRules = resolverTable({
 });
 
 constexpr auto setFullBleedRules = ruleTable({
-    {when(), runStep<checkFullBleed>()},
+    {when(), runStep(RuleStep::checkFullBleed)},
 });
 
 }  // namespace

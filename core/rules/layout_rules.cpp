@@ -6,7 +6,6 @@
 // flag is on; with the flag on the repeat layouts (5 to 9) drop chapters, punching and (6 to 9)
 // stapling instead, and every layout drops the folds and cover trays it excludes. Then the paper
 // rules run, and booklet and adhesive binding take the binding edge that suits the orientation.
-#include "core/rules/paper_rules.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -80,7 +79,7 @@ constexpr auto layoutRules = ruleTable(
     forEachOwn({6, 7, 8, 9}, DtStaple, {1, 2, 3, 6, 5, 4}, 0, RuleGate::on),
     forEachOwn({5, 6, 7, 8, 9}, DtPunch, {1, 2, 3, 4}, 0, RuleGate::on),
     forEachOwn({5, 6, 7, 8, 9}, DtChapterMode, {1}, 0, RuleGate::on),
-    rows({{when(), runStep<resolvePaperRules>()}}),
+    rows({{when(), runStep(RuleStep::resolvePaperRules)}}),
     bookletBindingRules(given, valueOf(DtOrientation)));
 // clang-format on
 static_assert(layoutRules.size() == 242 + 1 + 4);

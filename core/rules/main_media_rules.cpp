@@ -4,7 +4,6 @@
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
-#include "core/rules/slot_media_rules.h"
 
 namespace pd {
 
@@ -13,7 +12,7 @@ namespace {
 using enum MemberId;
 
 constexpr auto mediaTypeAutoRules = ruleTable({
-    {when(), runStep<resolveSlotMediaRules>()},
+    {when(), runStep(RuleStep::resolveSlotMediaRules)},
     {when(own == 3, DtMediaWeightAuto == 8), set(DtMediaWeightAuto, 0)},
     {when(own == 3, DtMediaWeightAuto == 9), set(DtMediaWeightAuto, 0)},
     {when(own == 3, DtMediaWeightAuto == 10), set(DtMediaWeightAuto, 0)},
@@ -23,7 +22,7 @@ constexpr auto mediaTypeAutoRules = ruleTable({
 });
 
 constexpr auto mediaWeightAutoRules = ruleTable({
-    {when(), runStep<resolveSlotMediaRules>()},
+    {when(), runStep(RuleStep::resolveSlotMediaRules)},
     {when(own == 8, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},
     {when(own == 9, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},
     {when(own == 10, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},

@@ -1,7 +1,6 @@
 // The setter of N-up printing. Every N-up choice excludes every imposition layout, a complete
 // matrix of 108 rows in the order below. Whatever the value, the paper rules then run: the N-up
 // count is part of the printed sheet.
-#include "core/rules/paper_rules.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -123,7 +122,7 @@ constexpr auto nUpCountRules = ruleTable({
     {when(own == 12, DtLayout == 8), set(DtLayout, 0)},
     {when(own == 11, DtLayout == 9), set(DtLayout, 0)},
     {when(own == 12, DtLayout == 9), set(DtLayout, 0)},
-    {when(), runStep<resolvePaperRules>()},
+    {when(), runStep(RuleStep::resolvePaperRules)},
 });
 static_assert(nUpCountRules.size() == 108 + 1);
 

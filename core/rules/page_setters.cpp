@@ -1,12 +1,9 @@
 // The setters of the paper and sheet members and of the binding edge.
-#include "core/catalog/paper_size.h"
-#include "core/rules/full_bleed.h"
-#include "core/rules/paper_rules.h"
 #include "core/rules/row_groups.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
-#include "core/rules/slot_media_rules.h"
 
 namespace pd {
 
@@ -19,27 +16,19 @@ constexpr std::uint32_t autoSlotFeature = 21;
 
 // The finishing settings first meet the new slot's media; then, with the slot on Auto (0), the
 // sheet must suit the automatic source.
-constexpr auto inputSlotRules = ruleTable(rows({{when(), runStep<resolveSlotMediaRules>()}}),
-                                          sheetRules(when(own == 0), autoSlotFeature));
+constexpr auto inputSlotRules =
+    ruleTable(rows({{when(), runStep(RuleStep::resolveSlotMediaRules)}}),
+              sheetRules(when(own == 0), autoSlotFeature));
 
 constexpr auto sheetSizeRules = ruleTable({
-    {when(), runStep<resolvePaperRules>()},
-    {when(), runStep<checkFullBleed>()},
+    {when(), runStep(RuleStep::resolvePaperRules)},
+    {when(), runStep(RuleStep::checkFullBleed)},
 });
-
-std::int64_t standardPage(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    const std::uint8_t page = record.DtPageSize.get();
-    return !isOversizePaper(page) && page != noPaperId;
-}
-
-std::int64_t wideTarget(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    return isOversizePaper(paperIdFromPageSizeNumber(record.DtTargetPaperSize.get()));
-}
 
 // A wide target paper belongs to a standard page; a wide or custom page keeps it.
 constexpr auto pageSizeRules = ruleTable({
-    {when(), runStep<resolvePaperRules>()},
-    {when(), runStep<checkFullBleed>()},
+    {when(), runStep(RuleStep::resolvePaperRules)},
+    {when(), runStep(RuleStep::checkFullBleed)},
     {when(is(standardPage), is(wideTarget)), set(DtTargetPaperSize, 0)},
 });
 
@@ -53,7 +42,7 @@ constexpr auto orientationRules = ruleTable(rows({
                                                 {when(own == 1, DtLayout == 7), set(DtLayout, 9)},
                                             }),
                                             bookletBindingRules(valueOf(DtLayout), given),
-                                            rows({{when(), runStep<resolvePaperRules>()}}));
+                                            rows({{when(), runStep(RuleStep::resolvePaperRules)}}));
 
 // A corner staple (1 left, 2 right) goes only with a top binding (2): with a side binding (0, 1)
 // it becomes the plain single staple (3), and the plain single staple with a top binding goes to
@@ -72,7 +61,7 @@ constexpr auto bindingRules = ruleTable({
     {when(own == 1, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
     {when(own == 1, DtStaple == 1), set(DtStaple, 3), RuleKind::during},
     {when(own == 0, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
-    {when(), runStep<resolvePaperRules>()},
+    {when(), runStep(RuleStep::resolvePaperRules)},
 });
 
 }  // namespace

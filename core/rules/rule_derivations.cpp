@@ -1,60 +1,54 @@
 #include "core/rules/rule_derivations.h"
 
+#include "core/catalog/paper_size.h"
 #include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
+#include "core/rules/field_comparison.h"
 #include "core/rules/paper_capability.h"
 #include "core/rules/probes.h"
 #include "core/rules/target_paper_search.h"
 
 namespace pd {
 
-std::int64_t sheetRefused(const PdCoreData& record, const ChangeContext& change,
-                          std::uint32_t feature) {
-    return !isPaperSizeAllowed(pageGeometryFromCoreData(record), feature, change.installedOptions);
-}
-
-std::int64_t feedDirectionOffHelps(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t feature) {
-    return probeFeedDirOff(record, change, feature);
-}
-
-std::int64_t finishingSideHelps(const PdCoreData& record, const ChangeContext& change,
-                                std::uint32_t feature) {
-    return probeBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change, feature);
-}
-
-std::int64_t finishingSideOf(const PdCoreData& record, const ChangeContext&, std::uint32_t) {
-    return finishingSide(record);
-}
-
-std::int64_t paperSizeChanging(const PdCoreData& record, const ChangeContext& change,
-                               std::uint32_t) {
-    return isPaperSizeChanged(record, change);
-}
-
-std::int64_t standardTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                     std::uint32_t feature) {
-    return findTargetPaperSize(record, change, standardSizeSearch, feature);
-}
-
-std::int64_t wideTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                 std::uint32_t feature) {
-    return findTargetPaperSize(record, change, wideSizeSearch, feature);
-}
-
-std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                 std::uint32_t) {
-    return probeFold(record, change);
-}
-
-std::int64_t stapleOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t) {
-    return probeStaple(record, change);
-}
-
-std::int64_t creaseOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t) {
-    return probeCreaseOff(record, change);
+std::int64_t derivedValue(Derivation derivation, const PdCoreData& record,
+                          const ChangeContext& change, std::uint32_t parameter) {
+    switch (derivation) {
+        case sheetRefused:
+            return !isPaperSizeAllowed(pageGeometryFromCoreData(record), parameter,
+                                       change.installedOptions);
+        case feedDirectionOffHelps:
+            return probeFeedDirOff(record, change, parameter);
+        case finishingSideHelps:
+            return probeBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change,
+                                parameter);
+        case finishingSideOf:
+            return finishingSide(record);
+        case paperSizeChanging:
+            return isPaperSizeChanged(record, change);
+        case standardTargetPaperSize:
+            return findTargetPaperSize(record, change, standardSizeSearch, parameter);
+        case wideTargetPaperSize:
+            return findTargetPaperSize(record, change, wideSizeSearch, parameter);
+        case foldOffChangesSheet:
+            return probeFold(record, change);
+        case stapleOffChangesSheet:
+            return probeStaple(record, change);
+        case creaseOffChangesSheet:
+            return probeCreaseOff(record, change);
+        case otherResolution:
+            return record.DtResolution.get() == 0 ? 1 : 0;
+        case pageFormCount:
+            return readBE16(record.DtPageSpecificForms.bytes);
+        case paperFullBleedClass:
+            return fullBleedClass(record.DtPageSize.get(), record.DtTargetPaperSize.get(), 0);
+        case standardPage: {
+            const std::uint8_t page = record.DtPageSize.get();
+            return !isOversizePaper(page) && page != noPaperId;
+        }
+        case wideTarget:
+            return isOversizePaper(paperIdFromPageSizeNumber(record.DtTargetPaperSize.get()));
+    }
+    return 0;
 }
 
 }  // namespace pd

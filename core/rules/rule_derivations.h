@@ -8,50 +8,52 @@
 
 #include "core/record/core_data.h"
 #include "core/rules/change_context.h"
+#include "core/rules/rule_rows.h"
 
 namespace pd {
 
-// 1 when the feature (the parameter) refuses the record's printed sheet, else 0.
-std::int64_t sheetRefused(const PdCoreData& record, const ChangeContext& change,
-                          std::uint32_t feature);
+// The parameter of a derivation is the finishing feature where it names one, else unused.
+enum class Derivation : std::uint8_t {
+    // 1 when the feature refuses the record's printed sheet, else 0.
+    sheetRefused,
+    // 1 when the feature accepts the sheet with the feed direction on Auto (`probeFeedDirOff`).
+    feedDirectionOffHelps,
+    // 1 when moving the binding to `finishingSide` changes nothing else and the feature then
+    // accepts the sheet (`probeBinding`).
+    finishingSideHelps,
+    // `finishingSide` of the record.
+    finishingSideOf,
+    // 1 while a member that makes the printed sheet is in progress (`isPaperSizeChanged`).
+    paperSizeChanging,
+    // The standard target paper size under which the feature accepts the sheet (search kind 1).
+    standardTargetPaperSize,
+    // The wide ("W") target paper size under which the feature accepts the sheet (search kind 2).
+    wideTargetPaperSize,
+    // 1 when switching the fold off (setFold(0) and its rules) changes the printed sheet
+    // (`probeFold`).
+    foldOffChangesSheet,
+    // 1 when switching the staple off (setStaple(0) and its rules) changes the printed sheet
+    // (`probeStaple`).
+    stapleOffChangesSheet,
+    // 1 when writing 0 into DtCrease changes the printed sheet (`probeCreaseOff`).
+    creaseOffChangesSheet,
+    // The resolution that is not the record's: 1 for 0, else 0.
+    otherResolution,
+    // The number of entries of the page-specific forms.
+    pageFormCount,
+    // `fullBleedClass` of the page size and target paper size.
+    paperFullBleedClass,
+    // 1 for a page size that is neither oversize nor none.
+    standardPage,
+    // 1 for an oversize ("W") target paper.
+    wideTarget,
+};
 
-// 1 when the feature accepts the sheet with the feed direction on Auto (`probeFeedDirOff`).
-std::int64_t feedDirectionOffHelps(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t feature);
+// Tables name derivations as sheetRefused rather than Derivation::sheetRefused.
+using enum Derivation;
 
-// 1 when moving the binding to `finishingSide` changes nothing else and the feature then
-// accepts the sheet (`probeBinding`).
-std::int64_t finishingSideHelps(const PdCoreData& record, const ChangeContext& change,
-                                std::uint32_t feature);
-
-// `finishingSide` of the record.
-std::int64_t finishingSideOf(const PdCoreData& record, const ChangeContext& change,
-                             std::uint32_t unused);
-
-// 1 while a member that makes the printed sheet is in progress (`isPaperSizeChanged`).
-std::int64_t paperSizeChanging(const PdCoreData& record, const ChangeContext& change,
-                               std::uint32_t unused);
-
-// The standard target paper size under which the feature accepts the sheet (search kind 1).
-std::int64_t standardTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                     std::uint32_t feature);
-
-// The wide ("W") target paper size under which the feature accepts the sheet (search kind 2).
-std::int64_t wideTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                 std::uint32_t feature);
-
-// 1 when switching the fold off (setFold(0) and its rules) changes the printed sheet
-// (`probeFold`).
-std::int64_t foldOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                 std::uint32_t unused);
-
-// 1 when switching the staple off (setStaple(0) and its rules) changes the printed sheet
-// (`probeStaple`).
-std::int64_t stapleOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t unused);
-
-// 1 when writing 0 into DtCrease changes the printed sheet (`probeCreaseOff`).
-std::int64_t creaseOffChangesSheet(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t unused);
+// The value of the derivation for the record and the change.
+std::int64_t derivedValue(Derivation derivation, const PdCoreData& record,
+                          const ChangeContext& change, std::uint32_t parameter);
 
 }  // namespace pd

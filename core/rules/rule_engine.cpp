@@ -1,6 +1,11 @@
+#include "core/rules/form_rules.h"
+#include "core/rules/full_bleed.h"
 #include "core/rules/media_rules.h"
+#include "core/rules/paper_rules.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
+#include "core/rules/slot_media_rules.h"
 
 namespace pd {
 
@@ -30,9 +35,22 @@ std::int64_t evaluate(const Operand& operand, const PdCoreData& record, const Ch
         case OperandKind::member:
             return readMember(record, operand.member);
         case OperandKind::derived:
-            return operand.derive(record, change, operand.parameter);
+            return derivedValue(operand.derive, record, change, operand.parameter);
     }
     return 0;
+}
+
+void applyStep(RuleStep step, PdCoreData& record, ChangeContext& change) {
+    switch (step) {
+        case RuleStep::resolvePaperRules:
+            return resolvePaperRules(record, change);
+        case RuleStep::resolveSlotMediaRules:
+            return resolveSlotMediaRules(record, change);
+        case RuleStep::checkFullBleed:
+            return checkFullBleed(record, change);
+        case RuleStep::emptyPageSpecificFormsOfAForm:
+            return emptyPageSpecificFormsOfAForm(record, change);
+    }
 }
 
 bool isDerived(const RuleTest& test) {
@@ -75,7 +93,7 @@ void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleR
             const std::int64_t value = evaluate(action.value, record, change, call);
             switch (action.shape) {
                 case ActionShape::step:
-                    action.step(record, change, call, action.parameter);
+                    applyStep(action.step, record, change);
                     break;
                 case ActionShape::mediaRule:
                     applyMediaRule(record, change, call->own, value, action.parameter);

@@ -9,7 +9,7 @@
 //
 //     {when(own == 1, DtStaple == 3), set(DtStaple, 0)}           yields: DtStaple not in progress
 //     {when(own == 0), set(DtHorizontalShift, 0), RuleKind::forced}  also while in progress
-//     {when(), runStep<resolvePaperRules>()}                      a step at its place in the order
+//     {when(), runStep(RuleStep::resolvePaperRules)}              a step at its place in the order
 //     {when(own == 1), mediaRule(0, 0)}                           the slot's media against feature
 //     0
 //
@@ -76,37 +76,44 @@ struct RuleCall {
     std::int64_t given;
 };
 
-// A value worked out from the record and the change (a capability test, a probe, a search). It
-// must not change either.
-using Derivation = std::int64_t (*)(const PdCoreData& record, const ChangeContext& change,
-                                    std::uint32_t parameter);
+// Rows name the values they derive and the steps they run by number, not by address: a table
+// then holds no pointer, needs no relocation when the program loads and stays in the read-only
+// pages of the program file.
 
-// An action that is not a plain store: a resolver or a composite rule run at its place in the
-// order. call is null for the rows of a resolver.
-using RuleStep = void (*)(PdCoreData& record, ChangeContext& change, const RuleCall* call,
-                          std::uint32_t parameter);
+// A value worked out from the record and the change (a capability test, a probe, a search),
+// changing neither; the list is in rule_derivations.h.
+enum class Derivation : std::uint8_t;
+
+// An action that is not a plain store: a resolver run at its place in the order.
+enum class RuleStep : std::uint8_t {
+    resolvePaperRules,
+    resolveSlotMediaRules,
+    checkFullBleed,
+    emptyPageSpecificFormsOfAForm,
+};
 
 enum class OperandKind : std::uint8_t { constant, own, given, member, derived };
 
+// Widest member first, so that an operand carries no padding: a table holds many.
 struct Operand {
+    std::int64_t constant = 0;
+    std::uint32_t parameter = 0;
     OperandKind kind = OperandKind::constant;
     MemberId member{};
-    std::uint32_t parameter = 0;
-    std::int64_t constant = 0;
-    Derivation derive = nullptr;
+    Derivation derive{};
 };
 
-inline constexpr Operand own{OperandKind::own};
-inline constexpr Operand given{OperandKind::given};
+inline constexpr Operand own{.kind = OperandKind::own};
+inline constexpr Operand given{.kind = OperandKind::given};
 
 constexpr Operand valueOf(MemberId member) {
-    return {OperandKind::member, member};
+    return {.kind = OperandKind::member, .member = member};
 }
 constexpr Operand derived(Derivation derive, std::uint32_t parameter = 0) {
-    return {OperandKind::derived, MemberId{}, parameter, 0, derive};
+    return {.parameter = parameter, .kind = OperandKind::derived, .derive = derive};
 }
 constexpr Operand constant(std::int64_t value) {
-    return {OperandKind::constant, MemberId{}, 0, value};
+    return {.constant = value};
 }
 
 enum class Comparison : std::uint8_t { equal, notEqual };
@@ -186,11 +193,11 @@ enum class ActionShape : std::uint8_t {
 struct RuleAction {
     MemberId target{};
     Operand value;
-    // Set for a step, which then takes the place of the store.
-    RuleStep step = nullptr;
-    // The step's parameter, or the media feature number of a media rule or check.
+    // The media feature number of a media rule or check.
     std::uint32_t parameter = 0;
     ActionShape shape = ActionShape::store;
+    // The step of a step action, which then takes the place of the store.
+    RuleStep step{};
 };
 
 // Sets target to value: through the target's setter, or by a direct write for a member that has
@@ -202,16 +209,8 @@ constexpr RuleAction set(MemberId target, std::int64_t value) {
     return {target, constant(value)};
 }
 
-constexpr RuleAction runStep(RuleStep step, std::uint32_t parameter = 0) {
-    return {MemberId{}, {}, step, parameter, ActionShape::step};
-}
-
-// A resolver of the form resolver(record, change) as a step.
-template <void (*Resolver)(PdCoreData&, ChangeContext&)>
-constexpr RuleAction runStep() {
-    return runStep([](PdCoreData& record, ChangeContext& change, const RuleCall*, std::uint32_t) {
-        Resolver(record, change);
-    });
+constexpr RuleAction runStep(RuleStep step) {
+    return {.value = {}, .shape = ActionShape::step, .step = step};
 }
 
 // The media rule of the setter whose row this is, for a finishing setting that is on: when the
@@ -219,7 +218,7 @@ constexpr RuleAction runStep() {
 // again with giveWay) while the slot or its media are being changed; otherwise the media of the
 // Auto slot that the feature refuses on their own are reset and the slot goes to Auto.
 constexpr RuleAction mediaRule(std::uint32_t mediaFeature, std::int64_t giveWay) {
-    return {MemberId{}, constant(giveWay), nullptr, mediaFeature, ActionShape::mediaRule};
+    return {MemberId{}, constant(giveWay), mediaFeature, ActionShape::mediaRule};
 }
 
 // A check of the slot-media rules for a finishing setting that is on: when the media feature
@@ -228,7 +227,7 @@ constexpr RuleAction mediaRule(std::uint32_t mediaFeature, std::int64_t giveWay)
 // offValue.
 constexpr RuleAction slotMediaCheck(std::uint32_t mediaFeature, MemberId finishing,
                                     std::int64_t offValue) {
-    return {finishing, constant(offValue), nullptr, mediaFeature, ActionShape::slotMediaCheck};
+    return {finishing, constant(offValue), mediaFeature, ActionShape::slotMediaCheck};
 }
 
 struct RuleRow {

@@ -191,16 +191,13 @@ TEST(StapleRules, TheSheetAndTheZFold) {
 // feed-direction and binding rows of the Z-fold never act; and dropping the fold changes no member
 // that the sheet is made of, so it never changes the paper. The same row shape over the table of
 // two staples, which one feed direction or binding edge satisfies, shows those rows act; a probe
-// that answers that the paper would change keeps the fold.
-std::int64_t paperWouldChange(const PdCoreData&, const ChangeContext&, std::uint32_t) {
-    return 1;
-}
-
+// that answers that the paper would change keeps the fold (standardPage answers yes for these
+// papers).
 constexpr std::uint32_t twoStaplesPaper = 8;
 constexpr auto foldGivesWay =
     sheetRulesGivingWay(when(own == 5, DtFold == 1), twoStaplesPaper, DtFold, foldOffChangesSheet);
 constexpr auto foldKeptForThePaper =
-    sheetRulesGivingWay(when(own == 5, DtFold == 1), twoStaplesPaper, DtFold, paperWouldChange);
+    sheetRulesGivingWay(when(own == 5, DtFold == 1), twoStaplesPaper, DtFold, standardPage);
 
 // 2StaplesNormal set by a setter whose only rows are the given ones.
 auto twoStaplesWith(std::span<const RuleRow> rows) {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "core/record/page_lists.h"
+#include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "rules_test_support.h"
@@ -103,49 +105,36 @@ TEST_F(RuleEngine, GatesFollowTheRuleFlag) {
     }
 }
 
-int derivations = 0;
-
-std::int64_t countedYes(const PdCoreData&, const ChangeContext&, std::uint32_t parameter) {
-    ++derivations;
-    return parameter;
-}
-
-TEST_F(RuleEngine, DerivedTestsAndValuesAreWorkedOutOnlyForARowThatCanAct) {
+// A4 is a standard page; the record's resolution is 0, so the other one is 1.
+TEST_F(RuleEngine, DerivedTestsAndValuesAreWorkedOutForARowThatCanAct) {
     constexpr RuleRow rows[] = {
-        {when(is(countedYes, 1), DtGutter == 1), set(DtSmoothing, 0)},
-        {when(is(countedYes, 1)), set(DtCollate, 0)},
-        {when(is(countedYes, 0)), set(DtTandem, 0)},
-        {when(is(countedYes, 1)), set(DtWaitMode, derived(countedYes, 0))},
+        {when(is(standardPage), DtGutter == 1), set(DtSmoothing, 0)},
+        {when(is(standardPage)), set(DtCollate, 0)},
+        {when(isNot(standardPage)), set(DtTandem, 0)},
+        {when(derived(otherResolution) == 1, is(standardPage)),
+         set(DtWaitMode, derived(otherResolution))},
     };
     change.inProgress.append(fieldIdentity(record.DtCollate));
-    derivations = 0;
     apply(rows, {DtCopyProtection, 0});
-    // Row 1 fails its member test, row 2 its target's in-progress test; row 3 derives once and
-    // fails; row 4 derives its test and then its value.
-    EXPECT_EQ(3, derivations);
     EXPECT_EQ((Names{"DtWaitMode"}), changedNames());
+    EXPECT_EQ(1, record.DtWaitMode.get());
 }
 
-std::vector<std::string> stepLog;
-
-void logStep(PdCoreData& record, ChangeContext&, const RuleCall* call, std::uint32_t parameter) {
-    stepLog.push_back(std::string(coreDataMember(call->own).name) + " " +
-                      std::to_string(call->given) + " " + std::to_string(parameter) + " " +
-                      std::to_string(record.DtSmoothing.get()));
-}
-
-TEST_F(RuleEngine, StepsRunAtTheirPlaceWithTheSettersCall) {
+// The step empties a page-specific form list while the output method registers a form (3).
+TEST_F(RuleEngine, StepsRunAtTheirPlaceWhenTheirTestsHold) {
     constexpr RuleRow rows[] = {
-        {when(), runStep(logStep, 4)},
-        {when(own == 0), set(DtSmoothing, 2), RuleKind::always},
-        {when(own == 1), runStep(logStep, 5)},
-        {when(own == 0), runStep(logStep, 6)},
+        {when(own == 1), runStep(RuleStep::emptyPageSpecificFormsOfAForm)},
+        {when(), set(DtSmoothing, 0), RuleKind::always},
+        {when(own == 0), runStep(RuleStep::emptyPageSpecificFormsOfAForm)},
+        {when(), set(DtCollate, 0), RuleKind::always},
     };
-    record.DtResolution.set(0);
-    stepLog.clear();
-    apply(rows, {DtCopyProtection, 9});
-    EXPECT_EQ((std::vector<std::string>{"DtCopyProtection 9 4 0", "DtCopyProtection 9 6 2"}),
-              stepLog);
+    const PageFormList forms{{4, {{2, 3}}}};
+    ASSERT_TRUE(encodePageFormList(forms, record.DtPageSpecificForms.bytes,
+                                   sizeof record.DtPageSpecificForms.bytes));
+    record.DtOutputMethod.set(3);
+    apply(rows, {DtCopyProtection, 0});
+    EXPECT_EQ((Names{"DtSmoothing", "DtPageSpecificForms", "DtCollate"}), changedNames());
+    EXPECT_EQ(0, record.DtPageSpecificForms.bytes[0] | record.DtPageSpecificForms.bytes[1]);
 }
 
 // Stapling on a heavy tray whose Auto media are heavy too: the slot goes to Auto and the refused
