@@ -7,6 +7,7 @@
 #include "core/rules/change_context.h"
 #include "core/rules/platform_data.h"
 #include "core/rules/probes.h"
+#include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
 #include "rules_test_support.h"
@@ -214,6 +215,25 @@ TEST(CommonShapeSetters, StoreInHostOrderAndRestoreTheInProgressList) {
     EXPECT_EQ((Names{"DtGutter", "DtOffsetCopiesCount", "DtJobForm"}),
               test::memberNames(record, changed));
     EXPECT_EQ((Names{"DtPageSize"}), test::memberNames(record, change.inProgress));
+}
+
+// The setter found for a member is that member's own: the first entry of its list is the member.
+TEST(CommonShapeSetters, EachMemberWithASetterFindsItsOwn) {
+    std::size_t found = 0;
+    for (std::size_t i = 0; i < coreDataMemberCount; ++i) {
+        const auto member = static_cast<MemberId>(i);
+        const MemberSetter setter = setterOf(member);
+        if (setter == nullptr) continue;
+        ++found;
+        PdCoreData record = test::plainA4Record();
+        ChangedFieldList changed;
+        ChangeContext change(changed, nullptr, record);
+        setter(record, readMember(record, member), change);
+        ASSERT_FALSE(changed.entries.empty()) << coreDataMember(member).name;
+        EXPECT_EQ(fieldIdentity(record, member), changed.entries.front())
+            << coreDataMember(member).name;
+    }
+    EXPECT_EQ(50u, found);
 }
 
 TEST(CommonShapeSetters, PageSpecificFormsCopiesABlobWhereverItLiesAndZeroesForNone) {
