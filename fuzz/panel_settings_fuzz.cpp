@@ -51,7 +51,8 @@ void checkStored(const pd::com_talvo_dpxw_zeb0583_662_settings_panel& panel,
     const std::uint8_t slot = stored.DtInputSlot.get();
     const auto inputSlot = pd::stringSetting(settings, "InputSlot");
     if (slot != 0 && slot < pd::inputSlotOption.choiceCount) {
-        require(inputSlot == pd::inputSlotOption.choices[slot].names.ppdName);
+        const char* keyword = pd::inputSlotOption.choices[slot].names.ppdName;
+        require(inputSlot == keyword);
         require(!settings.value("AP_D_InputSlot").has_value());
     } else {
         require(!inputSlot.has_value());

@@ -50,8 +50,8 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::saveCoreData(PdCoreData& record,
 void com_talvo_dpxw_zeb0583_662_settings_panel::updateInputSlot(const PdCoreData& record,
                                                                 PrintSettings* settings) {
     const std::uint8_t slot = record.DtInputSlot.get();
-    const char* keyword =
-        slot < inputSlotOption.choiceCount ? inputSlotOption.choices[slot].names.ppdName : nullptr;
+    const char* keyword = nullptr;
+    if (slot < inputSlotOption.choiceCount) keyword = inputSlotOption.choices[slot].names.ppdName;
     if (slot != 0 && keyword != nullptr && *keyword != '\0') {
         if (ppd != nullptr) ppdMarkOption(ppd, inputSlotKey, keyword);
         if (settings != nullptr) {

@@ -40,7 +40,7 @@ constinit const ChoiceOptionDescriptor frontCoverMediaTypeOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -49,7 +49,7 @@ constinit const ChoiceOptionDescriptor frontCoverMediaWeightOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -58,7 +58,7 @@ constinit const ChoiceOptionDescriptor frontCoverMediaColorOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -67,7 +67,7 @@ constinit const ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -153,7 +153,7 @@ constinit const ChoiceOptionDescriptor backCoverMediaTypeOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -162,7 +162,7 @@ constinit const ChoiceOptionDescriptor backCoverMediaWeightOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -171,7 +171,7 @@ constinit const ChoiceOptionDescriptor backCoverMediaColorOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -180,7 +180,7 @@ constinit const ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 

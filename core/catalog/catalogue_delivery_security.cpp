@@ -22,7 +22,7 @@ constinit const ChoiceOptionDescriptor sendEMailOption{
 
 constinit const TextOptionDescriptor sendEMailAddressOption{
     {{}, 693},  // title L10N_LBL_SENDEMAILADDRESS
-    nullptr,    // defaultText
+    {},         // defaultText
 };
 
 constinit const ChoiceOptionDescriptor userAuthenticationOption{
@@ -111,12 +111,12 @@ constinit const TextOptionDescriptor userAuthenticationPasswordOption{
 
 constinit const TextOptionDescriptor relayServerSettingsOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const TextOptionDescriptor relayServerScreenIdOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const ChoiceOptionDescriptor accountTrackOption{
@@ -174,7 +174,7 @@ constinit const TextOptionDescriptor outputMethodUserboxNumberOption{
 
 constinit const TextOptionDescriptor outputMethodFileNameOption{
     {{}, 711},  // title L10N_LBL_OUTPUTMETHODFILENAME
-    nullptr,    // defaultText
+    {},         // defaultText
 };
 
 constinit const ChoiceOptionDescriptor encryptPdfOption{
@@ -194,8 +194,8 @@ constinit const ChoiceOptionDescriptor encryptPdfOption{
 
 constinit const TextOptionDescriptor pdfPasswordOption{
     {{.pjlName = "PDFPASSWD", .pjlMode = PjlMode::jobKind2Only},
-     708},    // title L10N_LBL_PDFPASSWORD
-    nullptr,  // defaultText
+     708},  // title L10N_LBL_PDFPASSWORD
+    {},     // defaultText
 };
 
 constinit const ChoiceOptionDescriptor addShowpageOption{

@@ -211,7 +211,7 @@ constinit const ChoiceOptionDescriptor jobFormOption{
     0,          // choiceCount
     0,          // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -233,7 +233,7 @@ constinit const ChoiceOptionDescriptor jobFormResolutionOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -242,7 +242,7 @@ constinit const ChoiceOptionDescriptor prependOption{
     0,          // choiceCount
     0,          // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -264,7 +264,7 @@ constinit const ChoiceOptionDescriptor prependResolutionOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -273,7 +273,7 @@ constinit const ChoiceOptionDescriptor appendOption{
     0,          // choiceCount
     0,          // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 
@@ -295,7 +295,7 @@ constinit const ChoiceOptionDescriptor appendResolutionOption{
     0,                 // choiceCount
     0,                 // defaultIndex
     {{
-        {.titleRow = noTitleRow, .name = nullptr, .names = {}},
+        {.titleRow = noTitleRow, .name = {}, .names = {}},
     }},
 };
 

@@ -249,7 +249,7 @@ constinit const ChoiceOptionDescriptor pageSizeTypeOption{
 
 constinit const TextOptionDescriptor pageSizeNameOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const ChoiceOptionDescriptor orientationOption{

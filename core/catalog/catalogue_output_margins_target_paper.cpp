@@ -638,7 +638,7 @@ constinit const ChoiceOptionDescriptor targetPaperSizeTypeOption{
 
 constinit const TextOptionDescriptor targetPaperSizeNameOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const ChoiceOptionDescriptor scaleToFitOption{

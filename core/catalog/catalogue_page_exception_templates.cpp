@@ -199,7 +199,7 @@ constinit const ChoiceOptionDescriptor tppsTabTypeOption{
 
 constinit const TextOptionDescriptor tppsTabTextOption{
     {{}, 727},  // title L10N_LBL_TABTEXT
-    nullptr,    // defaultText
+    {},         // defaultText
 };
 
 constinit const ChoiceOptionDescriptor tppsTabPositionOption{
@@ -214,7 +214,7 @@ constinit const ChoiceOptionDescriptor tppsTabPositionOption{
 
 constinit const TextOptionDescriptor tppsUntitledTextOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 }  // namespace pd

@@ -8,12 +8,12 @@ namespace pd {
 
 constinit const TextOptionDescriptor pageSpecificFormsOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const TextOptionDescriptor pageSpecificTraysOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const ChoiceOptionDescriptor chapterModeOption{
@@ -28,7 +28,7 @@ constinit const ChoiceOptionDescriptor chapterModeOption{
 
 constinit const TextOptionDescriptor chapterPagesOption{
     {{}, noTitleRow},  // no title
-    nullptr,           // defaultText
+    {},                // defaultText
 };
 
 constinit const ChoiceOptionDescriptor languageVersionOption{

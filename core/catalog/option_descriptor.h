@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/catalog/catalogue_text.h"
+
 namespace pd {
 
 // A title or label row that names no row of the localisation table; it reads as the empty text.
@@ -20,6 +22,17 @@ inline constexpr std::size_t maxChoiceCount = 37;
 inline constexpr std::size_t maxPpdValueCount = 59;
 inline constexpr std::size_t maxDisplayUnitCount = 2;
 
+// The longest texts the records hold; a longer literal in the catalogue does not compile.
+inline constexpr std::size_t maxPpdNameLength = 20;
+inline constexpr std::size_t maxAltNameLength = 11;
+inline constexpr std::size_t maxPjlNameLength = 21;
+inline constexpr std::size_t maxChoiceNameLength = 24;
+// Any 32-bit number in decimal, sign included.
+inline constexpr std::size_t maxPpdValueLength = 11;
+inline constexpr std::size_t maxDefaultTextLength = 15;
+
+using PpdValueText = CatalogueText<maxPpdValueLength>;
+
 // For which kind of PJL job header an option is written. The header builder is given job kind 1
 // or 2; it writes catalogue options for no other kind.
 enum class PjlMode : std::uint32_t {
@@ -29,17 +42,17 @@ enum class PjlMode : std::uint32_t {
     jobKind2Only = 3,  // job kind 2 only
 };
 
-// The external names heading every descriptor and every choice. A null or empty name means that
-// nothing is written for it.
+// The external names heading every descriptor and every choice. A name that is not set reads as
+// null (an empty name reads the same way) and means that nothing is written for it.
 struct OptionNames {
     // Descriptor: the PPD option keyword. Choice: the PPD choice keyword.
-    const char* ppdName = nullptr;
+    CatalogueText<maxPpdNameLength> ppdName{};
     // A second name of a choice, used by the filter's setup code for tray media; null in heads.
-    const char* altName = nullptr;
+    CatalogueText<maxAltNameLength> altName{};
     // A further name slot, null throughout the catalogue.
-    const char* reserved = nullptr;
+    CatalogueText<0> reserved{};
     // Descriptor: the PJL variable name. Choice: the PJL value.
-    const char* pjlName = nullptr;
+    CatalogueText<maxPjlNameLength> pjlName{};
     // Descriptor: the job kinds the option is written for. Choices carry one too; nobody reads it.
     PjlMode pjlMode = PjlMode::never;
 };
@@ -55,7 +68,7 @@ struct OptionChoice {
     std::uint32_t titleRow = 0;
     // The internal name: it enters the layout signature and the filter's layout description,
     // never the PPD or the PJL header. Null in unused entries.
-    const char* name = nullptr;
+    CatalogueText<maxChoiceNameLength> name{};
     OptionNames names;
 };
 
@@ -97,14 +110,15 @@ struct NumericOptionDescriptor : OptionDescriptor {
     std::int64_t maximum = 0;
     std::int64_t defaultValue = 0;
     // Ascending decimal PPD choice texts, ended by the first null.
-    std::array<const char*, maxPpdValueCount> ppdValues{};
+    std::array<PpdValueText, maxPpdValueCount> ppdValues{};
     std::uint32_t displayUnitCount = 0;
     std::array<DisplayUnit, maxDisplayUnitCount> displayUnits{};
 };
 
 struct TextOptionDescriptor : OptionDescriptor {
-    // The default content of the text field; null means the empty text.
-    const char* defaultText = nullptr;
+    // The default content of the text field; null means the empty text. The catalogue keeps ""
+    // apart from null as its sources give them.
+    CatalogueText<maxDefaultTextLength, EmptyText::keptApart> defaultText{};
 };
 
 }  // namespace pd

@@ -31,7 +31,8 @@ std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& o
 
 const char* choiceDefaultText(const OptionChoice& choice) {
     const OptionNames& names = choice.names;
-    for (const char* text : {names.ppdName, names.altName, names.reserved, names.pjlName})
+    const char* const texts[] = {names.ppdName, names.altName, names.reserved, names.pjlName};
+    for (const char* text : texts)
         if (text != nullptr) return text;
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "core/ppd/numeric_ppd_choice.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "core/base/number_text.h"
@@ -74,6 +75,13 @@ bool appendNearest(PpdChoiceList& out, const NumericOptionDescriptor& option,
     return true;
 }
 
+// The option's PPD value texts as C strings; they point into the constant descriptor.
+std::array<const char*, maxPpdValueCount> valueTexts(const NumericOptionDescriptor& option) {
+    std::array<const char*, maxPpdValueCount> texts{};
+    for (std::size_t i = 0; i < maxPpdValueCount; ++i) texts[i] = option.ppdValues[i];
+    return texts;
+}
+
 }  // namespace
 
 std::string nearestNumericChoice(PpdValueTexts values, std::uint32_t value) {
@@ -94,7 +102,7 @@ bool writePpdNumber(const PpdWriterRow& row, const PdCoreData& record, PpdChoice
     if (option == nullptr) return false;
     const auto value = static_cast<std::uint32_t>(
         scaledUnsigned(record, *row.member, *option, std::numeric_limits<std::uint32_t>::max()));
-    return appendNearest(out, *option, nearestNumericChoice(option->ppdValues, value));
+    return appendNearest(out, *option, nearestNumericChoice(valueTexts(*option), value));
 }
 
 bool writePpdNumber16(const PpdWriterRow& row, const PdCoreData& record, PpdChoiceList& out,
@@ -103,7 +111,7 @@ bool writePpdNumber16(const PpdWriterRow& row, const PdCoreData& record, PpdChoi
     if (option == nullptr) return false;
     const auto value = static_cast<std::uint16_t>(
         scaledUnsigned(record, *row.member, *option, std::numeric_limits<std::uint16_t>::max()));
-    return appendNearest(out, *option, nearestNumericChoice16(option->ppdValues, value));
+    return appendNearest(out, *option, nearestNumericChoice16(valueTexts(*option), value));
 }
 
 bool writePpdSignedNumber(const PpdWriterRow& row, const PdCoreData& record, PpdChoiceList& out,
@@ -117,7 +125,7 @@ bool writePpdSignedNumber(const PpdWriterRow& row, const PdCoreData& record, Ppd
     const auto value = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(quotient, std::numeric_limits<std::int32_t>::min(),
                                  std::numeric_limits<std::int32_t>::max()));
-    return appendNearest(out, *option, nearestSignedNumericChoice(option->ppdValues, value));
+    return appendNearest(out, *option, nearestSignedNumericChoice(valueTexts(*option), value));
 }
 
 }  // namespace pd

@@ -43,7 +43,8 @@ std::uint32_t readIndex(const PdCoreData& record, const CoreDataMember& member) 
 }  // namespace
 
 const char* ppdKeywordOf(const OptionDescriptor& option) {
-    return isNameSet(option.names.ppdName) ? option.names.ppdName : nullptr;
+    const char* keyword = option.names.ppdName;
+    return isNameSet(keyword) ? keyword : nullptr;
 }
 
 const char* ppdChoiceKeywordAt(const ChoiceOptionDescriptor& option, std::uint32_t index) {

@@ -65,7 +65,8 @@ inline std::string memberValue(const PdCoreData& record, const CoreDataMember& m
     const ChoiceOptionDescriptor* option = member.choiceOption;
     if (member.kind == MemberKind::choice && option != nullptr && number >= 0 &&
         number < option->choiceCount && option->choices[number].name != nullptr) {
-        text += std::string(" (") + option->choices[number].name + ")";
+        const char* name = option->choices[number].name;
+        text += std::string(" (") + name + ")";
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -300,7 +301,8 @@ bool isNullOrNonEmpty(const char* text) {
 }
 
 void expectNamesWellFormed(const OptionNames& names, std::string_view where) {
-    for (const char* text : {names.ppdName, names.altName, names.reserved, names.pjlName}) {
+    for (const char* text : std::initializer_list<const char*>{names.ppdName, names.altName,
+                                                               names.reserved, names.pjlName}) {
         EXPECT_TRUE(isNullOrNonEmpty(text)) << where;
         EXPECT_TRUE(isPrintableAscii(text)) << where;
     }
@@ -468,7 +470,9 @@ class CatalogueDigest {
         for (int i = 0; i < 8; ++i) byte(static_cast<unsigned char>(w >> (8 * i)));
     }
     void names(const OptionNames& n) {
-        for (const char* t : {n.ppdName, n.altName, n.reserved, n.pjlName}) text(t);
+        for (const char* t :
+             std::initializer_list<const char*>{n.ppdName, n.altName, n.reserved, n.pjlName})
+            text(t);
         word(static_cast<std::uint32_t>(n.pjlMode));
     }
     std::uint64_t value() const { return hash_; }

@@ -254,8 +254,9 @@ std::string describe(const CoreDataMember& member) {
                grouped(d.maximum) + "; default " + grouped(d.defaultValue);
     }
     const TextOptionDescriptor& d = *member.textOption;
-    if (d.defaultText == nullptr) return "no default text";
-    return std::string("default \"") + d.defaultText + "\"";
+    const char* text = d.defaultText;
+    if (text == nullptr) return "no default text";
+    return std::string("default \"") + text + "\"";
 }
 
 TEST(OptionCatalogue, MatchesThePublishedDataOfEveryRecordMember) {
