@@ -81,7 +81,7 @@ namespace {
 constexpr std::string_view entrySeparators = "-_:";
 
 bool listsNoSubCode(const LanguageCodeRow& row) {
-    return row.subCodes[0].empty();
+    return row.subCodes[0] == nullptr;
 }
 
 bool listsSubCode(const LanguageCodeRow& row, std::string_view subCode) {

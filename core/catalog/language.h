@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalog/catalogue_text.h"
+
 namespace pd {
 
 // The number of a user-interface language; the choices of languageVersionOption stand in this
@@ -41,8 +43,8 @@ using LanguageNumber = std::uint32_t;
 // order, and the first that lists no sub-code or lists the entry's sub-code gives the number.
 struct LanguageCodeRow {
     LanguageNumber number;
-    std::string_view code;
-    std::array<std::string_view, 6> subCodes;  // used ones first, then empty
+    CatalogueText<2> code;
+    std::array<CatalogueText<4>, 6> subCodes;  // used ones first, then empty
 };
 
 inline constexpr std::size_t languageCodeRowCount = 49;
