@@ -149,7 +149,8 @@ bool runPpdWriter(const PpdWriterRow& row, const PdCoreData& record, PpdChoiceLi
 void coreDataToPpdChoices(const PdCoreData& record, PpdChoiceList& out,
                           const ChangedFieldList* changed) {
     out.clear();
-    for (const PpdWriterRow& row : ppdWriterTable) runPpdWriter(row, record, out, changed);
+    for (const PpdWriterEntry& entry : ppdWriterTable)
+        runPpdWriter(ppdWriterRowOf(entry), record, out, changed);
 }
 
 }  // namespace pd

@@ -14,6 +14,7 @@
 #include "core/ppd/ppd_choices.h"
 #include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
+#include "core/record/member_id.h"
 
 namespace pd {
 
@@ -34,6 +35,19 @@ struct PpdWriterRow {
     // The member read, whose identity the changed-field filter tests; null in the offset row.
     const CoreDataMember* member;
 };
+
+// A row of ppdWriterTable as stored: the member by its id, so that the table holds no pointer and
+// needs no relocation at start-up. The offset row's member is unused.
+struct PpdWriterEntry {
+    PpdWriterKind kind;
+    MemberId member;
+};
+
+// The row that runs for an entry of the table.
+constexpr PpdWriterRow ppdWriterRowOf(const PpdWriterEntry& entry) {
+    if (entry.kind == PpdWriterKind::offset) return {entry.kind, nullptr};
+    return {entry.kind, &coreDataMember(entry.member)};
+}
 
 namespace detail {
 
@@ -99,14 +113,15 @@ inline constexpr std::size_t ppdWriterCount = detail::countPpdWriters();
 static_assert(ppdWriterCount == 195);
 
 // The rows in the order in which they run, which is the order of the pairs.
-inline constexpr std::array<PpdWriterRow, ppdWriterCount> ppdWriterTable = [] {
-    std::array<PpdWriterRow, ppdWriterCount> rows{};
+inline constexpr std::array<PpdWriterEntry, ppdWriterCount> ppdWriterTable = [] {
+    std::array<PpdWriterEntry, ppdWriterCount> rows{};
     std::size_t next = 0;
-    for (const CoreDataMember& member : coreDataMembers) {
+    for (std::size_t index = 0; index < coreDataMembers.size(); ++index) {
         PpdWriterKind kind{};
-        if (detail::ppdWriterKindOf(member, kind)) rows[next++] = {kind, &member};
+        if (detail::ppdWriterKindOf(coreDataMembers[index], kind))
+            rows[next++] = {kind, static_cast<MemberId>(index)};
     }
-    rows[next] = {PpdWriterKind::offset, nullptr};
+    rows[next] = {PpdWriterKind::offset, MemberId{}};
     return rows;
 }();
 

@@ -322,7 +322,7 @@ std::vector<std::string> keywordsOf(const PpdChoiceList& list) {
 TEST(PpdWriterTable, RowsFollowTheRecordWithTheOffsetRowLast) {
     ASSERT_EQ(std::size(expectedRows), ppdWriterTable.size());
     for (std::size_t i = 0; i < ppdWriterTable.size(); ++i) {
-        const PpdWriterRow& row = ppdWriterTable[i];
+        const PpdWriterRow row = ppdWriterRowOf(ppdWriterTable[i]);
         const std::string member = row.member != nullptr ? row.member->name : "offsetOption";
         EXPECT_EQ(expectedRows[i].member, member) << "row " << i + 1;
         EXPECT_STREQ(expectedRows[i].kind, kindTag(row.kind)) << "row " << i + 1;
