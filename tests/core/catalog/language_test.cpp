@@ -13,9 +13,12 @@
 #include <vector>
 
 #include "platform/preferred_languages.h"
+#include "tests/core/catalog/holds_no_pointer.h"
 
 namespace pd {
 namespace {
+
+static_assert(holdsNoPointer<LanguageCodeRow>(), "the table needs no relocation");
 
 using Entries = std::vector<std::string>;
 using Numbers = std::vector<LanguageNumber>;

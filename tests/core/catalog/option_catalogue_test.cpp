@@ -11,8 +11,15 @@
 #include <variant>
 #include <vector>
 
+#include "tests/core/catalog/holds_no_pointer.h"
+
 namespace pd {
 namespace {
+
+// Descriptors hold their texts, not pointers to them, so the catalogue needs no relocation.
+static_assert(holdsNoPointer<ChoiceOptionDescriptor>());
+static_assert(holdsNoPointer<NumericOptionDescriptor>());
+static_assert(holdsNoPointer<TextOptionDescriptor>());
 
 using AnyDescriptor = std::variant<const ChoiceOptionDescriptor*, const NumericOptionDescriptor*,
                                    const TextOptionDescriptor*>;

@@ -15,10 +15,13 @@
 #include "core/ppd/ppd_choices.h"
 #include "core/ppd/supported_ppd_options.h"
 #include "core/record/default_record.h"
+#include "tests/core/catalog/holds_no_pointer.h"
 #include "tests/core/ppd/record_fixture.h"
 
 namespace pd {
 namespace {
+
+static_assert(holdsNoPointer<PpdWriterEntry>(), "the table needs no relocation");
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
