@@ -31,7 +31,8 @@ inline constexpr std::size_t maxChoiceNameLength = 24;
 inline constexpr std::size_t maxPpdValueLength = 11;
 inline constexpr std::size_t maxDefaultTextLength = 15;
 
-using PpdValueText = CatalogueText<maxPpdValueLength>;
+// A PPD value text: null ends the list, while "" is an entry that holds no number.
+using PpdValueText = CatalogueText<maxPpdValueLength, EmptyText::keptApart>;
 
 // For which kind of PJL job header an option is written. The header builder is given job kind 1
 // or 2; it writes catalogue options for no other kind.

@@ -188,7 +188,14 @@ TEST(PpdNumberWriters, FilterKeywordAndListDecide) {
 
     zoom.option.ppdValues[1] = nullptr;
     EXPECT_FALSE(writePpdNumber16(row, zoom.record, out, nullptr));
+    // An empty text is an entry without a number, not the end of the list where 250 would take
+    // "200".
     zoom.option.ppdValues[1] = "200";
+    zoom.option.ppdValues[2] = "";
+    zoom.option.ppdValues[3] = "300";
+    zoom.record.DtZoom.set(250);
+    EXPECT_FALSE(writePpdNumber16(row, zoom.record, out, nullptr));
+    zoom.option.ppdValues[2] = nullptr;
     zoom.option.names.ppdName = "";
     EXPECT_FALSE(writePpdNumber16(row, zoom.record, out, nullptr));
     EXPECT_EQ(1u, out.size());
