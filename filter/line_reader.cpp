@@ -15,34 +15,24 @@ bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
 
-constexpr std::size_t smallPage = 4 << 10;
 constexpr std::size_t hugePage = 2 << 20;
 
 std::size_t roundUp(std::size_t size, std::size_t unit) {
     return (size + unit - 1) / unit * unit;
 }
 
-struct Allocation {
-    void* block = nullptr;  // what to free
-    char* bytes = nullptr;
-};
-
 // The grown buffer of a held long line. Its bytes land in fresh memory, and where the system
 // offers transparent huge pages each 2 MiB of the line costs one page fault instead of 512, which
 // is most of the time such a line takes; where it does not, the advice is ignored and small pages
-// serve. Its first smallPart bytes, which the first buffer held already, stay in small pages and
-// the rest begins on a 2 MiB boundary: a line rounds memory up to 2 MiB only past its first read
-// steps.
-Allocation allocateHeldLineBuffer(std::size_t size, std::size_t smallPart) {
-    const std::size_t head = std::min(roundUp(smallPart, smallPage), hugePage);
-    const std::size_t tail = roundUp(size > head ? size - head : 0, hugePage);
-    void* const block = std::aligned_alloc(hugePage, hugePage + tail);
-    if (block == nullptr) return {};
-    char* const boundary = static_cast<char*>(block) + hugePage;
+// serve. The bytes the first buffer held are copied into the first huge page, so they cost no
+// fresh small pages either.
+char* allocateHeldLineBuffer(std::size_t size) {
+    const std::size_t rounded = roundUp(size, hugePage);
+    void* const block = std::aligned_alloc(hugePage, rounded);
 #ifdef MADV_HUGEPAGE
-    if (tail > 0) madvise(boundary, tail, MADV_HUGEPAGE);
+    if (block != nullptr) madvise(block, rounded, MADV_HUGEPAGE);
 #endif
-    return {block, boundary - head};
+    return static_cast<char*>(block);
 }
 
 }  // namespace
@@ -56,7 +46,7 @@ LineReader::LineReader(std::FILE* file, JobOutput& output, const volatile std::s
       readStep_(std::max<std::size_t>(handling_.readStep, 1)) {}
 
 LineReader::~LineReader() {
-    std::free(allocation_);
+    std::free(buffer_);
 }
 
 std::size_t LineReader::next(char c, ByteSearch& search) {
@@ -129,18 +119,12 @@ bool LineReader::readMore() {
         // The callers keep the held line within the largest size; a buffer without room would
         // cut the job short.
         if (wanted - fill_ < readStep_) return false;
-        Allocation grown;
-        if (first) {
-            grown.block = std::malloc(wanted);
-            grown.bytes = static_cast<char*>(grown.block);
-        } else {
-            grown = allocateHeldLineBuffer(wanted, capacity_);
-        }
-        if (grown.block == nullptr) return false;
-        if (fill_ > 0) std::memcpy(grown.bytes, buffer_, fill_);
-        std::free(allocation_);
-        allocation_ = grown.block;
-        buffer_ = grown.bytes;
+        char* const grown =
+            first ? static_cast<char*>(std::malloc(wanted)) : allocateHeldLineBuffer(wanted);
+        if (grown == nullptr) return false;
+        if (fill_ > 0) std::memcpy(grown, buffer_, fill_);
+        std::free(buffer_);
+        buffer_ = grown;
         capacity_ = wanted;
     }
     if (stop_ != nullptr && *stop_ != 0) {

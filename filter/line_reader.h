@@ -115,7 +115,6 @@ class LineReader {
     const volatile std::sig_atomic_t* stop_;
     LineHandling handling_;
     std::size_t readStep_;
-    void* allocation_ = nullptr;  // buffer_ lies in it
     char* buffer_ = nullptr;
     std::size_t capacity_ = 0;
     std::size_t fill_ = 0;
