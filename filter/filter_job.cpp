@@ -14,7 +14,6 @@
 #include "filter/driver_postscript.h"
 #include "filter/job_ppd.h"
 #include "filter/job_services.h"
-#include "filter/job_settings_comments.h"
 #include "filter/line_reader.h"
 #include "filter/media_option.h"
 
@@ -66,7 +65,7 @@ int runJob(FilterJob& job, std::FILE* input, const char* ppdPath, JobOutput& out
     mergeJobSettings(job);
     job.pjlHeader = jobPjlHeader(job.record, job.jobName, job.jobOwner);
 
-    JobRewriter rewriter(output);
+    JobRewriter rewriter(output, job.record);
     rewriter.ppdFile = job.ppdFile;
     rewriter.pendingFeatureList = std::move(job.pendingFeatureList);
     rewriter.texts = buildInsertedTexts(job.record);
@@ -160,8 +159,8 @@ void mergeJobSettings(FilterJob& job) {
 }
 
 InsertedTexts buildInsertedTexts(const PdCoreData& record) {
-    return {buildJobSettingsComments(record), buildBeginSetupCode(record, 0),
-            buildEndSetupCode(record, 0), buildPageStartCode(record)};
+    return {buildBeginSetupCode(record, 0), buildEndSetupCode(record, 0),
+            buildPageStartCode(record)};
 }
 
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,

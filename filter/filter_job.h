@@ -67,7 +67,7 @@ void rebuildRecord(FilterJob& job);
 // Merges the job's page setup into the record and lists the pending PPD features.
 void mergeJobSettings(FilterJob& job);
 
-// The texts inserted at the DSC landmarks, made from the merged record.
+// The short texts inserted at the DSC landmarks, made from the merged record.
 InsertedTexts buildInsertedTexts(const PdCoreData& record);
 
 // The whole run. ppdPath is the "PPD" variable (null when unset); standard input is read when

@@ -34,15 +34,6 @@ void JobOutput::write(const void* bytes, std::size_t length) {
     used_ = length;
 }
 
-void JobOutput::writeDirect(std::string_view text) {
-    if (failed_ || text.empty()) return;
-    if (fd_ < 0) {
-        captured_.append(text);
-        return;
-    }
-    if (flush()) send(text.data(), text.size());
-}
-
 bool JobOutput::flush() {
     if (failed_) return false;
     const std::size_t length = used_;

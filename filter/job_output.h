@@ -22,9 +22,6 @@ class JobOutput {
 
     void write(const void* bytes, std::size_t length);
     void write(std::string_view text) { write(text.data(), text.size()); }
-    // For a long text made beforehand: the buffered bytes go out, then the text from where it
-    // lies, so that it does not pass through the block and touch its pages.
-    void writeDirect(std::string_view text);
 
     // Hands every buffered byte to the descriptor. False once any write has failed.
     bool flush();

@@ -5,6 +5,7 @@
 #include "core/base/number_text.h"
 #include "filter/features_dict.h"
 #include "filter/job_ppd.h"
+#include "filter/job_settings_comments.h"
 
 namespace pd {
 
@@ -21,17 +22,8 @@ void writeLineNow(JobRewriter& job, CurrentLine& line) {
     writeCurrentLine(job.output, line);
 }
 
-// Below it an inserted text is copied into the output's block; above it, it goes out as it lies.
-// Only the job-settings comments are that long, and on a short job they would touch more of the
-// block's fresh pages than the whole rest of the output.
-constexpr std::size_t longInsertedText = 16 << 10;
-
 void writeInserted(JobRewriter& job, std::string_view text) {
-    if (text.size() >= longInsertedText) {
-        job.output.writeDirect(text);
-    } else {
-        job.output.write(text);
-    }
+    job.output.write(text);
     job.output.write("\n", 1);
 }
 
@@ -132,7 +124,10 @@ bool dscBlockStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
 void insertionStage(JobRewriter& job, CurrentLine& line, DscKeyword keyword) {
     switch (keyword) {
         case DscKeyword::endComment:
-            insertFirstTime(job, job.endCommentsDone, job.texts.jobSettingsComments);
+            if (job.endCommentsDone) break;
+            writeJobSettingsComments(job.output, job.record);
+            job.output.write("\n", 1);
+            job.endCommentsDone = true;
             break;
         case DscKeyword::beginSetup:
             if (job.beginSetupDone) break;

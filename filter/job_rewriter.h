@@ -13,25 +13,28 @@
 #include <vector>
 
 #include "core/ppd/ppd_choices.h"
+#include "core/record/core_data.h"
 #include "filter/dsc_blocks.h"
 #include "filter/job_output.h"
 #include "filter/line_reader.h"
 
 namespace pd {
 
-// The texts the driver inserts. They depend on nothing but the job's merged record, so they are
-// made once before the first line.
+// The short texts the driver inserts. They depend on nothing but the job's merged record, so
+// they are made once before the first line.
 struct InsertedTexts {
-    std::string jobSettingsComments;
     std::string beginSetupCode;
     std::string endSetupCode;
     std::string pageStartCode;
 };
 
 struct JobRewriter {
-    explicit JobRewriter(JobOutput& out) : output(out) {}
+    JobRewriter(JobOutput& out, const PdCoreData& jobRecord) : output(out), record(jobRecord) {}
 
     JobOutput& output;
+    // The job's merged record, not owned: its settings comments are written from it where they
+    // are inserted, as they are too long to be made beforehand.
+    const PdCoreData& record;
     ppd_file_t* ppdFile = nullptr;     // not owned
     PpdChoiceList pendingFeatureList;  // features whose code replaces or precedes the job's own
     InsertedTexts texts;

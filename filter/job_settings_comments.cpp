@@ -7,6 +7,7 @@
 
 #include "core/base/base64.h"
 #include "core/record/core_data.h"
+#include "filter/job_output.h"
 #include "filter/record_description.h"
 
 namespace pd {
@@ -16,21 +17,15 @@ namespace {
 constexpr std::size_t commentLineLength = 160;
 constexpr std::string_view continuationHead = "%%+ ";
 
-// An upper bound of the size of dscCommentLines(key, value), to build it without regrowing.
-std::size_t commentLinesSize(std::string_view key, std::size_t valueSize) {
-    const std::size_t lines = valueSize / (commentLineLength - 4) + 2;
-    return valueSize + lines * (key.size() + 6);
-}
-
 // Cuts a comment's value into lines as its pieces come, so that a long value need not be whole
 // in memory first. A line is ended once it is full; the next is begun by the next piece, or by
 // finish() as a bare continuation line.
 class CommentLines {
   public:
-    CommentLines(std::string& text, std::string_view key) : text_(text) {
-        text_ += "%%";
-        text_ += key;
-        text_ += ": ";
+    CommentLines(JobOutput& output, std::string_view key) : output_(output) {
+        output_.write("%%");
+        output_.write(key);
+        output_.write(": ");
         const std::size_t head = key.size() + 4;
         room_ = commentLineLength > head ? commentLineLength - head : 0;
         if (room_ == 0) endLine();
@@ -39,12 +34,12 @@ class CommentLines {
     void append(std::string_view piece) {
         while (!piece.empty()) {
             if (full_) {
-                text_ += continuationHead;
+                output_.write(continuationHead);
                 room_ = commentLineLength - continuationHead.size();
                 full_ = false;
             }
             const std::size_t count = std::min(room_, piece.size());
-            text_ += piece.substr(0, count);
+            output_.write(piece.substr(0, count));
             piece.remove_prefix(count);
             room_ -= count;
             if (room_ == 0) endLine();
@@ -52,17 +47,17 @@ class CommentLines {
     }
 
     void finish() {
-        if (full_) text_ += continuationHead;
-        text_ += "\r\n";
+        if (full_) output_.write(continuationHead);
+        output_.write("\r\n");
     }
 
   private:
     void endLine() {
-        text_ += "\r\n";
+        output_.write("\r\n");
         full_ = true;
     }
 
-    std::string& text_;
+    JobOutput& output_;
     std::size_t room_ = 0;
     bool full_ = false;
 };
@@ -84,14 +79,17 @@ constexpr std::array secretMembers{
               sizeof(PdCoreData::DtRelayServerSettings)},
 };
 
-// The record's base64 text, made a few kilobytes at a time with the secrets as zero bytes: neither
-// a copy of the record nor its whole text is needed.
-void appendRecordText(CommentLines& lines, const PdCoreData& record) {
-    // A multiple of 3, so that the pieces' texts join into the text of the whole.
-    constexpr std::size_t pieceSize = 3 * 1024;
+// The comments are the longest text the filter inserts: held whole in the output's block they
+// would touch more of its fresh pages than the whole rest of a short job. So they are made and
+// copied a piece at a time, what the output holds being sent before each piece. A multiple of 3,
+// so that the record's pieces encode into pieces of the text of the whole.
+constexpr std::size_t pieceSize = 3 * 1024;
+
+// The record's base64 text, with the secrets as zero bytes.
+void writeRecordText(JobOutput& output, CommentLines& lines, const PdCoreData& record) {
     const auto bytes = coreDataBytes(record);
     std::array<unsigned char, pieceSize> piece;
-    for (std::size_t offset = 0; offset < bytes.size(); offset += pieceSize) {
+    for (std::size_t offset = 0; offset < bytes.size() && output.flush(); offset += pieceSize) {
         const std::size_t size = std::min(pieceSize, bytes.size() - offset);
         std::memcpy(piece.data(), bytes.data() + offset, size);
         for (const ByteRange& secret : secretMembers) {
@@ -103,31 +101,31 @@ void appendRecordText(CommentLines& lines, const PdCoreData& record) {
     }
 }
 
-}  // namespace
-
-std::string buildJobSettingsComments(const PdCoreData& record) {
-    constexpr std::string_view recordKey = "TALVO-JobSettings";
-    constexpr std::string_view descriptionKey = "TALVO-JobSettingsDescription";
-    std::string text;
-    text.reserve(commentLinesSize(recordKey, (coreDataSize + 2) / 3 * 4) +
-                 commentLinesSize(descriptionKey, coreDataDescription.size()));
-    CommentLines recordLines(text, recordKey);
-    appendRecordText(recordLines, record);
-    recordLines.finish();
-    CommentLines descriptionLines(text, descriptionKey);
-    descriptionLines.append(coreDataDescription);
-    descriptionLines.finish();
-    return text;
+void writeDescriptionText(JobOutput& output, CommentLines& lines) {
+    std::string_view text = coreDataDescription;
+    while (!text.empty() && output.flush()) {
+        const std::string_view piece = text.substr(0, pieceSize);
+        lines.append(piece);
+        text.remove_prefix(piece.size());
+    }
 }
 
-std::string dscCommentLines(std::string_view key, std::string_view value) {
-    std::string text;
-    if (key.empty()) return text;
-    text.reserve(commentLinesSize(key, value.size()));
-    CommentLines lines(text, key);
+}  // namespace
+
+void writeJobSettingsComments(JobOutput& output, const PdCoreData& record) {
+    CommentLines recordLines(output, "TALVO-JobSettings");
+    writeRecordText(output, recordLines, record);
+    recordLines.finish();
+    CommentLines descriptionLines(output, "TALVO-JobSettingsDescription");
+    writeDescriptionText(output, descriptionLines);
+    descriptionLines.finish();
+}
+
+void writeDscCommentLines(JobOutput& output, std::string_view key, std::string_view value) {
+    if (key.empty()) return;
+    CommentLines lines(output, key);
     lines.append(value);
     lines.finish();
-    return text;
 }
 
 }  // namespace pd

@@ -2,21 +2,23 @@
 // filter: the record itself and a self-describing description of its layout, both base64.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace pd {
 
+class JobOutput;
 struct PdCoreData;
 
-// "%%TALVO-JobSettings: ..." with the record, then "%%TALVO-JobSettingsDescription: ..." with
-// its layout. The record's passwords and relay-server entries are carried as zero bytes: the PJL
-// header carries them encrypted, and the PostScript stream must not carry them in clear.
-std::string buildJobSettingsComments(const PdCoreData& record);
+// Writes "%%TALVO-JobSettings: ..." with the record, then "%%TALVO-JobSettingsDescription: ..."
+// with its layout, a few kilobytes at a time, sending what output holds as they go: neither a
+// copy of the record nor the whole text is ever made. The record's passwords and relay-server
+// entries are carried as zero bytes: the PJL header carries them encrypted, and the PostScript
+// stream must not carry them in clear.
+void writeJobSettingsComments(JobOutput& output, const PdCoreData& record);
 
-// One comment of lines of at most 160 characters before their CR LF: "%%" key ": " and the
-// first piece of value, then "%%+ " and 156 characters per line. A value that fills its last
+// Writes one comment of lines of at most 160 characters before their CR LF: "%%" key ": " and
+// the first piece of value, then "%%+ " and 156 characters per line. A value that fills its last
 // line exactly is followed by a bare "%%+ " line. An empty key gives no text.
-std::string dscCommentLines(std::string_view key, std::string_view value);
+void writeDscCommentLines(JobOutput& output, std::string_view key, std::string_view value);
 
 }  // namespace pd

@@ -15,7 +15,9 @@
 #include <string_view>
 
 #include "filter/filter_job.h"
+#include "filter/job_output.h"
 #include "filter/job_services.h"
+#include "filter/job_settings_comments.h"
 #include "filter/media_option.h"
 
 namespace {
@@ -68,6 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pd::mergeJobSettings(job);
     require(job.record.DtPageSizeName.isTerminated());
     pd::buildInsertedTexts(job.record);
+    pd::JobOutput comments(-1);
+    pd::writeJobSettingsComments(comments, job.record);
     require(!pd::jobPjlHeader(job.record, job.jobName, job.jobOwner).empty());
     return 0;
 }

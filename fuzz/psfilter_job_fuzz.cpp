@@ -5,9 +5,10 @@
 // in runs, long lines streamed unless they must be held) must give the same output as reading
 // line by line; short read steps make long lines of short inputs.
 //
-// Input: a flag byte (bit 0: rewrite with the test PPD, bit 1: with the driver's own inserted
-// texts instead of short markers, bits 2 and 3: the filter's read step, the usual one or 20, 33
-// or 64 bytes), the options text, a NUL byte, then the job.
+// Input: a flag byte (bit 0: rewrite with the test PPD, bit 1: with the driver's own short
+// inserted texts instead of markers (the settings comments are always the record's), bits 2 and
+// 3: the filter's read step, the usual one or 20, 33 or 64 bytes), the options text, a NUL byte,
+// then the job.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pd::mergeJobSettings(setup);
     const bool withPpd = (flags & 1) != 0;
 
-    pd::InsertedTexts texts{"<c>", "<s>", "<e>", "<p>"};
+    pd::InsertedTexts texts{"<s>", "<e>", "<p>"};
     if (flags & 2) {
         texts = pd::buildInsertedTexts(setup.record);
         pd::jobPjlHeader(setup.record, setup.jobName, setup.jobOwner);
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::FILE* input = fmemopen(const_cast<char*>(job.data()), job.size(), "rb");
         if (input == nullptr) return result;
         pd::JobOutput output(-1);
-        pd::JobRewriter rewriter(output);
+        pd::JobRewriter rewriter(output, setup.record);
         rewriter.ppdFile = withPpd ? testPpd() : nullptr;
         rewriter.pendingFeatureList = setup.pendingFeatureList;
         rewriter.texts = texts;

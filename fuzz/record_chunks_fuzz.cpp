@@ -21,7 +21,9 @@
 #include "core/base/base64.h"
 #include "core/record/core_data.h"
 #include "filter/filter_job.h"
+#include "filter/job_output.h"
 #include "filter/job_services.h"
+#include "filter/job_settings_comments.h"
 
 namespace {
 
@@ -65,6 +67,8 @@ void checkDecoder(std::string_view text) {
 void useRecord(pd::FilterJob& job) {
     pd::mergeJobSettings(job);
     pd::buildInsertedTexts(job.record);
+    pd::JobOutput comments(-1);
+    pd::writeJobSettingsComments(comments, job.record);
     require(!pd::jobPjlHeader(job.record, job.jobName, job.jobOwner).empty());
 }
 

@@ -31,7 +31,6 @@
 #include <string>
 #include <vector>
 
-#include "filter/job_settings_comments.h"
 #include "psfilter_process.h"
 #include "record_member_lines.h"
 
@@ -138,7 +137,7 @@ TEST(GoldenRecordLines, NameTheMembersThatDifferAndKeepEverythingElse) {
     record.DtPageSizeName.assign("Gr\xF6\xDF\"e");
     record.DtStaple.set(1);
     record.DtChapterPages.bytes[3] = 7;
-    const std::string comments = pd::buildJobSettingsComments(record);
+    const std::string comments = pd::test::jobSettingsCommentsText(record);
     const std::string description =
         comments.substr(comments.find(pd::test::descriptionCommentHead));
     const std::string output = "%!PS\r\n" + comments + "\n%%EndComments\n";
@@ -147,9 +146,9 @@ TEST(GoldenRecordLines, NameTheMembersThatDifferAndKeepEverythingElse) {
                   "% DtPageSizeName=\"Gr\\xF6\\xDF\\x22e\"\n% DtStaple=1 (1StapleLeft)\n"
                   "% DtChapterPages=hex:00000007\n" +
                   description + "\n%%EndComments\n");
-    EXPECT_EQ(
-        pd::test::withRecordAsMemberLines("%!PS\r\n" + pd::buildJobSettingsComments(base), base),
-        "%!PS\r\n" + std::string(pd::test::memberLinesHead) + description);
+    EXPECT_EQ(pd::test::withRecordAsMemberLines(
+                  "%!PS\r\n" + pd::test::jobSettingsCommentsText(base), base),
+              "%!PS\r\n" + std::string(pd::test::memberLinesHead) + description);
 
     std::string damaged = output;
     damaged.replace(damaged.find("%%+ "), 4, "%%- ");

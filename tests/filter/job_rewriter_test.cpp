@@ -6,6 +6,8 @@
 #include <string>
 
 #include "filter/job_ppd.h"
+#include "filter/job_services.h"
+#include "written_comments.h"
 
 namespace pd {
 namespace {
@@ -52,7 +54,7 @@ class JobRewriterTest : public ::testing::Test {
         std::fclose(file);
         ppd_ = openJobPpd(ppdPath_, 0, nullptr);
         ASSERT_NE(ppd_, nullptr);
-        job_.texts = {"<comments>", "<setup>", "<endsetup>", "<pagestart>"};
+        job_.texts = {"<setup>", "<endsetup>", "<pagestart>"};
     }
     void TearDown() override {
         closeJobPpd(ppd_);
@@ -73,8 +75,14 @@ class JobRewriterTest : public ::testing::Test {
     char ppdPath_[64];
     ppd_file_t* ppd_ = nullptr;
     JobOutput out_{-1};
-    JobRewriter job_{out_};
+    JobRewriter job_{out_, jobDefaultRecord()};
 };
+
+// The settings comments of the record that the rewriters of these tests hold.
+const std::string& defaultComments() {
+    static const std::string text = test::jobSettingsCommentsText(jobDefaultRecord());
+    return text;
+}
 
 const std::string pageEnd =
     "\r\n\r\nuserdict /TLQXFeatures known not { userdict /TLQXFeatures 100 "
@@ -90,13 +98,13 @@ TEST_F(JobRewriterTest, InsertsAtTheLandmarksOfATwoPageJob) {
     const std::string got = rewrite(
         "%!PS-Adobe-3.0\n%%Pages: 2\n%%EndComments\n%%BeginSetup\nsetup\n%%EndSetup\n"
         "%%Page: a 1\npage one\n%%Page: b 2\npage two\n%%Trailer\n%%EOF\n");
-    EXPECT_EQ(got,
-              "%!PS-Adobe-3.0\n%%Pages: 2\n<comments>\n%%EndComments\n%%BeginSetup\n<setup>\n"
-              "setup\n<endsetup>\n%%EndSetup\n%%Page: a 1\n<pagestart>\npage one\n"
-              "(%%[Page 1]%%) = \n%%PageTrailer\n" +
-                  pageEnd +
-                  "%%Page: b 2\n<pagestart>\npage two\n(%%[Page 2]%%) = \n%%PageTrailer\n" +
-                  pageEnd + "%%Trailer\n" + trailerCode + "%%EOF\n");
+    EXPECT_EQ(got, "%!PS-Adobe-3.0\n%%Pages: 2\n" + defaultComments() +
+                       "\n%%EndComments\n%%BeginSetup\n<setup>\nsetup\n<endsetup>\n%%EndSetup\n"
+                       "%%Page: a 1\n<pagestart>\npage one\n"
+                       "(%%[Page 1]%%) = \n%%PageTrailer\n" +
+                       pageEnd +
+                       "%%Page: b 2\n<pagestart>\npage two\n(%%[Page 2]%%) = \n%%PageTrailer\n" +
+                       pageEnd + "%%Trailer\n" + trailerCode + "%%EOF\n");
 }
 
 TEST_F(JobRewriterTest, TheJobsOwnPageTrailersStopOurs) {
@@ -113,7 +121,7 @@ TEST_F(JobRewriterTest, RepeatedAndMissingLandmarks) {
     // stays open at the end of input.
     EXPECT_EQ(rewrite("%%EndComments\n%%EndComments\n%%Trailer\n%%Page: 1 1\n%%Trailer\n%%Trailer\n"
                       "%%BeginSetup\n%%BeginSetup\n%%EndSetup\n%%EndSetup\n%%Page: 2 2\nx"),
-              "<comments>\n%%EndComments\n%%EndComments\n%%Trailer\n" + trailerCode +
+              defaultComments() + "\n%%EndComments\n%%EndComments\n%%Trailer\n" + trailerCode +
                   "%%Page: 1 1\n<pagestart>\n(%%[Page 1]%%) = \n%%PageTrailer\n" + pageEnd +
                   "%%Trailer\n" + trailerCode + "%%Trailer\n" + trailerCode +
                   "%%BeginSetup\n<setup>\n%%BeginSetup\n<endsetup>\n%%EndSetup\n%%EndSetup\n"
@@ -129,7 +137,7 @@ TEST_F(JobRewriterTest, LandmarksInsideBlocksBelongToTheEmbeddedMaterial) {
         const std::string input = begin + "%%Page: 1 1\n" + begin + "%%Trailer\n" + end +
                                   "%%Page: 2 2\n" + end + "%%Page: 1 1\n";
         JobOutput out(-1);
-        JobRewriter job(out);
+        JobRewriter job(out, jobDefaultRecord());
         job.texts.pageStartCode = "<pagestart>";
         std::FILE* file = std::tmpfile();
         std::fputs(input.c_str(), file);
@@ -207,10 +215,10 @@ TEST_F(JobRewriterTest, WithoutAPpdNoFeatureCodeIsInserted) {
 TEST_F(JobRewriterTest, ReadingInRunsAndStreamingLongLinesChangesNoByte) {
     const auto rewriteWith = [&](const std::string& input, ppd_file_t* ppd, std::size_t step) {
         JobOutput out(-1);
-        JobRewriter job(out);
+        JobRewriter job(out, jobDefaultRecord());
         job.ppdFile = ppd;
         job.pendingFeatureList = {{"QZStaple", "Left"}, {"QZPunch", "Off"}};
-        job.texts = {"<comments>", "<setup>", "<endsetup>", "<pagestart>"};
+        job.texts = {"<setup>", "<endsetup>", "<pagestart>"};
         std::FILE* file = std::tmpfile();
         std::fwrite(input.data(), 1, input.size(), file);
         std::rewind(file);

@@ -367,20 +367,8 @@ TEST(JobOutput, AFailedWriteIsKeptAndStopsFurtherOutput) {
 TEST(JobOutput, KeepsTheOrderOfSmallAndLargePieces) {
     std::FILE* file = std::tmpfile();
     JobOutput out(fileno(file), 8);
-    const struct {
-        const char* text;
-        bool direct;
-    } pieces[] = {{"abc", false},  {"0123456789abcdef", false},
-                  {"xy", false},   {"12345", false},
-                  {"6789", false}, {"D", true},
-                  {"e", false},    {"fgh", true}};
-    for (const auto& piece : pieces) {
-        if (piece.direct) {
-            out.writeDirect(piece.text);
-        } else {
-            out.write(piece.text);
-        }
-    }
+    for (const char* piece : {"abc", "0123456789abcdef", "xy", "12345", "6789", "D", "e", "fgh"})
+        out.write(piece);
     EXPECT_TRUE(out.flush());
     std::rewind(file);
     char text[64] = {};

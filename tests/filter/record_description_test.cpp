@@ -13,6 +13,7 @@
 #include "core/record/core_data.h"
 #include "filter/job_services.h"
 #include "filter/job_settings_comments.h"
+#include "written_comments.h"
 
 namespace pd {
 namespace {
@@ -84,7 +85,7 @@ TEST(RecordDescription, TravelsAsBase64WithItsNul) {
 // What jobs carry is made at build time: it must be what the layout gives now.
 TEST(RecordDescription, TheBuildsConstantIsTheComputedDescription) {
     EXPECT_EQ(coreDataDescription, buildCoreDataDescription());
-    const std::string comments = buildJobSettingsComments(jobDefaultRecord());
+    const std::string comments = test::jobSettingsCommentsText(jobDefaultRecord());
     std::string carried;
     for (const std::string& line :
          split(comments.substr(comments.find("%%TALVO-JobSettingsDescription: ")), '\n')) {
@@ -104,7 +105,7 @@ TEST(JobSettingsComments, CarryTheRecordWithoutItsSecrets) {
                 sizeof record.DtUserAuthenticationPassword);
     std::memset(record.DtRelayServerSettings.bytes, 0x42, sizeof record.DtRelayServerSettings);
     record.DtOutputMethodFileName.assign("kept");
-    const std::string comments = buildJobSettingsComments(record);
+    const std::string comments = test::jobSettingsCommentsText(record);
 
     const std::size_t boundary = comments.find("%%TALVO-JobSettingsDescription: ");
     ASSERT_NE(boundary, std::string::npos);
@@ -126,7 +127,7 @@ TEST(JobSettingsComments, CarryTheRecordWithoutItsSecrets) {
     const auto expectedBytes = coreDataBytes(expected);
     EXPECT_TRUE(std::equal(expectedBytes.begin(), expectedBytes.end(),
                            reinterpret_cast<const unsigned char*>(decoded.data())));
-    EXPECT_EQ(comments, buildJobSettingsComments(record));
+    EXPECT_EQ(comments, test::jobSettingsCommentsText(record));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "core/base/hex.h"
 #include "core/record/core_data.h"
 #include "filter/job_services.h"
-#include "filter/job_settings_comments.h"
+#include "written_comments.h"
 
 namespace pd::test {
 
@@ -122,14 +122,14 @@ inline std::optional<RecordComment> findRecordComment(std::string_view text) {
     if (!base64Decode(value, bytes.data(), coreDataSize, &length) || length != coreDataSize)
         return std::nullopt;
     const std::string_view key = recordCommentHead.substr(2, recordCommentHead.size() - 4);
-    if (dscCommentLines(key, base64Encode(bytes.data(), coreDataSize)) != comment)
+    if (dscCommentLinesText(key, base64Encode(bytes.data(), coreDataSize)) != comment)
         return std::nullopt;
     return found;
 }
 
 // The default record as the record comment carries it (its secrets as zero bytes).
 inline PdCoreData commentedDefaultRecord() {
-    return findRecordComment(buildJobSettingsComments(jobDefaultRecord()))->record;
+    return findRecordComment(jobSettingsCommentsText(jobDefaultRecord()))->record;
 }
 
 // output with the lines of its record comment replaced by memberLinesHead and the member lines
