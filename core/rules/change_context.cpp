@@ -1,20 +1,28 @@
 #include "core/rules/change_context.h"
 
-#include <utility>
-
 namespace pd {
+
+namespace {
+
+ChangeSnapshot takeSnapshot(const PdCoreData& record) {
+    ChangeSnapshot snapshot{};
+    for (std::size_t i = 0; i < snapshot.size(); ++i)
+        snapshot[i] = readMemberNumber(record, coreDataMember(membersComparedWithTheirStart[i]));
+    return snapshot;
+}
+
+}  // namespace
 
 ChangeContext::ChangeContext(ChangedFieldList& changedFields,
                              const InstalledOptions* installedOptions, PdCoreData& record)
-    : ChangeContext(changedFields, installedOptions, record,
-                    std::make_shared<const PdCoreData>(record)) {}
+    : ChangeContext(changedFields, installedOptions, record, takeSnapshot(record)) {}
 
 ChangeContext::ChangeContext(ChangedFieldList& changedFields,
                              const InstalledOptions* installedOptions, PdCoreData& record,
-                             std::shared_ptr<const PdCoreData> snapshot)
+                             const ChangeSnapshot& snapshot)
     : record(record),
       changedFields(changedFields),
-      snapshot(std::move(snapshot)),
+      snapshot(snapshot),
       installedOptions(installedOptions) {}
 
 bool isRuleFlagOn(const ChangeContext& change) {

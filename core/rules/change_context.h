@@ -5,13 +5,14 @@
 // and extend the one they are given. A context and its record belong to one thread.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
+#include "core/record/member_id.h"
 
 namespace pd {
 
@@ -33,6 +34,20 @@ inline bool optionByteIs(const InstalledOptions* options, std::size_t index, std
 // below it.
 inline constexpr std::uint32_t cascadeDepthLimit = 64;
 
+// The members whose setters compare the value they are given with the member's value as the
+// change began (previousValue). A change keeps their values only, not a copy of the whole record.
+inline constexpr std::array membersComparedWithTheirStart{MemberId::DtResolution};
+
+// The values of membersComparedWithTheirStart, in its order, as the outermost change began.
+using ChangeSnapshot = std::array<std::int64_t, membersComparedWithTheirStart.size()>;
+
+// The index of member in membersComparedWithTheirStart; the list's size for any other member.
+constexpr std::size_t comparedMemberIndex(MemberId member) {
+    return static_cast<std::size_t>(std::find(membersComparedWithTheirStart.begin(),
+                                              membersComparedWithTheirStart.end(), member) -
+                                    membersComparedWithTheirStart.begin());
+}
+
 struct ChangeContext {
     // The record being changed; not owned.
     PdCoreData& record;
@@ -43,9 +58,9 @@ struct ChangeContext {
     ChangedFieldList& changedFields;
     // The rule flag: on when present and not 0. No change of this driver has one.
     const std::uint8_t* ruleFlag = nullptr;
-    // The record as it was when the outermost change began; the source of a setter's previous
-    // value. Shared, never copied, with the nested changes of probes, which end before it.
-    std::shared_ptr<const PdCoreData> snapshot;
+    // The compared members as they were when the outermost change began; the source of a
+    // setter's previous value. Carried into the nested changes of probes.
+    ChangeSnapshot snapshot{};
     const InstalledOptions* installedOptions = nullptr;
     // The depth of the running cascade, carried into nested changes. Beyond depthLimit no rule
     // applies: setters store their values and return, so that a cascade without end would stop
@@ -56,12 +71,12 @@ struct ChangeContext {
     void (*onRunaway)(const ChangeContext& change) = nullptr;
 
     // A change of record whose stores go to changedFields: nothing in progress, no rule flag, the
-    // snapshot a copy of the record.
+    // snapshot taken from the record.
     ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
                   PdCoreData& record);
     // The same with a snapshot taken earlier.
     ChangeContext(ChangedFieldList& changedFields, const InstalledOptions* installedOptions,
-                  PdCoreData& record, std::shared_ptr<const PdCoreData> snapshot);
+                  PdCoreData& record, const ChangeSnapshot& snapshot);
 
     ChangeContext(ChangeContext&&) = default;
 };

@@ -113,7 +113,7 @@ void setResolution(PdCoreData& record, std::uint8_t value, ChangeContext& change
     runRuleSetter(record, DtResolution, value, change, [&] {
         // Only a change that begins with the resolution exchanges: a resolution set by a rule
         // sees no previous value of its own.
-        if (previousValue(record, DtResolution, value, change) != value)
+        if (previousValue<DtResolution>(record, value, change) != value)
             exchangeScreenSettings(record, change);
         const RuleCall call{DtResolution, value};
         applyRules(record, change, resolutionRules, &call);

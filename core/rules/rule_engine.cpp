@@ -125,13 +125,6 @@ void storeMember(PdCoreData& record, MemberId member, std::int64_t value, Change
         writeDirect(record, member, value, change);
 }
 
-std::int64_t previousValue(const PdCoreData& record, MemberId member, std::int64_t value,
-                           const ChangeContext& change) {
-    const bool changeBeganHere = !change.inProgress.empty() &&
-                                 change.inProgress.entries.front() == fieldIdentity(record, member);
-    return changeBeganHere ? readMember(*change.snapshot, member) : value;
-}
-
 void writeDirect(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change) {
     change.changedFields.append(fieldIdentity(record, member));
     writeMemberNumber(record, coreDataMember(member), value);

@@ -77,8 +77,16 @@ inline void runRuleSetter(PdCoreData& record, MemberId own, std::int64_t value,
 // The member's value before the change, for a setter that compares: the snapshot's value when
 // the change began with this member (it is the first in-progress entry), otherwise value itself,
 // so that a setter reached through a rule sees no difference. Call it after step 1.
-std::int64_t previousValue(const PdCoreData& record, MemberId member, std::int64_t value,
-                           const ChangeContext& change);
+template <MemberId member>
+std::int64_t previousValue(const PdCoreData& record, std::int64_t value,
+                           const ChangeContext& change) {
+    constexpr std::size_t index = comparedMemberIndex(member);
+    static_assert(index < membersComparedWithTheirStart.size(),
+                  "a change keeps the start values of membersComparedWithTheirStart only");
+    const bool changeBeganHere = !change.inProgress.empty() &&
+                                 change.inProgress.entries.front() == fieldIdentity(record, member);
+    return changeBeganHere ? change.snapshot[index] : value;
+}
 
 // Stores value into a member that has no setter: listed in the caller's list only, no rules.
 void writeDirect(PdCoreData& record, MemberId member, std::int64_t value, ChangeContext& change);

@@ -145,20 +145,28 @@ TEST(SetterShape, AfterReEntryTheOuterRulesSeeTheInnerValue) {
 
 TEST(SetterShape, ThePreviousValueComesFromTheSnapshotOnlyWhenTheChangeBeganWithTheMember) {
     PdCoreData record = test::plainA4Record();
-    record.DtBinding.set(2);
+    record.DtResolution.set(1);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
-    std::uint8_t seen = 0xFF;
-    runRuleSetter(record, MemberId::DtBinding, std::uint8_t{0}, change, [&] {
-        seen = previousValue(record, MemberId::DtBinding, std::uint8_t{0}, change);
-    });
-    EXPECT_EQ(2, seen);
+    // As in a request, the member is stored before its setter runs.
+    record.DtResolution.set(0);
+    std::int64_t seen = -1;
+    runRuleSetter(record, MemberId::DtResolution, 0, change,
+                  [&] { seen = previousValue<MemberId::DtResolution>(record, 0, change); });
+    EXPECT_EQ(1, seen);
+
+    // A probe's nested change sees the value as the outermost change began.
+    PdCoreData copy = record;
+    ChangedFieldList trial;
+    ChangeContext nested = beginNestedChange(change, copy, trial);
+    runRuleSetter(copy, MemberId::DtResolution, 0, nested,
+                  [&] { seen = previousValue<MemberId::DtResolution>(copy, 0, nested); });
+    EXPECT_EQ(1, seen);
 
     change.inProgress.append(fieldIdentity(record.DtPageSize));
-    runRuleSetter(record, MemberId::DtBinding, std::uint8_t{1}, change, [&] {
-        seen = previousValue(record, MemberId::DtBinding, std::uint8_t{1}, change);
-    });
-    EXPECT_EQ(1, seen);
+    runRuleSetter(record, MemberId::DtResolution, 0, change,
+                  [&] { seen = previousValue<MemberId::DtResolution>(record, 0, change); });
+    EXPECT_EQ(0, seen);
 }
 
 TEST(SetterShape, DirectWritesGoToTheCallersListOnly) {
@@ -430,9 +438,6 @@ TEST(ChangeContexts, ARuleFlagIsOnOnlyWhenPresentAndNotZero) {
     EXPECT_FALSE(isRuleFlagOn(change));
     flag = 1;
     EXPECT_TRUE(isRuleFlagOn(change));
-    // The snapshot is the record as the change began.
-    record.DtStaple.set(4);
-    EXPECT_EQ(0, change.snapshot->DtStaple.get());
 }
 
 // Thinning 2 with the angle 3 sets the angle to 6: a cascade two setters deep. Beyond the limit a
