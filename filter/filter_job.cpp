@@ -135,20 +135,21 @@ bool chunkNameLess(const RecordChunk& a, const RecordChunk& b) {
 }
 
 void rebuildRecord(FilterJob& job) {
-    job.record = jobDefaultRecord();
-    if (job.recordChunks.empty()) return;
-    std::sort(job.recordChunks.begin(), job.recordChunks.end(), chunkNameLess);
-    std::string text;
-    for (const RecordChunk& chunk : job.recordChunks) text += chunk.value;
-    std::uint32_t length = 0;
-    const auto bytes = coreDataBytes(job.record);
-    const bool decoded =
-        base64Decode(text, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &length);
-    if (decoded && length == coreDataSize) {
-        jobValidateRecord(job.record);
-    } else {
-        job.record = jobDefaultRecord();
+    if (!job.recordChunks.empty()) {
+        std::sort(job.recordChunks.begin(), job.recordChunks.end(), chunkNameLess);
+        std::string text;
+        for (const RecordChunk& chunk : job.recordChunks) text += chunk.value;
+        // Decoded in place: a whole record replaces every byte, and anything less gives way to
+        // the default record below.
+        std::uint32_t length = 0;
+        const auto bytes = coreDataBytes(job.record);
+        if (base64Decode(text, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &length) &&
+            length == coreDataSize) {
+            jobValidateRecord(job.record);
+            return;
+        }
     }
+    job.record = jobDefaultRecord();
 }
 
 void mergeJobSettings(FilterJob& job) {

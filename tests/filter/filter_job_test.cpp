@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -61,6 +62,7 @@ TEST(OptionScan, ReadsOrientationOwnerNameAndMedia) {
 TEST(RecordChunks, AreJoinedInNameOrder) {
     PdCoreData record = jobDefaultRecord();
     record.DtOutputMethodFileName.assign("joined in order");
+    record.DtPageSizeName.assign("early in the record");
     const auto bytes = coreDataBytes(record);
     const std::string text = base64Encode(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     FilterJob job;
@@ -68,10 +70,17 @@ TEST(RecordChunks, AreJoinedInNameOrder) {
     rebuildRecord(job);
     EXPECT_EQ(job.record.DtOutputMethodFileName.view(), "joined in order");
 
-    FilterJob shortJob;
-    shortJob.recordChunks = {{"S_PCD0001", text.substr(0, 20000)}};
-    rebuildRecord(shortJob);
-    EXPECT_EQ(shortJob.record.DtOutputMethodFileName.view(), "");
+    // Chunks that carry less than a whole record, or a broken group, leave no byte of theirs: the
+    // record is the default one throughout.
+    const auto defaultBytes = coreDataBytes(jobDefaultRecord());
+    for (const std::string& partial : {text.substr(0, 20000), text.substr(0, 30001)}) {
+        FilterJob shortJob;
+        shortJob.recordChunks = {{"S_PCD0001", partial}};
+        rebuildRecord(shortJob);
+        const auto rebuilt = coreDataBytes(shortJob.record);
+        EXPECT_TRUE(std::equal(rebuilt.begin(), rebuilt.end(), defaultBytes.begin()))
+            << partial.size() << " characters";
+    }
 }
 
 TEST(MediaOption, TakesTheFirstAcceptedToken) {
