@@ -2,11 +2,6 @@
 
 namespace pd {
 
-std::uint32_t defaultChoiceIndex(const ChoiceOptionDescriptor& option) {
-    const std::uint32_t index = option.defaultIndex & 0xFF;
-    return index < maxChoiceCount ? index : 0;
-}
-
 std::uint32_t resolvedChoiceIndex(const ChoiceOptionDescriptor& option, std::uint32_t value) {
     const bool isChoice = value < option.choiceCount && value < maxChoiceCount;
     return isChoice ? value : defaultChoiceIndex(option);
@@ -27,18 +22,6 @@ std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& o
         if (ppdName != nullptr && keyword == ppdName) return i;
     }
     return std::nullopt;
-}
-
-const char* choiceDefaultText(const OptionChoice& choice) {
-    const OptionNames& names = choice.names;
-    const char* const texts[] = {names.ppdName, names.altName, names.reserved, names.pjlName};
-    for (const char* text : texts)
-        if (text != nullptr) return text;
-    return nullptr;
-}
-
-const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
-    return choiceDefaultText(option.choices[defaultChoiceIndex(option)]);
 }
 
 bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value) {

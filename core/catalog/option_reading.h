@@ -15,7 +15,10 @@ namespace pd {
 
 // The default choice's index: the low byte of defaultIndex. A low byte beyond the fixed capacity
 // reads as 0, so that the result always names an entry.
-std::uint32_t defaultChoiceIndex(const ChoiceOptionDescriptor& option);
+constexpr std::uint32_t defaultChoiceIndex(const ChoiceOptionDescriptor& option) {
+    const std::uint32_t index = option.defaultIndex & 0xFF;
+    return index < maxChoiceCount ? index : 0;
+}
 
 // The index that a stored value stands for: the value itself below choiceCount, otherwise the
 // default choice. A descriptor without choices resolves every value to its empty first entry.
@@ -35,12 +38,20 @@ std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& o
 
 // The first external name of choice that is not null (PPD choice keyword, altName, reserved, PJL
 // value); null when all four are.
-const char* choiceDefaultText(const OptionChoice& choice);
+constexpr const char* choiceDefaultText(const OptionChoice& choice) {
+    const OptionNames& names = choice.names;
+    const char* const texts[] = {names.ppdName, names.altName, names.reserved, names.pjlName};
+    for (const char* text : texts)
+        if (text != nullptr) return text;
+    return nullptr;
+}
 
 // The default text of a field that holds a choice's name as text (paper names, tone curves): the
 // first of the default choice's PPD choice keyword, altName, reserved and PJL value that is not
 // null; null when all four are.
-const char* defaultChoiceText(const ChoiceOptionDescriptor& option);
+constexpr const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
+    return choiceDefaultText(option.choices[defaultChoiceIndex(option)]);
+}
 
 // Numbers ---------------------------------------------------------------------------------------
 
