@@ -1,7 +1,5 @@
 #include "core/record/core_data.h"
 
-#include <cstring>
-
 namespace pd {
 
 namespace {
@@ -27,10 +25,6 @@ static_assert(offsetof(PdCoreData, DtCustomPageSizeWidth) == 10);
 static_assert(offsetof(PdCoreData, DtGutter) == 241);
 static_assert(offsetof(PdCoreData, DtJobForm) == 22807);
 static_assert(offsetof(PdCoreData, DtRelayServerScreenId) == 25565);
-
-PdCoreData::PdCoreData() {
-    std::memset(static_cast<void*>(this), 0, coreDataSize);
-}
 
 std::span<const unsigned char, coreDataSize> coreDataBytes(const PdCoreData& record) {
     return std::span<const unsigned char, coreDataSize>(
@@ -71,22 +65,7 @@ std::int64_t readMemberNumber(const PdCoreData& record, const CoreDataMember& me
 }
 
 void writeMemberNumber(PdCoreData& record, const CoreDataMember& member, std::int64_t value) {
-    switch (member.form) {
-        case StoredForm::uint8:
-        case StoredForm::uint16:
-        case StoredForm::uint32:
-        case StoredForm::int32: {
-            auto bits = static_cast<std::uint64_t>(value);
-            const auto bytes = memberBytes(record, member);
-            for (std::size_t i = bytes.size(); i-- > 0;) {
-                bytes[i] = static_cast<unsigned char>(bits & 0xFF);
-                bits >>= 8;
-            }
-            return;
-        }
-        default:
-            return;
-    }
+    writeMemberNumber(coreDataBytes(record), member, value);
 }
 
 }  // namespace pd

@@ -30,13 +30,13 @@ inline constexpr std::size_t coreDataMemberCount = 217;
 inline constexpr std::size_t coreDataOptionMemberCount = 215;
 
 struct PdCoreData {
-#define PD_FIELD(member, type, size, kind, option) type member;
+    // Every byte 0, the signature and the favourite pair included, so that a fresh record never
+    // carries stray bytes into storage. Constant, so that a record can be built while compiling.
+#define PD_FIELD(member, type, size, kind, option) type member{};
 #include "core/record/fields.def"
 #undef PD_FIELD
 
-    // Every byte 0, the signature and the favourite pair included, so that a fresh record never
-    // carries stray bytes into storage.
-    PdCoreData();
+    constexpr PdCoreData() = default;
 };
 
 static_assert(sizeof(PdCoreData) == coreDataSize);
@@ -158,5 +158,25 @@ std::int64_t readMemberNumber(const PdCoreData& record, const CoreDataMember& me
 // Stores value in a number member, most significant byte first, cut to the member's width (a
 // uint16 member keeps the low 16 bits). Does nothing for any other form.
 void writeMemberNumber(PdCoreData& record, const CoreDataMember& member, std::int64_t value);
+
+// The same on a record's bytes, for records built while compiling.
+constexpr void writeMemberNumber(std::span<unsigned char, coreDataSize> record,
+                                 const CoreDataMember& member, std::int64_t value) {
+    switch (member.form) {
+        case StoredForm::uint8:
+        case StoredForm::uint16:
+        case StoredForm::uint32:
+        case StoredForm::int32: {
+            auto bits = static_cast<std::uint64_t>(value);
+            for (std::size_t i = member.size; i-- > 0;) {
+                record[member.offset + i] = static_cast<unsigned char>(bits & 0xFF);
+                bits >>= 8;
+            }
+            return;
+        }
+        default:
+            return;
+    }
+}
 
 }  // namespace pd

@@ -12,12 +12,14 @@
 
 namespace pd {
 
-// The process's default record, filled on first use (from defaultPaperId and the system
-// language) and unchanged afterwards. Safe from any thread; callers copy it.
+// The process's default record, chosen on first use (from defaultPaperId and the system language)
+// and unchanged afterwards. The filter's host (A4, any language but Japanese) gets a constant of
+// the build, so that no process spends time building it; any other host's is filled once. Safe
+// from any thread; callers copy it.
 const PdCoreData& defaultCoreData();
 
 // Fills record with the defaults of a host whose default paper is paperId and whose language is
-// language (languageFollowSystem: the system's).
+// language (languageFollowSystem: the system's): the constant record with the host's members set.
 void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageIndex language);
 
 // "Ryumin-Light" for Japanese, "ArialMT" for every other language.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/layout_signature.h"
+#include "platform/measurement_system.h"
 
 namespace pd {
 namespace {
@@ -115,6 +118,42 @@ TEST(DefaultRecord, FollowsTheHost) {
     english.DtTab1FontName.assign("Ryumin-Light");
     english.DtTab2FontName.assign("Ryumin-Light");
     EXPECT_EQ(0, std::memcmp(&english, &japanese, coreDataSize));
+}
+
+TEST(DefaultRecord, OnlyTheHostMembersFollowTheHost) {
+    const PdCoreData metric = defaultsFor(a4PaperId, languageUsEnglish);
+    const PdCoreData inchJapanese = defaultsFor(letterPaperId, languageJapanese);
+    std::vector<std::string> differing;
+    for (const CoreDataMember& member : coreDataMembers) {
+        if (bytesOf(memberBytes(metric, member)) != bytesOf(memberBytes(inchJapanese, member)))
+            differing.emplace_back(member.name);
+    }
+    const std::vector<std::string> hostMembers{
+        "DtPageSize",     "DtTab1PageSize", "DtTab1Height",   "DtTab1FontName",
+        "DtTab2PageSize", "DtTab2Height",   "DtTab2FontName",
+    };
+    std::vector<std::string> expected;
+    for (const CoreDataMember& member : coreDataMembers) {
+        if (std::find(hostMembers.begin(), hostMembers.end(), member.name) != hostMembers.end())
+            expected.emplace_back(member.name);
+    }
+    EXPECT_EQ(expected, differing);
+}
+
+// The filter's answers: metric units and US English, as the filter sets them first thing.
+TEST(DefaultRecord, TheFilterHostGetsItsFilledDefaults) {
+    useFilterMeasurementSystem();
+    ASSERT_TRUE(usePreferredLanguagesOfFilter());
+    const PdCoreData expected = defaultsFor(a4PaperId, languageUsEnglish);
+    EXPECT_EQ(0, std::memcmp(&defaultCoreData(), &expected, coreDataSize));
+    EXPECT_EQ(&defaultCoreData(), &defaultCoreData());
+}
+
+TEST(DefaultRecord, AnInchHostGetsItsOwnDefaults) {
+    setMeasurementSystemReader(
+        []() -> std::optional<MeasurementSystem> { return MeasurementSystem::nonMetric; });
+    const PdCoreData expected = defaultsFor(letterPaperId, languageFollowSystem);
+    EXPECT_EQ(0, std::memcmp(&defaultCoreData(), &expected, coreDataSize));
 }
 
 TEST(DefaultRecord, TabFontName) {
