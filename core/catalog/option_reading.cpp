@@ -45,22 +45,4 @@ bool hasPpdChoice(const OptionChoice& choice) {
     return isNameSet(choice.names.ppdName);
 }
 
-bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind) {
-    switch (mode) {
-        case PjlMode::allJobKinds:
-            return jobKind == 1 || jobKind == 2;
-        case PjlMode::jobKind1Only:
-            return jobKind == 1;
-        case PjlMode::jobKind2Only:
-            return jobKind == 2;
-        case PjlMode::never:
-            return false;
-    }
-    return false;
-}
-
-bool isWrittenToPjl(const OptionDescriptor& option, std::uint32_t jobKind) {
-    return isNameSet(option.names.pjlName) && pjlModeAdmits(option.names.pjlMode, jobKind);
-}
-
 }  // namespace pd

@@ -86,10 +86,24 @@ bool takesPartInPpd(const OptionDescriptor& option);
 bool hasPpdChoice(const OptionChoice& choice);
 
 // Whether a PJL mode admits a job header of the given kind (1 or 2; any other kind admits none).
-bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind);
+constexpr bool pjlModeAdmits(PjlMode mode, std::uint32_t jobKind) {
+    switch (mode) {
+        case PjlMode::allJobKinds:
+            return jobKind == 1 || jobKind == 2;
+        case PjlMode::jobKind1Only:
+            return jobKind == 1;
+        case PjlMode::jobKind2Only:
+            return jobKind == 2;
+        case PjlMode::never:
+            return false;
+    }
+    return false;
+}
 
 // Whether an option is written to a PJL job header of the given kind: its PJL name is set and its
 // mode admits the kind.
-bool isWrittenToPjl(const OptionDescriptor& option, std::uint32_t jobKind);
+constexpr bool isWrittenToPjl(const OptionDescriptor& option, std::uint32_t jobKind) {
+    return isNameSet(option.names.pjlName) && pjlModeAdmits(option.names.pjlMode, jobKind);
+}
 
 }  // namespace pd

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/base/static_recursive_mutex.h"
+#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
@@ -78,12 +79,6 @@ constexpr void setHostMembers(PdCoreData& record, const HostAnswers& host,
     writeFixedText(record.DtTab2FontName, host.tabFont);
 }
 
-// The record is built while compiling from copies of the catalogue's objects: the program then
-// carries its bytes and never walks the catalogue for them.
-namespace catalogueConstants {
-#include "core/catalog/catalogue_objects.inc"
-}  // namespace catalogueConstants
-
 using RecordBytes = std::span<unsigned char, coreDataSize>;
 
 // At most the member's size less one bytes of text (null: none); the bytes after it stay 0.
@@ -122,6 +117,8 @@ constexpr void writeOptionDefault(RecordBytes record, const CoreDataMember& memb
     if (member.kind == MemberKind::text) writeMemberText(record, member, option.defaultText);
 }
 
+// Built while compiling from the catalogue's constant copies: the program then carries the
+// record's bytes and never walks the catalogue for them.
 consteval PdCoreData buildDefaultRecord(const HostAnswers& host) {
     std::array<unsigned char, coreDataSize> bytes{};
     using namespace catalogueConstants;

@@ -1,5 +1,5 @@
 // The choice template of the PJL job header: one instance per one-byte choice field, bound to the
-// field and to the field's choice descriptor.
+// field and to the PJL names of the field's choice descriptor (pjl_names.h).
 //
 // Forward, an instance writes the option's PJL name with the PJL value of the selected choice
 // when the option has a PJL name and its mode admits the job kind; an index at or beyond the
@@ -13,6 +13,7 @@
 #include "core/catalog/option_descriptor.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_emitter.h"
+#include "filter/pjl/pjl_names.h"
 
 namespace pd {
 
@@ -27,16 +28,27 @@ const char* pjlChoiceValueWithDefault(const ChoiceOptionDescriptor& option, std:
 
 using PjlChoiceField = StoredUInt8 PdCoreData::*;
 
+void emitPjlChoice(const PjlChoiceView& names, PjlChoiceField field, const PjlValueList* values,
+                   PdCoreData* target, std::string* out, const PdCoreData* record,
+                   std::uint32_t jobKind);
 void emitPjlChoice(const ChoiceOptionDescriptor& option, PjlChoiceField field,
                    const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind);
 
-// The instance bound to one field, in the builder's emitter signature (it has no use for the
-// last flag).
 template <const ChoiceOptionDescriptor& Option, PjlChoiceField Field>
-void pjlChoiceEntry(const PjlValueList* values, PdCoreData* target, std::string* out,
-                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    emitPjlChoice(Option, Field, values, target, out, record, jobKind);
+void emitPjlChoiceOf(const PjlValueList* values, PdCoreData* target, std::string* out,
+                     const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
+    emitPjlChoice(pjlChoiceView(pjlChoiceNamesOf<Option>), Field, values, target, out, record,
+                  jobKind);
 }
+
+// The entry bound to one field and to a constant descriptor (catalogue_constants.h), in the
+// builder's emitter signature (it has no use for the last flag). It reads only the descriptor's
+// derived names; an option without a PJL name or without a choice that has a PJL value gets the
+// entry that does nothing, since it could neither write a line nor match a listed value.
+template <const ChoiceOptionDescriptor& Option, PjlChoiceField Field>
+inline constexpr PjlEmitter pjlChoiceEntry = canWritePjlChoice(Option)
+                                                 ? &emitPjlChoiceOf<Option, Field>
+                                                 : &emitNoPjl;
 
 }  // namespace pd

@@ -9,4 +9,7 @@ std::string findPjlValue(const PjlValueList& list, std::string_view name) {
     return {};
 }
 
+void emitNoPjl(const PjlValueList*, PdCoreData*, std::string*, const PdCoreData*, std::uint32_t,
+               std::uint32_t) {}
+
 }  // namespace pd

@@ -53,4 +53,8 @@ using PjlEmitter = void (*)(const PjlValueList* values, PdCoreData* target, std:
                             const PdCoreData* record, std::uint32_t jobKind,
                             std::uint32_t lastFlag);
 
+// Does nothing in either direction: the entry of an option that can write no line.
+void emitNoPjl(const PjlValueList* values, PdCoreData* target, std::string* out,
+               const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag);
+
 }  // namespace pd

@@ -6,7 +6,6 @@
 
 #include "core/base/number_text.h"
 #include "core/catalog/option_reading.h"
-#include "filter/pjl/pjl_choice_emitter.h"
 #include "filter/pjl/pjl_line.h"
 #include "filter/pjl/pjl_units.h"
 
@@ -38,25 +37,24 @@ std::optional<Number> parseNumber(const std::string& text) {
 
 // Converts in Wide (the width of the arithmetic), stores in the field's own width.
 template <typename Stored, typename Wide>
-void emitNumber(const NumericOptionDescriptor& option, Stored PdCoreData::*field,
-                const PjlValueList* values, PdCoreData* target, std::string* out,
-                const PdCoreData* record, std::uint32_t jobKind) {
-    const std::uint32_t scale = option.outputScale[outputScalePjlWord];
+void emitNumber(const PjlItemNames& names, Stored PdCoreData::*field, const PjlValueList* values,
+                PdCoreData* target, std::string* out, const PdCoreData* record,
+                std::uint32_t jobKind) {
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward: {
-            if (!isWrittenToPjl(option, jobKind)) return;
+            if (!isNameSet(names.name) || !pjlModeAdmits(names.mode, jobKind)) return;
             const Wide stored = (record->*field).get();
-            out->append(pjlSetLine(option.names.pjlName,
-                                   decimal(convertToPjlUnits(stored, scale, option.divisor)), 0));
+            out->append(pjlSetLine(
+                names.name, decimal(convertToPjlUnits(stored, names.scale, names.divisor)), 0));
             return;
         }
         case PjlDirection::reverse: {
-            if (option.names.pjlName == nullptr) return;
-            const std::string text = findPjlValue(*values, option.names.pjlName);
+            if (!isNameSet(names.name)) return;
+            const std::string text = findPjlValue(*values, names.name);
             if (text.empty()) return;
             const auto parsed = parseNumber<typename Stored::value_type>(text);
             if (!parsed) return;
-            const Wide converted = convertFromPjlUnits(Wide{*parsed}, scale, option.divisor);
+            const Wide converted = convertFromPjlUnits(Wide{*parsed}, names.scale, names.divisor);
             (target->*field).set(static_cast<typename Stored::value_type>(converted));
             return;
         }
@@ -67,34 +65,33 @@ void emitNumber(const NumericOptionDescriptor& option, Stored PdCoreData::*field
 
 }  // namespace
 
-void emitPjlItem(const NumericOptionDescriptor& option, StoredInt32 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredInt32, std::int32_t>(option, field, values, target, out, record, jobKind);
+    emitNumber<StoredInt32, std::int32_t>(names, field, values, target, out, record, jobKind);
 }
 
-void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt32 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredUInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredUInt32, std::uint32_t>(option, field, values, target, out, record, jobKind);
+    emitNumber<StoredUInt32, std::uint32_t>(names, field, values, target, out, record, jobKind);
 }
 
-void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt16 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredUInt16 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredUInt16, std::uint32_t>(option, field, values, target, out, record, jobKind);
+    emitNumber<StoredUInt16, std::uint32_t>(names, field, values, target, out, record, jobKind);
 }
 
-std::string pjlTextItemLine(const TextOptionDescriptor& option, std::string_view text,
+std::string pjlTextItemLine(const PjlItemNames& names, std::string_view text,
                             std::uint32_t jobKind) {
-    if (!isWrittenToPjl(option, jobKind)) return {};
-    return pjlSetLine(option.names.pjlName, text, 1);
+    if (!isNameSet(names.name) || !pjlModeAdmits(names.mode, jobKind)) return {};
+    return pjlSetLine(names.name, text, 1);
 }
 
-std::optional<std::string> pjlTextItemValue(const TextOptionDescriptor& option,
-                                            const PjlValueList& values) {
-    if (!hasPjlName(option)) return std::nullopt;
-    std::string value = findPjlValue(values, option.names.pjlName);
+std::optional<std::string> pjlTextItemValue(const PjlItemNames& names, const PjlValueList& values) {
+    if (!isNameSet(names.name)) return std::nullopt;
+    std::string value = findPjlValue(values, names.name);
     if (value.empty()) return std::nullopt;
     return value;
 }

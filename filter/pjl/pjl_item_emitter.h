@@ -1,5 +1,5 @@
 // The number and text template of the PJL job header: one instance per numeric or text field,
-// bound to the field and to the field's descriptor.
+// bound to the field and to the PJL names of the field's descriptor (pjl_names.h).
 //
 // Forward, an instance writes the field under the descriptor's PJL name when it has one and its
 // mode admits the job kind: a number converted to PJL units and written in decimal (never quoted),
@@ -15,38 +15,38 @@
 #include "core/catalog/option_descriptor.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_emitter.h"
+#include "filter/pjl/pjl_names.h"
 
 namespace pd {
 
-void emitPjlItem(const NumericOptionDescriptor& option, StoredInt32 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind);
-void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt32 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredUInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind);
-void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt16 PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, StoredUInt16 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind);
 
-// The forward line of a text item holding text, or the empty text when the descriptor has no PJL
-// name or its mode does not admit the job kind.
-std::string pjlTextItemLine(const TextOptionDescriptor& option, std::string_view text,
+// The forward line of a text item holding text, or the empty text when the item has no PJL name
+// or its mode does not admit the job kind.
+std::string pjlTextItemLine(const PjlItemNames& names, std::string_view text,
                             std::uint32_t jobKind);
 
 // The value a text item reads back from values: none without a PJL name or a non-empty value.
-std::optional<std::string> pjlTextItemValue(const TextOptionDescriptor& option,
-                                            const PjlValueList& values);
+std::optional<std::string> pjlTextItemValue(const PjlItemNames& names, const PjlValueList& values);
 
 template <std::size_t N>
-void emitPjlItem(const TextOptionDescriptor& option, FixedText<N> PdCoreData::*field,
+void emitPjlItem(const PjlItemNames& names, FixedText<N> PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward:
-            out->append(pjlTextItemLine(option, (record->*field).view(), jobKind));
+            out->append(pjlTextItemLine(names, (record->*field).view(), jobKind));
             break;
         case PjlDirection::reverse:
-            if (const auto value = pjlTextItemValue(option, *values)) {
+            if (const auto value = pjlTextItemValue(names, *values)) {
                 (target->*field).assign(value->c_str());
             }
             break;
@@ -55,12 +55,25 @@ void emitPjlItem(const TextOptionDescriptor& option, FixedText<N> PdCoreData::*f
     }
 }
 
-// The instance bound to one field, in the builder's emitter signature (items ignore the last
-// flag).
-template <const auto& Option, auto Field>
-void pjlItemEntry(const PjlValueList* values, PdCoreData* target, std::string* out,
-                  const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    emitPjlItem(Option, Field, values, target, out, record, jobKind);
+// A descriptor given at run time reads through the same names.
+template <typename Option, typename Field>
+void emitPjlItem(const Option& option, Field field, const PjlValueList* values, PdCoreData* target,
+                 std::string* out, const PdCoreData* record, std::uint32_t jobKind) {
+    emitPjlItem(pjlItemNames(option), field, values, target, out, record, jobKind);
 }
+
+template <const auto& Option, auto Field>
+void emitPjlItemOf(const PjlValueList* values, PdCoreData* target, std::string* out,
+                   const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
+    emitPjlItem(pjlItemNamesOf<Option>, Field, values, target, out, record, jobKind);
+}
+
+// The entry bound to one field and to a constant descriptor (catalogue_constants.h), in the
+// builder's emitter signature (items ignore the last flag). It reads only the descriptor's
+// derived names; an option without a PJL name gets the entry that does nothing.
+template <const auto& Option, auto Field>
+inline constexpr PjlEmitter pjlItemEntry = isNameSet(Option.names.pjlName)
+                                               ? &emitPjlItemOf<Option, Field>
+                                               : &emitNoPjl;
 
 }  // namespace pd
