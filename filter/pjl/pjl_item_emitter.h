@@ -6,6 +6,7 @@
 // a text always in quotes. Reverse, it reads the value back from a value list into the field.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -57,6 +58,7 @@ void emitPjlItem(const PjlItemNames& names, FixedText<N> PdCoreData::*field,
 
 // A descriptor given at run time reads through the same names.
 template <typename Option, typename Field>
+requires std::derived_from<Option, OptionDescriptor>
 void emitPjlItem(const Option& option, Field field, const PjlValueList* values, PdCoreData* target,
                  std::string* out, const PdCoreData* record, std::uint32_t jobKind) {
     emitPjlItem(pjlItemNames(option), field, values, target, out, record, jobKind);
