@@ -34,6 +34,11 @@ const char* pjlChoiceValueWithDefault(const ChoiceOptionDescriptor& option, std:
                                  indexWithDefault(index, option.choiceCount, option.defaultIndex));
 }
 
+const char* pjlChoiceValueWithDefault(const PjlChoiceView& names, std::uint32_t index) {
+    return pjlChoiceValueBounded(names,
+                                 indexWithDefault(index, names.choiceCount, names.defaultIndex));
+}
+
 void emitPjlChoice(const PjlChoiceView& names, PjlChoiceField field, const PjlValueList* values,
                    PdCoreData* target, std::string* out, const PdCoreData* record,
                    std::uint32_t jobKind) {

@@ -25,6 +25,8 @@ const char* pjlChoiceValueBounded(const ChoiceOptionDescriptor& option, std::uin
 
 // The PJL value of choice index, an index at or beyond the choice count reading as the default.
 const char* pjlChoiceValueWithDefault(const ChoiceOptionDescriptor& option, std::uint32_t index);
+// The same, read from an option's derived names.
+const char* pjlChoiceValueWithDefault(const PjlChoiceView& names, std::uint32_t index);
 
 using PjlChoiceField = StoredUInt8 PdCoreData::*;
 

@@ -1,5 +1,6 @@
 #include "filter/pjl/pjl_finishing_entries.h"
 
+#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -48,10 +49,11 @@ const char* punchHoleCount(std::uint32_t punch) {
 
 void emitPjlLayout(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !hasPjlName(layoutOption)) return;
+    // Every job's header writes the layout: it is read from the derived names.
+    constexpr const auto& names = pjlChoiceNamesOf<catalogueConstants::layoutOption>;
+    if (!isForward(values, target, out, record) || !isNameSet(names.name)) return;
     const std::uint8_t index = jobKind == pjlJobKindOther ? record->DtLayout.get() : 0;
-    out->append(
-        pjlSetLineText(layoutOption.names.pjlName, pjlChoiceValueWithDefault(layoutOption, index)));
+    out->append(pjlSetLineText(names.name, pjlChoiceValueWithDefault(pjlChoiceView(names), index)));
 }
 
 void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* out,
@@ -111,7 +113,10 @@ void emitPjlFolding(const PjlValueList* values, PdCoreData* target, std::string*
 
 void emitPjlHeaderPage(const PjlValueList* values, PdCoreData* target, std::string* out,
                        const PdCoreData* record, std::uint32_t, std::uint32_t) {
-    if (!isForward(values, target, out, record) || !hasPjlName(headerPageOption)) return;
+    // Decided while compiling: every job's header writes this line, and a job without a header
+    // page reads nothing more of the descriptor.
+    constexpr bool named = isNameSet(catalogueConstants::headerPageOption.names.pjlName);
+    if (!isForward(values, target, out, record) || !named) return;
     const std::uint8_t headerPage = record->DtHeaderPage.get();
     out->append(pjlSetLineText("HEADERPAGE", headerPage != 0 ? "ON" : "OFF"));
     if (headerPage != 0) {

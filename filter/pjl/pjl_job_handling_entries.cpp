@@ -28,9 +28,9 @@ std::uint32_t toPjl(const NumericOptionDescriptor& option, std::uint32_t value) 
 // The line of a post-inserter sheet count: only for two sheets or more.
 void appendSheetCount(const NumericOptionDescriptor& option, const StoredUInt16& field,
                       std::string& out, std::uint32_t jobKind) {
-    if (!isWrittenToPjl(option, jobKind)) return;
+    // The count first: most jobs insert no sheets, and need not read the descriptor.
     const std::uint32_t count = field.get();
-    if (count < 2) return;
+    if (count < 2 || !isWrittenToPjl(option, jobKind)) return;
     out.append(pjlSetLine(option.names.pjlName, formatUInt32(toPjl(option, count)), 0));
 }
 
@@ -87,8 +87,9 @@ void emitPjlCopies(const PjlValueList* values, PdCoreData* target, std::string* 
 void emitPjlPageLoop(const PjlValueList* values, PdCoreData* target, std::string* out,
                      const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
     const NumericOptionDescriptor& option = divideOutputPagesOption;
-    if (!isForward(values, target, out, record) || !isWrittenToPjl(option, jobKind) ||
-        record->DtDivideOutput.get() == 0) {
+    // The record's switch first: most jobs do not divide, and need not read the descriptor.
+    if (!isForward(values, target, out, record) || record->DtDivideOutput.get() == 0 ||
+        !isWrittenToPjl(option, jobKind)) {
         return;
     }
     const std::uint32_t pages = toPjl(option, std::uint32_t{record->DtDivideOutputPages.get()});
