@@ -6,6 +6,7 @@
 
 #include "core/base/number_text.h"
 #include "core/base/unit_scale.h"
+#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -22,12 +23,13 @@ namespace pd {
 
 namespace {
 
-std::uint32_t toPostScript(std::uint32_t value, const NumericOptionDescriptor& option) {
-    return rescaleUnits(value, option.divisor, postScriptScale(option));
-}
-
-std::int32_t toPostScript(std::int32_t value, const NumericOptionDescriptor& option) {
-    return rescaleUnits(value, option.divisor, postScriptScale(option));
+// Every job's setup code converts these numbers: the option's units are read while compiling
+// (catalogue_constants.h), not from its descriptor.
+template <const NumericOptionDescriptor& Option, typename Value>
+Value toPostScript(Value value) {
+    constexpr std::uint32_t divisor = Option.divisor;
+    constexpr std::uint32_t scale = Option.outputScale[outputScalePostScriptWord];
+    return rescaleUnits(value, divisor, scale);
 }
 
 const char* perfectBindModeText(std::uint8_t mode) {
@@ -152,23 +154,64 @@ void applyPageExceptions(const PdCoreData& record, int flag, PpsRangeList& list)
     }
 }
 
-const std::array<const ChoiceOptionDescriptor*, 5> typeOptions{
-    &mediaTypeTray1Option, &mediaTypeTray2Option, &mediaTypeTray3Option, &mediaTypeTray4Option,
-    &mediaTypeTray5Option};
-const std::array<const ChoiceOptionDescriptor*, 5> weightOptions{
-    &mediaWeightTray1Option, &mediaWeightTray2Option, &mediaWeightTray3Option,
-    &mediaWeightTray4Option, &mediaWeightTray5Option};
-const std::array<const ChoiceOptionDescriptor*, 5> colorOptions{
-    &mediaColorTray1Option, &mediaColorTray2Option, &mediaColorTray3Option, &mediaColorTray4Option,
-    &mediaColorTray5Option};
-const std::array<const ChoiceOptionDescriptor*, 5> prepunchedOptions{
-    &mediaPrepunchedTray1Option, &mediaPrepunchedTray2Option, &mediaPrepunchedTray3Option,
-    &mediaPrepunchedTray4Option, &mediaPrepunchedTray5Option};
+// The tray media words of one option: the alternative name of each used choice, and the default
+// choice's for any other value. Derived while compiling, so that every job's tray configuration
+// reads this small table rather than twenty descriptors.
+using MediaWord = CatalogueText<maxAltNameLength>;
+constexpr std::size_t mediaWordCapacity = 16;
 
-std::string mediaWord(const ChoiceOptionDescriptor& option, std::uint32_t value) {
-    const char* name = choiceForValue(option, value).names.altName;
-    return name != nullptr ? name : "";
+struct MediaWords {
+    std::uint32_t used = 0;
+    MediaWord fallback{};
+    std::array<MediaWord, mediaWordCapacity> words{};
+
+    // The word of the choice that value stands for (as choiceForValue resolves it), or "".
+    const char* word(std::uint32_t value) const {
+        const char* name = value < used ? words[value] : fallback;
+        return name != nullptr ? name : "";
+    }
+};
+
+template <const ChoiceOptionDescriptor& Option>
+constexpr MediaWords mediaWordsOf() {
+    constexpr std::uint32_t used = std::min<std::uint32_t>(Option.choiceCount, maxChoiceCount);
+    static_assert(used <= mediaWordCapacity);
+    MediaWords words;
+    words.used = used;
+    words.fallback = Option.choices[defaultChoiceIndex(Option)].names.altName;
+    for (std::uint32_t i = 0; i < used; ++i) words.words[i] = Option.choices[i].names.altName;
+    return words;
 }
+
+// Type, weight, colour and pre-punched, of trays 1 to 5.
+struct TrayMediaWords {
+    MediaWords type;
+    MediaWords weight;
+    MediaWords color;
+    MediaWords prepunched;
+};
+
+template <const ChoiceOptionDescriptor& Type, const ChoiceOptionDescriptor& Weight,
+          const ChoiceOptionDescriptor& Color, const ChoiceOptionDescriptor& Prepunched>
+constexpr TrayMediaWords trayMediaWordsOf() {
+    return {mediaWordsOf<Type>(), mediaWordsOf<Weight>(), mediaWordsOf<Color>(),
+            mediaWordsOf<Prepunched>()};
+}
+
+namespace cc = catalogueConstants;
+
+constexpr std::array<TrayMediaWords, 5> trayMediaWords{
+    trayMediaWordsOf<cc::mediaTypeTray1Option, cc::mediaWeightTray1Option,
+                     cc::mediaColorTray1Option, cc::mediaPrepunchedTray1Option>(),
+    trayMediaWordsOf<cc::mediaTypeTray2Option, cc::mediaWeightTray2Option,
+                     cc::mediaColorTray2Option, cc::mediaPrepunchedTray2Option>(),
+    trayMediaWordsOf<cc::mediaTypeTray3Option, cc::mediaWeightTray3Option,
+                     cc::mediaColorTray3Option, cc::mediaPrepunchedTray3Option>(),
+    trayMediaWordsOf<cc::mediaTypeTray4Option, cc::mediaWeightTray4Option,
+                     cc::mediaColorTray4Option, cc::mediaPrepunchedTray4Option>(),
+    trayMediaWordsOf<cc::mediaTypeTray5Option, cc::mediaWeightTray5Option,
+                     cc::mediaColorTray5Option, cc::mediaPrepunchedTray5Option>(),
+};
 
 }  // namespace
 
@@ -207,13 +250,18 @@ std::string ppsArrayText(const PpsRangeList& list) {
 
 std::string trayConfigurationText(const PdCoreData& record) {
     std::string text = "\r\n<<\r\n";
-    for (std::size_t tray = 0; tray < typeOptions.size(); ++tray) {
+    for (std::size_t tray = 0; tray < trayMediaWords.size(); ++tray) {
         const MediaAttributes media = trayMediaAttributes(tray + 1, record);
+        const TrayMediaWords& words = trayMediaWords[tray];
         text += "/Tray" + std::to_string(tray + 1) + " << ";
-        text += "/TLQXMediaType /" + mediaWord(*typeOptions[tray], media.type);
-        text += " /TLQXMediaWeight /" + mediaWord(*weightOptions[tray], media.weight);
-        text += " /TLQXMediaColor /" + mediaWord(*colorOptions[tray], media.color);
-        text += " /TLQXMediaPrepunched /" + mediaWord(*prepunchedOptions[tray], media.prepunched);
+        text += "/TLQXMediaType /";
+        text += words.type.word(media.type);
+        text += " /TLQXMediaWeight /";
+        text += words.weight.word(media.weight);
+        text += " /TLQXMediaColor /";
+        text += words.color.word(media.color);
+        text += " /TLQXMediaPrepunched /";
+        text += words.prepunched.word(media.prepunched);
         text += " >>\r\n";
     }
     text += ">>";
@@ -229,26 +277,26 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
                             perfectBindModeText(record.DtPerfectBindMode.get()));
     text += buildPageGeometryCode(prologueFlag, record);
     text += featuresDictPut(prologueFlag, "Gutter",
-                            formatInt32(toPostScript(record.DtGutter.get(), gutterOption)));
+                            formatInt32(toPostScript<cc::gutterOption>(record.DtGutter.get())));
     // The sign changes after the conversion, so the rounding is that of the positive value.
-    const std::int32_t creep = toPostScript(record.DtCreep.get(), creepOption);
+    const std::int32_t creep = toPostScript<cc::creepOption>(record.DtCreep.get());
     text += featuresDictPut(
         prologueFlag, "Creep",
         formatInt32(static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(creep))));
-    text +=
-        featuresDictPut(prologueFlag, "Zoom",
-                        formatUInt32(toPostScript(std::uint32_t{record.DtZoom.get()}, zoomOption)));
+    text += featuresDictPut(
+        prologueFlag, "Zoom",
+        formatUInt32(toPostScript<cc::zoomOption>(std::uint32_t{record.DtZoom.get()})));
     text += featuresDictPut(prologueFlag, "Screening", screeningText(record.DtScreening.get()));
     if (isRepeatReverseLayout(record.DtLayout.get())) {
         text +=
             featuresDictPut(prologueFlag, "PPSArray", ppsArrayText(buildPpsRanges(record, flag)));
     }
     text += featuresDictPut(prologueFlag, "TLQXPIFrontPages",
-                            formatUInt32(toPostScript(std::uint32_t{record.DtPIFrontSheets.get()},
-                                                      piFrontSheetsOption)));
-    text += featuresDictPut(
-        prologueFlag, "TLQXPIBackPages",
-        formatUInt32(toPostScript(std::uint32_t{record.DtPIBackSheets.get()}, piBackSheetsOption)));
+                            formatUInt32(toPostScript<cc::piFrontSheetsOption>(
+                                std::uint32_t{record.DtPIFrontSheets.get()})));
+    text += featuresDictPut(prologueFlag, "TLQXPIBackPages",
+                            formatUInt32(toPostScript<cc::piBackSheetsOption>(
+                                std::uint32_t{record.DtPIBackSheets.get()})));
     if (record.DtImageShiftType.get() == imageShiftDriverSettings) {
         text += featuresDictPut(prologueFlag, "TLQXImageShiftUPS", "/ByPlugin");
     }

@@ -5,6 +5,7 @@
 
 #include "core/base/number_text.h"
 #include "core/base/unit_scale.h"
+#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
@@ -46,15 +47,20 @@ std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record) 
     const bool custom = paperId == noPaperId;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
+    // Every job's setup code reads these units: they are read while compiling
+    // (catalogue_constants.h), not from the descriptors.
+    constexpr const NumericOptionDescriptor& widthOption =
+        catalogueConstants::customPageSizeWidthOption;
+    constexpr const NumericOptionDescriptor& heightOption =
+        catalogueConstants::customPageSizeHeightOption;
+    constexpr std::uint32_t widthScale = widthOption.outputScale[outputScalePostScriptWord];
+    constexpr std::uint32_t heightScale = heightOption.outputScale[outputScalePostScriptWord];
     if (custom) {
-        width = rescaleUnits(record.DtCustomPageSizeWidth.get(), customPageSizeWidthOption.divisor,
-                             postScriptScale(customPageSizeWidthOption));
+        width = rescaleUnits(record.DtCustomPageSizeWidth.get(), widthOption.divisor, widthScale);
         height =
-            rescaleUnits(record.DtCustomPageSizeHeight.get(), customPageSizeHeightOption.divisor,
-                         postScriptScale(customPageSizeHeightOption));
+            rescaleUnits(record.DtCustomPageSizeHeight.get(), heightOption.divisor, heightScale);
     } else {
-        const DimensionPair size =
-            paperSizeInUnit(paperId, postScriptScale(customPageSizeWidthOption));
+        const DimensionPair size = paperSizeInUnit(paperId, widthScale);
         width = size.width;
         height = size.height;
     }

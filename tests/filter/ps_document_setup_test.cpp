@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/catalog/option_catalogue.h"
+#include "core/catalog/option_reading.h"
 #include "filter/driver_postscript.h"
 #include "tests/filter/pages/pps_blob.h"
 
@@ -136,6 +138,54 @@ TEST(DocumentSetup, TrayConfigurationWordsAndDefaults) {
               std::string::npos);
     EXPECT_NE(text.find("/Tray5 << /TLQXMediaType /NoSet "), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 4), "\r\n>>");
+}
+
+// Every stored value, in range or not, names the word of the choice that the descriptor resolves
+// it to: the table the setup code reads must agree with the descriptors for all of them.
+TEST(DocumentSetup, TrayConfigurationWordsAgreeWithTheDescriptors) {
+    const std::array<std::array<const ChoiceOptionDescriptor*, 4>, 5> options{{
+        {&mediaTypeTray1Option, &mediaWeightTray1Option, &mediaColorTray1Option,
+         &mediaPrepunchedTray1Option},
+        {&mediaTypeTray2Option, &mediaWeightTray2Option, &mediaColorTray2Option,
+         &mediaPrepunchedTray2Option},
+        {&mediaTypeTray3Option, &mediaWeightTray3Option, &mediaColorTray3Option,
+         &mediaPrepunchedTray3Option},
+        {&mediaTypeTray4Option, &mediaWeightTray4Option, &mediaColorTray4Option,
+         &mediaPrepunchedTray4Option},
+        {&mediaTypeTray5Option, &mediaWeightTray5Option, &mediaColorTray5Option,
+         &mediaPrepunchedTray5Option},
+    }};
+    const auto word = [](const ChoiceOptionDescriptor* option, std::uint8_t value) {
+        const char* name = choiceForValue(*option, value).names.altName;
+        return std::string(name != nullptr ? name : "");
+    };
+    for (unsigned value = 0; value <= 255; ++value) {
+        const auto v = static_cast<std::uint8_t>(value);
+        PdCoreData record = setupRecord();
+        for (const auto field :
+             {&PdCoreData::DtMediaTypeTray1,  &PdCoreData::DtMediaWeightTray1,
+              &PdCoreData::DtMediaColorTray1, &PdCoreData::DtMediaPrepunchedTray1,
+              &PdCoreData::DtMediaTypeTray2,  &PdCoreData::DtMediaWeightTray2,
+              &PdCoreData::DtMediaColorTray2, &PdCoreData::DtMediaPrepunchedTray2,
+              &PdCoreData::DtMediaTypeTray3,  &PdCoreData::DtMediaWeightTray3,
+              &PdCoreData::DtMediaColorTray3, &PdCoreData::DtMediaPrepunchedTray3,
+              &PdCoreData::DtMediaTypeTray4,  &PdCoreData::DtMediaWeightTray4,
+              &PdCoreData::DtMediaColorTray4, &PdCoreData::DtMediaPrepunchedTray4,
+              &PdCoreData::DtMediaTypeTray5,  &PdCoreData::DtMediaWeightTray5,
+              &PdCoreData::DtMediaColorTray5, &PdCoreData::DtMediaPrepunchedTray5}) {
+            (record.*field).set(v);
+        }
+        std::string expected = "\r\n<<\r\n";
+        for (std::size_t tray = 0; tray < options.size(); ++tray) {
+            const auto& o = options[tray];
+            expected += "/Tray" + std::to_string(tray + 1) + " << /TLQXMediaType /" +
+                        word(o[0], v) + " /TLQXMediaWeight /" + word(o[1], v) +
+                        " /TLQXMediaColor /" + word(o[2], v) + " /TLQXMediaPrepunched /" +
+                        word(o[3], v) + " >>\r\n";
+        }
+        expected += ">>";
+        EXPECT_EQ(trayConfigurationText(record), expected) << value;
+    }
 }
 
 // The repeat layouts' duplex pattern.
