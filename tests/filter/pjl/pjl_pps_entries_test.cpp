@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/catalog/option_catalogue.h"
 #include "core/record/core_data.h"
 #include "core/record/page_lists.h"
+#include "filter/pjl/pjl_choice_emitter.h"
 #include "pjl_test_support.h"
 #include "tests/filter/pages/pps_blob.h"
 
@@ -58,6 +60,27 @@ TEST(PjlPageSpecificLookups, TraysAndTabPapers) {
     EXPECT_EQ(tabPaperPjlValue(32), "A4TAB15MM");
     EXPECT_EQ(tabPaperPjlValue(33), "LETTERTAB");
     EXPECT_EQ(tabPaperPjlValue(36), "A4TAB");
+}
+
+// The values are read from derived names: for every index they must be the descriptors' own.
+TEST(PjlPageSpecificLookups, MediaValuesAgreeWithTheDescriptors) {
+    struct Case {
+        const ChoiceOptionDescriptor& option;
+        std::string (*value)(std::int32_t);
+    };
+    const Case cases[] = {{mediaTypeAutoOption, mediaTypePjlValue},
+                          {mediaWeightAutoOption, mediaWeightPjlValue},
+                          {mediaColorAutoOption, mediaColorPjlValue},
+                          {mediaPrepunchedAutoOption, mediaPrepunchedPjlValue}};
+    for (const Case& c : cases) {
+        for (std::int32_t index = -2; index < 300; ++index) {
+            const std::uint32_t choice =
+                index < 0 ? c.option.choiceCount : static_cast<std::uint32_t>(index);
+            const char* expected = pjlChoiceValueWithDefault(c.option, choice);
+            EXPECT_EQ(c.value(index), expected != nullptr ? expected : "")
+                << c.option.names.pjlName << " " << index;
+        }
+    }
 }
 
 TEST(PjlPageSpecificLookups, MediaValuesFallBackToTheFirstChoice) {
