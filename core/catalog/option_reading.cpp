@@ -28,10 +28,6 @@ bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value) 
     return option.minimum <= value && value <= option.maximum;
 }
 
-std::uint32_t effectiveDivisor(const NumericOptionDescriptor& option) {
-    return option.divisor != 0 ? option.divisor : 1;
-}
-
 std::string_view defaultTextOf(const TextOptionDescriptor& option) {
     return option.defaultText != nullptr ? std::string_view(option.defaultText)
                                          : std::string_view();

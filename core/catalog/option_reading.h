@@ -60,7 +60,9 @@ constexpr const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
 bool isNumberInRange(const NumericOptionDescriptor& option, std::int64_t value);
 
 // The divisor to divide by: the descriptor's, or 1 in place of 0.
-std::uint32_t effectiveDivisor(const NumericOptionDescriptor& option);
+constexpr std::uint32_t effectiveDivisor(const NumericOptionDescriptor& option) {
+    return option.divisor != 0 ? option.divisor : 1;
+}
 
 // Texts -----------------------------------------------------------------------------------------
 

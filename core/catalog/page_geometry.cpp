@@ -8,8 +8,8 @@
 #include "core/base/dimension_pair.h"
 #include "core/base/text_conversion.h"
 #include "core/base/unit_scale.h"
+#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
-#include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 
@@ -21,17 +21,20 @@ constexpr std::uint32_t resultUnitsPerMillimetre = 1000;
 constexpr std::uint32_t largestLayoutChoice = 9;
 constexpr std::uint32_t largestNUpChoice = 12;
 
-// The finest unit among the custom sizes' own, so that no custom length loses precision. Computed
-// once; the catalogue does not change.
-std::uint32_t workingUnit() {
-    static const std::uint32_t unit = std::max({
-        effectiveDivisor(customPageSizeWidthOption),
-        effectiveDivisor(customPageSizeHeightOption),
-        effectiveDivisor(customTargetPaperSizeWidthOption),
-        effectiveDivisor(customTargetPaperSizeHeightOption),
-    });
-    return unit;
-}
+// The custom sizes' own units, read while compiling (catalogue_constants.h): every job's page
+// geometry is worked out, and need not read four descriptors for them.
+constexpr std::uint32_t pageWidthDivisor =
+    effectiveDivisor(catalogueConstants::customPageSizeWidthOption);
+constexpr std::uint32_t pageHeightDivisor =
+    effectiveDivisor(catalogueConstants::customPageSizeHeightOption);
+constexpr std::uint32_t targetWidthDivisor =
+    effectiveDivisor(catalogueConstants::customTargetPaperSizeWidthOption);
+constexpr std::uint32_t targetHeightDivisor =
+    effectiveDivisor(catalogueConstants::customTargetPaperSizeHeightOption);
+
+// The finest unit among the custom sizes' own, so that no custom length loses precision.
+constexpr std::uint32_t workingUnit =
+    std::max({pageWidthDivisor, pageHeightDivisor, targetWidthDivisor, targetHeightDivisor});
 
 std::uint32_t saturate(std::uint64_t value) {
     return static_cast<std::uint32_t>(
@@ -95,16 +98,11 @@ PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWi
     PageGeometry geometry{};
     geometry.paperId = noPaperId;
 
-    const std::uint32_t unit = workingUnit();
-    const auto inWorkingUnit = [unit](std::uint32_t value, const NumericOptionDescriptor& option) {
-        return rescaleUnits(value, effectiveDivisor(option), unit);
-    };
-    const std::uint32_t pageWidth = inWorkingUnit(customPageWidth, customPageSizeWidthOption);
-    const std::uint32_t pageHeight = inWorkingUnit(customPageHeight, customPageSizeHeightOption);
-    const std::uint32_t targetWidth =
-        inWorkingUnit(customTargetWidth, customTargetPaperSizeWidthOption);
-    const std::uint32_t targetHeight =
-        inWorkingUnit(customTargetHeight, customTargetPaperSizeHeightOption);
+    constexpr std::uint32_t unit = workingUnit;
+    const std::uint32_t pageWidth = rescaleUnits(customPageWidth, pageWidthDivisor, unit);
+    const std::uint32_t pageHeight = rescaleUnits(customPageHeight, pageHeightDivisor, unit);
+    const std::uint32_t targetWidth = rescaleUnits(customTargetWidth, targetWidthDivisor, unit);
+    const std::uint32_t targetHeight = rescaleUnits(customTargetHeight, targetHeightDivisor, unit);
 
     const std::uint32_t effectiveLayout = layout <= largestLayoutChoice ? layout : 0;
     geometry.sheetOrientation = sheetOrientationOf(effectiveLayout, nUpCount, orientation);
