@@ -5,13 +5,16 @@
 # of every job, start-up, and the growth of the cost with a long line or CR-only line ends), then
 # the goals.
 #
-#   bench/run.sh [build folder] [runs per measure]      (defaults: build, 3; best run kept)
+#   bench/run.sh [build folder] [runs per measure]      (defaults: build, 21; median kept)
 #
-# Needs python3, GNU time (/usr/bin/time), valgrind; pstops from cups-filters when installed.
+# Needs python3, GNU time (/usr/bin/time, for the peak memory), valgrind; pstops from cups-filters
+# when installed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
-runs=${2:-3}
+runs=${2:-21}
+# The peak memory changes little from run to run: a few runs under GNU time show it.
+peak_runs=$((runs < 3 ? runs : 3))
 ninja -C "$build" psfilter > /dev/null
 psfilter=$build/psfilter
 pstops=/usr/lib/cups/filter/pstops
@@ -46,43 +49,24 @@ instructions() {
     ppd=$(awk '/:ppdOpenFile / && !n { gsub(",", "", $1); n = $1 } END { print n }' "$tmp/annotated")
     echo "$total ${loader:-0} ${ppd:-0}"
 }
-# One run: elapsed seconds, peak resident KiB and page faults (minor: pages first touched, or
-# mapped from the page cache), output and messages discarded.
-once() {
-    local start end
-    start=$EPOCHREALTIME
-    /usr/bin/time -f "%M %R" -o "$tmp/rss" "$@" > /dev/null 2> /dev/null
-    end=$EPOCHREALTIME
-    echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f", e - s }') $(cat "$tmp/rss")"
-}
-# Best time, highest peak and fewest page faults of several runs. Where a fresh page is dear (a
-# virtual machine) the faults explain much of the wall time, and unlike it they do not follow
-# the load of other processes.
-measure() {
-    local best= peak=0 faults= secs rss count
-    for ((i = 0; i < runs; i++)); do
-        read -r secs rss count < <(once "$@")
-        if [ -z "$best" ] || awk -v a="$secs" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-            best=$secs
-        fi
-        ((rss > peak)) && peak=$rss
-        if [ -z "$faults" ] || ((count < faults)); then faults=$count; fi
-    done
-    echo "$best $peak $faults"
-}
 
+# The programs of a job take turns (bench/measure.py), so that a run finds the caches as the
+# other programs left them, as a spooler's filter does, and none is timed through a wrapper.
 printf '%-17s %11s  %-8s %10s %9s %9s %7s %8s %11s\n' job bytes program "time ms" "MiB/s" \
     "peak KiB" faults "x cat" "x pstops/s"
 for entry in "${jobs[@]}"; do
     name=${entry%%:*}
     job=$tmp/$name.ps
     bytes=$(stat -c %s "$job")
-    read -r cat_s cat_rss cat_faults < <(measure cat "$job")
-    read -r filter_s filter_rss filter_faults < <(measure "$psfilter" 1 bench bench 1 "$options" "$job")
+    commands=(-- cat "$job" -- "$psfilter" 1 bench bench 1 "$options" "$job")
+    [ -n "$pstops" ] && commands+=(-- "$pstops" 1 bench bench 1 "$options" "$job")
+    python3 "$top/bench/measure.py" "$runs" "$peak_runs" "${commands[@]}" > "$tmp/measured"
     pstops_s=
-    if [ -n "$pstops" ]; then
-        read -r pstops_s pstops_rss pstops_faults < <(measure "$pstops" 1 bench bench 1 "$options" "$job")
-    fi
+    {
+        read -r cat_s cat_rss cat_faults
+        read -r filter_s filter_rss filter_faults
+        [ -z "$pstops" ] || read -r pstops_s pstops_rss pstops_faults
+    } < "$tmp/measured"
     row() {
         awk -v job="$1" -v b="$bytes" -v p="$2" -v s="$3" -v r="$4" -v f="$5" -v c="$cat_s" \
             -v t="${pstops_s:-0}" -v own="$6" 'BEGIN {
@@ -96,8 +80,9 @@ for entry in "${jobs[@]}"; do
     [ -n "$pstops_s" ] && row "" pstops "$pstops_s" "$pstops_rss" "$pstops_faults" 1
     echo "$name $bytes $cat_s $filter_s ${pstops_s:-0} $filter_rss" >> "$tmp/summary"
 done
-echo "(faults: the fewest page faults of the runs; x cat: time over cat's time; x pstops/s:"
-echo " throughput over pstops's throughput)"
+echo "(time: the median of $runs interleaved runs, each program spawned directly; peak KiB: the"
+echo " highest of $peak_runs more runs under GNU time; faults: the fewest minor page faults of the"
+echo " timed runs; x cat: time over cat's time; x pstops/s: throughput over pstops's throughput)"
 
 
 echo
