@@ -5,14 +5,14 @@
 # of every job, start-up, and the growth of the cost with a long line or CR-only line ends), then
 # the goals.
 #
-#   bench/run.sh [build folder] [runs per measure]      (defaults: build, 21; median kept)
+#   bench/run.sh [build folder] [runs per measure]      (defaults: build, 51; median kept)
 #
 # Needs python3, GNU time (/usr/bin/time, for the peak memory), valgrind; pstops from cups-filters
 # when installed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
-runs=${2:-21}
+runs=${2:-51}
 # The peak memory changes little from run to run: a few runs under GNU time show it.
 peak_runs=$((runs < 3 ? runs : 3))
 ninja -C "$build" psfilter > /dev/null
