@@ -23,15 +23,6 @@ namespace pd {
 
 namespace {
 
-// Every job's setup code converts these numbers: the option's units are read while compiling
-// (catalogue_constants.h), not from its descriptor.
-template <const NumericOptionDescriptor& Option, typename Value>
-Value toPostScript(Value value) {
-    constexpr std::uint32_t divisor = Option.divisor;
-    constexpr std::uint32_t scale = Option.outputScale[outputScalePostScriptWord];
-    return rescaleUnits(value, divisor, scale);
-}
-
 const char* perfectBindModeText(std::uint8_t mode) {
     switch (mode) {
         case 1:

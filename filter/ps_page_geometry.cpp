@@ -34,10 +34,6 @@ std::string pointText(const PdCoreData& record) {
 
 }  // namespace
 
-std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
-    return option.outputScale[outputScalePostScriptWord];
-}
-
 double micrometresToPoints(double micrometres) {
     return micrometres * 72.0 / 25400.0;
 }
@@ -47,20 +43,16 @@ std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record) 
     const bool custom = paperId == noPaperId;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    // Every job's setup code reads these units: they are read while compiling
-    // (catalogue_constants.h), not from the descriptors.
-    constexpr const NumericOptionDescriptor& widthOption =
-        catalogueConstants::customPageSizeWidthOption;
-    constexpr const NumericOptionDescriptor& heightOption =
-        catalogueConstants::customPageSizeHeightOption;
-    constexpr std::uint32_t widthScale = widthOption.outputScale[outputScalePostScriptWord];
-    constexpr std::uint32_t heightScale = heightOption.outputScale[outputScalePostScriptWord];
     if (custom) {
-        width = rescaleUnits(record.DtCustomPageSizeWidth.get(), widthOption.divisor, widthScale);
-        height =
-            rescaleUnits(record.DtCustomPageSizeHeight.get(), heightOption.divisor, heightScale);
+        width = toPostScript<catalogueConstants::customPageSizeWidthOption>(
+            record.DtCustomPageSizeWidth.get());
+        height = toPostScript<catalogueConstants::customPageSizeHeightOption>(
+            record.DtCustomPageSizeHeight.get());
     } else {
-        const DimensionPair size = paperSizeInUnit(paperId, widthScale);
+        // In the custom width's unit, read while compiling like the conversions above.
+        constexpr std::uint32_t scale =
+            postScriptScale(catalogueConstants::customPageSizeWidthOption);
+        const DimensionPair size = paperSizeInUnit(paperId, scale);
         width = size.width;
         height = size.height;
     }

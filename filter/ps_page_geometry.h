@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/unit_scale.h"
 #include "core/catalog/option_descriptor.h"
 #include "core/record/core_data.h"
 
@@ -16,7 +17,19 @@ namespace pd {
 std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record);
 
 // The units per millimetre of an option's values in the driver's PostScript.
-std::uint32_t postScriptScale(const NumericOptionDescriptor& option);
+constexpr std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
+    return option.outputScale[outputScalePostScriptWord];
+}
+
+// A stored value of Option in the driver's PostScript units. Every job's setup code converts
+// such values, so Option is a constant copy (catalogue_constants.h) whose units are read while
+// compiling, not a descriptor read at run time.
+template <const NumericOptionDescriptor& Option, typename Value>
+Value toPostScript(Value value) {
+    constexpr std::uint32_t divisor = Option.divisor;
+    constexpr std::uint32_t scale = postScriptScale(Option);
+    return rescaleUnits(value, divisor, scale);
+}
 
 // Micrometres (or any length) as PostScript points: value x 72.0 / 25400.0.
 double micrometresToPoints(double micrometres);
