@@ -42,7 +42,7 @@ void emitNumber(const PjlItemNames& names, Stored PdCoreData::*field, const PjlV
                 std::uint32_t jobKind) {
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward: {
-            if (!isNameSet(names.name) || !pjlModeAdmits(names.mode, jobKind)) return;
+            if (!isWrittenToPjl(names, jobKind)) return;
             const Wide stored = (record->*field).get();
             out->append(pjlSetLine(
                 names.name, decimal(convertToPjlUnits(stored, names.scale, names.divisor)), 0));
@@ -85,7 +85,7 @@ void emitPjlItem(const PjlItemNames& names, StoredUInt16 PdCoreData::*field,
 
 std::string pjlTextItemLine(const PjlItemNames& names, std::string_view text,
                             std::uint32_t jobKind) {
-    if (!isNameSet(names.name) || !pjlModeAdmits(names.mode, jobKind)) return {};
+    if (!isWrittenToPjl(names, jobKind)) return {};
     return pjlSetLine(names.name, text, 1);
 }
 

@@ -95,6 +95,12 @@ constexpr PjlItemNames pjlItemNames(const TextOptionDescriptor& option) {
     return {option.names.pjlName, option.names.pjlMode};
 }
 
+// Whether the item is written to a job header of the given kind, as isWrittenToPjl tells of its
+// descriptor.
+constexpr bool isWrittenToPjl(const PjlItemNames& names, std::uint32_t jobKind) {
+    return isNameSet(names.name) && pjlModeAdmits(names.mode, jobKind);
+}
+
 template <const auto& Option>
 inline constexpr PjlItemNames pjlItemNamesOf = pjlItemNames(Option);
 
