@@ -45,6 +45,9 @@ def symbols_of(path):
     rows = []
     for line in listing.splitlines():
         fields = line.split()
+        # A versioned name (name@VERSION) is a shared library's, copied in: not the program's.
+        if '@' in fields[-1]:
+            continue
         if len(fields) == 4 and fields[2] in PLACED_TYPES:
             rows.append((int(fields[0], 16), int(fields[1], 16), fields[3]))
         elif len(fields) == 3 and fields[1] in PLACED_TYPES:
