@@ -46,7 +46,7 @@ def symbols_of(path):
     for line in listing.splitlines():
         fields = line.split()
         # A versioned name (name@VERSION) is a shared library's, copied in: not the program's.
-        if '@' in fields[-1]:
+        if not fields or '@' in fields[-1]:
             continue
         if len(fields) == 4 and fields[2] in PLACED_TYPES:
             rows.append((int(fields[0], 16), int(fields[1], 16), fields[3]))
