@@ -149,7 +149,7 @@ void rebuildRecord(FilterJob& job) {
             return;
         }
     }
-    job.record = jobDefaultRecord();
+    assignJobDefaultRecord(job.record);
 }
 
 void mergeJobSettings(FilterJob& job) {

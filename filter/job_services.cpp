@@ -19,6 +19,11 @@ const PdCoreData& jobDefaultRecord() {
     return defaultCoreData();
 }
 
+void assignJobDefaultRecord(PdCoreData& record) {
+    useFilterSystemAnswers();
+    assignDefaultCoreData(record);
+}
+
 void jobValidateRecord(PdCoreData& record) {
     validateCoreData(record);
 }

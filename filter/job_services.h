@@ -17,6 +17,8 @@ void useFilterSystemAnswers();
 // The process's default record. A reference, so that copying it into the job's record passes
 // through no temporary of its 25 KB.
 const PdCoreData& jobDefaultRecord();
+// Sets record to the same, writing only the default's non-zero bytes where it can.
+void assignJobDefaultRecord(PdCoreData& record);
 
 // Repairs a record rebuilt from the job's chunks (another signature gives the default record).
 void jobValidateRecord(PdCoreData& record);

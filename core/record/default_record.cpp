@@ -1,5 +1,6 @@
 #include "core/record/default_record.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <bit>
@@ -158,6 +159,65 @@ consteval PdCoreData buildDefaultRecord(const HostAnswers& host) {
 
 constexpr PdCoreData filterHostRecord = buildDefaultRecord(filterHost);
 
+// The constant record is almost all zero bytes. A job that starts from it gets its non-zero
+// bytes written over zeros from these runs, and reads none of the constant's pages.
+struct NonZeroRun {
+    std::uint16_t offset;
+    std::uint16_t length;
+};
+
+constexpr std::array<unsigned char, coreDataSize> filterHostBytes() {
+    return std::bit_cast<std::array<unsigned char, coreDataSize>>(filterHostRecord);
+}
+
+// Calls visit(offset, length) for each run of non-zero bytes of the constant record, in order.
+template <typename Visit>
+constexpr void forEachNonZeroRun(Visit visit) {
+    const auto bytes = filterHostBytes();
+    std::size_t offset = 0;
+    while (offset < bytes.size()) {
+        if (bytes[offset] == 0) {
+            ++offset;
+            continue;
+        }
+        std::size_t end = offset;
+        while (end < bytes.size() && bytes[end] != 0) ++end;
+        visit(offset, end - offset);
+        offset = end;
+    }
+}
+
+constexpr std::size_t nonZeroRunCount() {
+    std::size_t count = 0;
+    forEachNonZeroRun([&](std::size_t, std::size_t) { ++count; });
+    return count;
+}
+
+constexpr std::size_t nonZeroByteCount() {
+    std::size_t count = 0;
+    forEachNonZeroRun([&](std::size_t, std::size_t length) { count += length; });
+    return count;
+}
+
+constexpr auto filterHostRuns = [] {
+    std::array<NonZeroRun, nonZeroRunCount()> runs{};
+    std::size_t index = 0;
+    forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
+        runs[index++] = {static_cast<std::uint16_t>(offset), static_cast<std::uint16_t>(length)};
+    });
+    return runs;
+}();
+
+constexpr auto filterHostRunBytes = [] {
+    const auto bytes = filterHostBytes();
+    std::array<unsigned char, nonZeroByteCount()> pool{};
+    std::size_t used = 0;
+    forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
+        for (std::size_t i = 0; i < length; ++i) pool[used++] = bytes[offset + i];
+    });
+    return pool;
+}();
+
 }  // namespace
 
 std::string defaultTabFontName(LanguageIndex language) {
@@ -176,6 +236,21 @@ std::uint32_t defaultTabHeight(const NumericOptionDescriptor& option, std::uint3
 void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageIndex language) {
     record = filterHostRecord;
     setHostMembers(record, hostAnswers(paperId, language), tab1HeightOption, tab2HeightOption);
+}
+
+void assignDefaultCoreData(PdCoreData& record) {
+    const PdCoreData& chosen = defaultCoreData();
+    if (&chosen != &filterHostRecord) {
+        record = chosen;
+        return;
+    }
+    const auto bytes = coreDataBytes(record);
+    std::fill(bytes.begin(), bytes.end(), 0);
+    const unsigned char* source = filterHostRunBytes.data();
+    for (const NonZeroRun& run : filterHostRuns) {
+        std::copy_n(source, run.length, bytes.begin() + run.offset);
+        source += run.length;
+    }
 }
 
 const PdCoreData& defaultCoreData() {
