@@ -14,10 +14,10 @@ namespace pd {
 // (default paper A4) and speaks US English. Called before anything reads either.
 void useFilterSystemAnswers();
 
-// The process's default record. A reference, so that copying it into the job's record passes
-// through no temporary of its 25 KB.
+// The process's default record, to read.
 const PdCoreData& jobDefaultRecord();
-// Sets record to the same, writing only the default's non-zero bytes where it can.
+// Sets the job's record to the same; the filter's way to a default record, as it writes only the
+// default's non-zero bytes where it can instead of copying 25 KB.
 void assignJobDefaultRecord(PdCoreData& record);
 
 // Repairs a record rebuilt from the job's chunks (another signature gives the default record).

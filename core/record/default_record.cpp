@@ -166,14 +166,14 @@ struct NonZeroRun {
     std::uint16_t length;
 };
 
-constexpr std::array<unsigned char, coreDataSize> filterHostBytes() {
-    return std::bit_cast<std::array<unsigned char, coreDataSize>>(filterHostRecord);
-}
+// Read only while compiling: the program carries the runs below, not these bytes.
+constexpr auto filterHostBytes =
+    std::bit_cast<std::array<unsigned char, coreDataSize>>(filterHostRecord);
 
 // Calls visit(offset, length) for each run of non-zero bytes of the constant record, in order.
 template <typename Visit>
 constexpr void forEachNonZeroRun(Visit visit) {
-    const auto bytes = filterHostBytes();
+    const auto& bytes = filterHostBytes;
     std::size_t offset = 0;
     while (offset < bytes.size()) {
         if (bytes[offset] == 0) {
@@ -209,11 +209,10 @@ constexpr auto filterHostRuns = [] {
 }();
 
 constexpr auto filterHostRunBytes = [] {
-    const auto bytes = filterHostBytes();
     std::array<unsigned char, nonZeroByteCount()> pool{};
     std::size_t used = 0;
     forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
-        for (std::size_t i = 0; i < length; ++i) pool[used++] = bytes[offset + i];
+        for (std::size_t i = 0; i < length; ++i) pool[used++] = filterHostBytes[offset + i];
     });
     return pool;
 }();
