@@ -41,6 +41,14 @@ std::optional<double> decimalNumber(std::string_view text) {
     return value;
 }
 
+// std::round, exactly (the fraction of a double is exact), without libm: the filter needs libm
+// for nothing else, and every library it names is searched before libc by each of the several
+// thousand symbol look-ups of its start.
+double roundHalfAwayFromZero(double value) {
+    const double whole = std::trunc(value);
+    return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
+}
+
 // A length in whole micrometres, or empty when it is not positive or too large for any field.
 std::optional<std::uint64_t> micrometres(const std::string& number, const std::string& unit) {
     const auto parsed = decimalNumber(number);
@@ -48,7 +56,7 @@ std::optional<std::uint64_t> micrometres(const std::string& number, const std::s
     const double value = *parsed;
     double result;
     if (unit.empty()) {
-        result = std::round(value * 25400.0 / 72.0);
+        result = roundHalfAwayFromZero(value * 25400.0 / 72.0);
     } else if (unit == "in") {
         result = std::trunc(value * 25400.0 + 0.5);
     } else if (unit == "mm") {

@@ -99,6 +99,7 @@ TEST(MediaOption, TakesTheFirstAcceptedToken) {
         {"Custom.8.5x11in", 36, "Kept", 2159000, 2794000},
         {"Custom.21x29.7cm", 36, "Kept", 2100000, 2970000},
         {"Custom.+100x100", 36, "Kept", 352780, 352780},
+        {"Custom.0.18x0.54", 36, "Kept", 640, 1910},  // 63.5 and 190.5 micrometres: halves go up
         {"B4", 5, "Kept", 0, 0},
         {"", 5, "Kept", 0, 0},
         {",Letter", 17, "Letter", 0, 0},
