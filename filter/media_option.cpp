@@ -41,9 +41,9 @@ std::optional<double> decimalNumber(std::string_view text) {
     return value;
 }
 
-// std::round, exactly (the fraction of a double is exact), without libm: the filter needs libm
-// for nothing else, and every library it names is searched before libc by each of the several
-// thousand symbol look-ups of its start.
+// std::round, exactly (a double's fraction is exact), without libm: the filter needs libm for
+// nothing else, and each library it names is searched by the loader's several thousand symbol
+// look-ups at every start.
 double roundHalfAwayFromZero(double value) {
     const double whole = std::trunc(value);
     return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
