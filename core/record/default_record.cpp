@@ -187,20 +187,22 @@ constexpr void forEachNonZeroRun(Visit visit) {
     }
 }
 
-constexpr std::size_t nonZeroRunCount() {
-    std::size_t count = 0;
-    forEachNonZeroRun([&](std::size_t, std::size_t) { ++count; });
-    return count;
-}
+struct NonZeroTotals {
+    std::size_t runs = 0;
+    std::size_t bytes = 0;
+};
 
-constexpr std::size_t nonZeroByteCount() {
-    std::size_t count = 0;
-    forEachNonZeroRun([&](std::size_t, std::size_t length) { count += length; });
-    return count;
-}
+constexpr NonZeroTotals nonZeroTotals = [] {
+    NonZeroTotals totals;
+    forEachNonZeroRun([&](std::size_t, std::size_t length) {
+        ++totals.runs;
+        totals.bytes += length;
+    });
+    return totals;
+}();
 
 constexpr auto filterHostRuns = [] {
-    std::array<NonZeroRun, nonZeroRunCount()> runs{};
+    std::array<NonZeroRun, nonZeroTotals.runs> runs{};
     std::size_t index = 0;
     forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
         runs[index++] = {static_cast<std::uint16_t>(offset), static_cast<std::uint16_t>(length)};
@@ -209,7 +211,7 @@ constexpr auto filterHostRuns = [] {
 }();
 
 constexpr auto filterHostRunBytes = [] {
-    std::array<unsigned char, nonZeroByteCount()> pool{};
+    std::array<unsigned char, nonZeroTotals.bytes> pool{};
     std::size_t used = 0;
     forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
         for (std::size_t i = 0; i < length; ++i) pool[used++] = filterHostBytes[offset + i];
