@@ -101,7 +101,7 @@ FilterJob::~FilterJob() {
     cupsFreeOptions(optionCount, jobOptions);
 }
 
-void scanJobOptions(FilterJob& job, const char* user) {
+void scanJobOptions(FilterJob& job, const char* user, const char* title) {
     for (int i = 0; i < job.optionCount; ++i) {
         const cups_option_t& option = job.jobOptions[i];
         if (option.name == nullptr) continue;
@@ -128,6 +128,7 @@ void scanJobOptions(FilterJob& job, const char* user) {
         }
     }
     if (job.jobOwner.empty() && user != nullptr) job.jobOwner = user;
+    if (job.jobName.empty() && title != nullptr) job.jobName = title;
 }
 
 bool chunkNameLess(const RecordChunk& a, const RecordChunk& b) {
@@ -187,7 +188,7 @@ int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FIL
             input.file = standardInput;
         }
         if (input.file == nullptr) return exitNoJob;
-        scanJobOptions(job, argv[2]);
+        scanJobOptions(job, argv[2], argv[3]);
         return runJob(job, input.file, ppdPath, output, stop);
     } catch (...) {
         // A failed allocation, or a secret that cannot be encrypted: the job is not complete.

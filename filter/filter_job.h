@@ -55,8 +55,9 @@ struct FilterJob {
     std::string pjlHeader;
 };
 
-// Reads the options that the filter uses; user names the owner when no option does.
-void scanJobOptions(FilterJob& job, const char* user);
+// Reads the options that the filter uses; user names the owner and title the job when no option
+// does (CUPS on Linux sends no job-name option, only the job's title argument).
+void scanJobOptions(FilterJob& job, const char* user, const char* title);
 
 // Chunk order: by name, byte for byte.
 bool chunkNameLess(const RecordChunk& a, const RecordChunk& b);

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     pd::FilterJob setup;
     setup.optionCount = cupsParseOptions(options.c_str(), 0, &setup.jobOptions);
-    pd::scanJobOptions(setup, "fuzz");
+    pd::scanJobOptions(setup, "fuzz", "fuzz job");
     pd::rebuildRecord(setup);
     pd::mergeJobSettings(setup);
     const bool withPpd = (flags & 1) != 0;

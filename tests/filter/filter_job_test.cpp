@@ -44,15 +44,16 @@ TEST(OptionScan, ReadsOrientationOwnerNameAndMedia) {
     for (const auto& c : cases) {
         FilterJob job;
         parse(job, c.options);
-        scanJobOptions(job, "lpuser");
+        scanJobOptions(job, "lpuser", "title");
         EXPECT_EQ(job.jobOrientation, c.orientation) << c.options;
         EXPECT_EQ(job.jobOwner, "lpuser");
+        EXPECT_EQ(job.jobName, "title");
     }
     FilterJob job;
     parse(job,
           "xS_PCD0001=a S_PCD0002=b S_PCD0001=c media=Plain,Letter "
           "com.apple.print.JobInfo.PMJobOwner=owner my.PMJobName='Quarterly report'");
-    scanJobOptions(job, "lpuser");
+    scanJobOptions(job, "lpuser", "title");
     EXPECT_EQ(job.jobOwner, "owner");
     EXPECT_EQ(job.jobName, "Quarterly report");
     EXPECT_EQ(job.mediaText, "Plain,Letter");
@@ -158,7 +159,7 @@ TEST(MediaOption, PageSetupStartsFromTheRecordsOwnPaper) {
 TEST(FilterRun, TheFrameOpensOnTheFirstReadAndClosesWhateverEndsTheInput) {
     const std::string opening = "\x1b%-12345X@PJL\n";
     const std::string header =
-        jobPjlHeader(jobDefaultRecord(), "", "lpuser") + "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
+        jobPjlHeader(jobDefaultRecord(), "title", "lpuser") + "@PJL ENTER LANGUAGE = POSTSCRIPT\n";
     const std::string closing = "\n\x1b%-12345X";
     volatile std::sig_atomic_t stop = 0;
     struct Case {

@@ -95,7 +95,7 @@ TEST(MediaRefusal, TheRulesResultReachesTheRecordTheFeaturesAndTheHeader) {
 
     // Duplex, stapling and the output order are header entries of the printer's other job kind:
     // a PostScript job's header is the merged record's without them.
-    const std::string header = buildPjlJobHeader(&merged, "", "user", nullptr, 1, 0);
+    const std::string header = buildPjlJobHeader(&merged, "title", "user", nullptr, 1, 0);
     EXPECT_EQ(output.find("\x1b%-12345X@PJL\n" + header + "@PJL ENTER LANGUAGE"), 0u);
     for (const char* entry : {"@PJL SET DUPLEX=", "@PJL SET FINISH=", "@PJL SET OUTPUTMODE="})
         EXPECT_EQ(header.find(entry), std::string::npos) << entry;
@@ -131,7 +131,7 @@ TEST(MediaRefusal, StaplingAndPunchingGiveWayToTheTrayThatTheJobsPaperNeeds) {
 
     // Stapling and punching are header entries of the printer's other job kind; the divided
     // output's page count, which the record's own header carries, goes with the staple.
-    const std::string header = buildPjlJobHeader(&merged, "", "user", nullptr, 1, 0);
+    const std::string header = buildPjlJobHeader(&merged, "title", "user", nullptr, 1, 0);
     EXPECT_EQ(output.find("\x1b%-12345X@PJL\n" + header + "@PJL ENTER LANGUAGE"), 0u);
     const std::string pageLoop = "@PJL SET PAGELOOP=5\r\n";
     EXPECT_NE(buildPjlJobHeader(&record, "", "user", nullptr, 1, 0).find(pageLoop),

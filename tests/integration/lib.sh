@@ -212,11 +212,14 @@ print_job() {
     check_printer_stream "$printed"
 }
 
-# Prints the sample job with media and orientation options (see print_job), and checks that the
-# printed record holds both options.
+# Prints the sample job with a title and media and orientation options (see print_job), and checks
+# that the title names the job in the PJL header and that the printed record holds both options.
 print_sample_job() {
     local top=$1 tmp=$2 queue=$3 printed=$4
-    print_job "$top" "$tmp" "$queue" "$printed" -o media=A4 -o orientation-requested=4
+    print_job "$top" "$tmp" "$queue" "$printed" -t "Quarterly report" -o media=A4 \
+        -o orientation-requested=4
+    grep -aq $'^@PJL SET JOBNAME="Quarterly report"\r$' "$printed" ||
+        fail "the job's title did not name the job: $(grep -a JOBNAME "$printed")"
     local record
     record=$(record_of_stream "$printed")
     [ "$(record_byte "$record" 9)" = 1 ] || fail "media=A4 did not reach the record"
