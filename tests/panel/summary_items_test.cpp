@@ -80,6 +80,22 @@ TEST(SummaryItems, DefaultRecordGivesTheRowsOfOptionsWithAPpdKeywordInRecordOrde
     EXPECT_EQ((SummaryItem{"Screen Frequency", "120 lpi"}), items[25]);
 }
 
+TEST(SummaryItems, MediaRowsShowTheDocumentedLabels) {
+    PdCoreData record = defaultCoreData();
+    const auto mediaRows = [](const SummaryItemList& items) {
+        return SummaryItemList(items.begin() + 13, items.begin() + 16);
+    };
+    EXPECT_EQ(mediaRows(itemsOf(record)),
+              (SummaryItemList{
+                  {"Type", "No Setting"}, {"Weight", "No Setting"}, {"Color", "No Setting"}}));
+    record.DtMediaTypeAuto.set(2);
+    record.DtMediaColorAuto.set(2);
+    record.DtMediaWeightAuto.set(0);
+    EXPECT_EQ(
+        mediaRows(itemsOf(record)),
+        (SummaryItemList{{"Type", "Fine"}, {"Weight", "No Setting"}, {"Color", "Transparent"}}));
+}
+
 TEST(SummaryItems, VisitsEveryChoiceAndNumberMemberButThoseShownElsewhere) {
     const std::span<const MemberId> members = summaryMembers();
     ASSERT_EQ(181u, members.size());

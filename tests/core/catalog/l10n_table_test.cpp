@@ -6,6 +6,8 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/catalog/localized_text.h"
 #include "core/catalog/option_catalogue.h"
@@ -130,6 +132,40 @@ TEST(GetLocalizedText, LanguageChoicesAreTitledByTheirLanguage) {
               text(languageGerman, 2));
     EXPECT_EQ(text(languageJapanese, languageVersionOption.choices[languageJapanese].titleRow),
               text(languageJapanese, 2));
+}
+
+// The media labels as the user sees them on the automatic tray's options.
+TEST(GetLocalizedText, MediaChoicesShowTheirDocumentedLabels) {
+    const struct {
+        const ChoiceOptionDescriptor& option;
+        std::vector<std::u32string> labels;
+    } options[] = {
+        {mediaTypeAutoOption,
+         {U"No Setting", U"Plain Paper", U"Fine", U"Book/News", U"Embossed", U"Blank Insert"}},
+        {mediaColorAutoOption,
+         {U"No Setting", U"White", U"Transparent", U"Yellow", U"Pink", U"Blue", U"Green"}},
+    };
+    for (const auto& [option, labels] : options) {
+        ASSERT_EQ(option.choiceCount, labels.size()) << option.titleRow;
+        for (std::uint32_t i = 0; i < option.choiceCount; ++i)
+            EXPECT_EQ(text(languageUsEnglish, option.choices[i].titleRow), labels[i]) << i;
+    }
+    ASSERT_EQ(mediaWeightAutoOption.choiceCount, 11u);
+    EXPECT_EQ(text(languageUsEnglish, mediaWeightAutoOption.choices[0].titleRow), U"No Setting");
+    EXPECT_EQ(text(languageUsEnglish, mediaWeightAutoOption.choices[1].titleRow), U"40-49 g/m²");
+    EXPECT_EQ(text(languageUsEnglish, mediaWeightAutoOption.choices[10].titleRow), U"301-350 g/m²");
+    // Every weight unit's no-setting row says what the type's and the colour's no-setting rows
+    // say, in every language.
+    const std::uint32_t noSetting = mediaTypeAutoOption.choices[0].titleRow;
+    std::uint32_t weightRows = 0;
+    for (std::uint32_t row = 0; row < l10nRowCount; ++row) {
+        if (!std::u32string_view(l10nTable[row].key).starts_with(U"L10N_OPT_MEDIAWEIGHT_NOSET_"))
+            continue;
+        ++weightRows;
+        for (LanguageIndex language = 0; language < 9; ++language)
+            EXPECT_EQ(text(language, row), text(language, noSetting)) << row << "/" << language;
+    }
+    EXPECT_EQ(weightRows, 11u);
 }
 
 TEST(GetLocalizedText, TextsCompareWithRecordNames) {
