@@ -18,15 +18,6 @@ int main(int argc, char** argv) {
     // The filter asks nothing of the system it runs on: metric (so A4) and US English.
     pd::useFilterMeasurementSystem();
     pd::usePreferredLanguagesOfFilter();
-    const int status = pd::runPsfilter(argc, argv, std::getenv("PPD"), stdin, STDOUT_FILENO,
-                                       pd::terminationFlag());
-#ifdef PD_SANITIZE
-    // The leak check runs at exit.
-    return status;
-#else
-    // The job is written (straight to the descriptor, nothing waits in a stdio buffer) and its
-    // PPD is closed. What exit() would add is the shared libraries' teardown, which only frees
-    // what the end of the process frees anyway and costs a short job a fault for every library.
-    std::_Exit(status);
-#endif
+    return pd::runPsfilter(argc, argv, std::getenv("PPD"), stdin, STDOUT_FILENO,
+                           pd::terminationFlag());
 }

@@ -41,14 +41,6 @@ std::optional<double> decimalNumber(std::string_view text) {
     return value;
 }
 
-// std::round, exactly (a double's fraction is exact), without libm: the filter needs libm for
-// nothing else, and each library it names is searched by the loader's several thousand symbol
-// look-ups at every start.
-double roundHalfAwayFromZero(double value) {
-    const double whole = std::trunc(value);
-    return std::fabs(value - whole) >= 0.5 ? whole + std::copysign(1.0, value) : whole;
-}
-
 // A length in whole micrometres, or empty when it is not positive or too large for any field.
 std::optional<std::uint64_t> micrometres(const std::string& number, const std::string& unit) {
     const auto parsed = decimalNumber(number);
@@ -56,7 +48,7 @@ std::optional<std::uint64_t> micrometres(const std::string& number, const std::s
     const double value = *parsed;
     double result;
     if (unit.empty()) {
-        result = roundHalfAwayFromZero(value * 25400.0 / 72.0);
+        result = std::round(value * 25400.0 / 72.0);
     } else if (unit == "in") {
         result = std::trunc(value * 25400.0 + 0.5);
     } else if (unit == "mm") {

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building and testing need, and only those that are missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libcups2-dev libssl-dev
-          cups cups-client cups-filters ghostscript clang libclang-rt-14-dev lld dpkg-dev file
+          cups cups-client cups-filters ghostscript clang libclang-rt-14-dev dpkg-dev file
           libsecret-1-dev gnome-keyring dbus)
 missing=()
 for p in "${packages[@]}"; do
