@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 
 #include "core/record/member_id.h"
 #include "core/rules/change_context.h"
@@ -98,22 +97,12 @@ inline constexpr SetterEntry setterEntries[] = {
 };
 static_assert(std::size(setterEntries) == 50);
 
-// The position of each member's setter in setterEntries plus one, 0 for a member without one:
-// bytes rather than pointers, so that the table needs no relocation when the program loads.
-inline constexpr auto setterSlots = [] {
-    std::array<std::uint8_t, coreDataMemberCount> slots{};
-    for (std::size_t i = 0; i < std::size(setterEntries); ++i)
-        slots[static_cast<std::size_t>(setterEntries[i].member)] = static_cast<std::uint8_t>(i + 1);
-    return slots;
+// Each member's setter, null for a member without one.
+inline constexpr auto settersByMember = [] {
+    std::array<MemberSetter, coreDataMemberCount> table{};
+    for (const SetterEntry& e : setterEntries) table[static_cast<std::size_t>(e.member)] = e.setter;
+    return table;
 }();
-
-// The setter at a slot, its address taken by the code rather than read from a table.
-template <std::size_t... I>
-constexpr MemberSetter setterAt(std::size_t slot, std::index_sequence<I...>) {
-    MemberSetter setter = nullptr;
-    static_cast<void>(((slot == I + 1 && (setter = setterEntries[I].setter, true)) || ...));
-    return setter;
-}
 
 // Which members have a setter, for the checks made while compiling: some builds (the sanitizers)
 // do not compare function addresses in constant expressions.
@@ -127,8 +116,7 @@ constexpr bool hasSetter(MemberId member) {
 
 // The setter of a member; null for a member that has none.
 constexpr MemberSetter setterOf(MemberId member) {
-    return detail::setterAt(detail::setterSlots[static_cast<std::size_t>(member)],
-                            std::make_index_sequence<std::size(detail::setterEntries)>{});
+    return detail::settersByMember[static_cast<std::size_t>(member)];
 }
 
 // The members without a setter that rules change by writing them directly.
