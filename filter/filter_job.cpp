@@ -150,7 +150,7 @@ void rebuildRecord(FilterJob& job) {
             return;
         }
     }
-    assignJobDefaultRecord(job.record);
+    job.record = jobDefaultRecord();
 }
 
 void mergeJobSettings(FilterJob& job) {

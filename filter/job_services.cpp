@@ -19,11 +19,6 @@ const PdCoreData& jobDefaultRecord() {
     return defaultCoreData();
 }
 
-void assignJobDefaultRecord(PdCoreData& record) {
-    useFilterSystemAnswers();
-    assignDefaultCoreData(record);
-}
-
 void jobValidateRecord(PdCoreData& record) {
     validateCoreData(record);
 }

@@ -14,11 +14,8 @@ namespace pd {
 // (default paper A4) and speaks US English. Called before anything reads either.
 void useFilterSystemAnswers();
 
-// The process's default record, to read.
+// The process's default record.
 const PdCoreData& jobDefaultRecord();
-// Sets the job's record to the same; the filter's way to a default record, as it writes only the
-// default's non-zero bytes where it can instead of copying 25 KB.
-void assignJobDefaultRecord(PdCoreData& record);
 
 // Repairs a record rebuilt from the job's chunks (another signature gives the default record).
 void jobValidateRecord(PdCoreData& record);

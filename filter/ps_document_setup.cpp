@@ -6,7 +6,6 @@
 
 #include "core/base/number_text.h"
 #include "core/base/unit_scale.h"
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -189,19 +188,17 @@ constexpr TrayMediaWords trayMediaWordsOf() {
             mediaWordsOf<Prepunched>()};
 }
 
-namespace cc = catalogueConstants;
-
 constexpr std::array<TrayMediaWords, 5> trayMediaWords{
-    trayMediaWordsOf<cc::mediaTypeTray1Option, cc::mediaWeightTray1Option,
-                     cc::mediaColorTray1Option, cc::mediaPrepunchedTray1Option>(),
-    trayMediaWordsOf<cc::mediaTypeTray2Option, cc::mediaWeightTray2Option,
-                     cc::mediaColorTray2Option, cc::mediaPrepunchedTray2Option>(),
-    trayMediaWordsOf<cc::mediaTypeTray3Option, cc::mediaWeightTray3Option,
-                     cc::mediaColorTray3Option, cc::mediaPrepunchedTray3Option>(),
-    trayMediaWordsOf<cc::mediaTypeTray4Option, cc::mediaWeightTray4Option,
-                     cc::mediaColorTray4Option, cc::mediaPrepunchedTray4Option>(),
-    trayMediaWordsOf<cc::mediaTypeTray5Option, cc::mediaWeightTray5Option,
-                     cc::mediaColorTray5Option, cc::mediaPrepunchedTray5Option>(),
+    trayMediaWordsOf<mediaTypeTray1Option, mediaWeightTray1Option, mediaColorTray1Option,
+                     mediaPrepunchedTray1Option>(),
+    trayMediaWordsOf<mediaTypeTray2Option, mediaWeightTray2Option, mediaColorTray2Option,
+                     mediaPrepunchedTray2Option>(),
+    trayMediaWordsOf<mediaTypeTray3Option, mediaWeightTray3Option, mediaColorTray3Option,
+                     mediaPrepunchedTray3Option>(),
+    trayMediaWordsOf<mediaTypeTray4Option, mediaWeightTray4Option, mediaColorTray4Option,
+                     mediaPrepunchedTray4Option>(),
+    trayMediaWordsOf<mediaTypeTray5Option, mediaWeightTray5Option, mediaColorTray5Option,
+                     mediaPrepunchedTray5Option>(),
 };
 
 }  // namespace
@@ -268,26 +265,26 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
                             perfectBindModeText(record.DtPerfectBindMode.get()));
     text += buildPageGeometryCode(prologueFlag, record);
     text += featuresDictPut(prologueFlag, "Gutter",
-                            formatInt32(toPostScript<cc::gutterOption>(record.DtGutter.get())));
+                            formatInt32(toPostScript<gutterOption>(record.DtGutter.get())));
     // The sign changes after the conversion, so the rounding is that of the positive value.
-    const std::int32_t creep = toPostScript<cc::creepOption>(record.DtCreep.get());
+    const std::int32_t creep = toPostScript<creepOption>(record.DtCreep.get());
     text += featuresDictPut(
         prologueFlag, "Creep",
         formatInt32(static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(creep))));
-    text += featuresDictPut(
-        prologueFlag, "Zoom",
-        formatUInt32(toPostScript<cc::zoomOption>(std::uint32_t{record.DtZoom.get()})));
+    text +=
+        featuresDictPut(prologueFlag, "Zoom",
+                        formatUInt32(toPostScript<zoomOption>(std::uint32_t{record.DtZoom.get()})));
     text += featuresDictPut(prologueFlag, "Screening", screeningText(record.DtScreening.get()));
     if (isRepeatReverseLayout(record.DtLayout.get())) {
         text +=
             featuresDictPut(prologueFlag, "PPSArray", ppsArrayText(buildPpsRanges(record, flag)));
     }
     text += featuresDictPut(prologueFlag, "TLQXPIFrontPages",
-                            formatUInt32(toPostScript<cc::piFrontSheetsOption>(
+                            formatUInt32(toPostScript<piFrontSheetsOption>(
                                 std::uint32_t{record.DtPIFrontSheets.get()})));
-    text += featuresDictPut(prologueFlag, "TLQXPIBackPages",
-                            formatUInt32(toPostScript<cc::piBackSheetsOption>(
-                                std::uint32_t{record.DtPIBackSheets.get()})));
+    text += featuresDictPut(
+        prologueFlag, "TLQXPIBackPages",
+        formatUInt32(toPostScript<piBackSheetsOption>(std::uint32_t{record.DtPIBackSheets.get()})));
     if (record.DtImageShiftType.get() == imageShiftDriverSettings) {
         text += featuresDictPut(prologueFlag, "TLQXImageShiftUPS", "/ByPlugin");
     }

@@ -5,7 +5,6 @@
 
 #include "core/base/number_text.h"
 #include "core/base/unit_scale.h"
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
@@ -44,14 +43,11 @@ std::string buildPageGeometryCode(bool& prologueFlag, const PdCoreData& record) 
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     if (custom) {
-        width = toPostScript<catalogueConstants::customPageSizeWidthOption>(
-            record.DtCustomPageSizeWidth.get());
-        height = toPostScript<catalogueConstants::customPageSizeHeightOption>(
-            record.DtCustomPageSizeHeight.get());
+        width = toPostScript<customPageSizeWidthOption>(record.DtCustomPageSizeWidth.get());
+        height = toPostScript<customPageSizeHeightOption>(record.DtCustomPageSizeHeight.get());
     } else {
         // In the custom width's unit, read while compiling like the conversions above.
-        constexpr std::uint32_t scale =
-            postScriptScale(catalogueConstants::customPageSizeWidthOption);
+        constexpr std::uint32_t scale = postScriptScale(customPageSizeWidthOption);
         const DimensionPair size = paperSizeInUnit(paperId, scale);
         width = size.width;
         height = size.height;

@@ -21,9 +21,7 @@ constexpr std::uint32_t postScriptScale(const NumericOptionDescriptor& option) {
     return option.outputScale[outputScalePostScriptWord];
 }
 
-// A stored value of Option in the driver's PostScript units. Every job's setup code converts
-// such values, so Option is a constant copy (catalogue_constants.h) whose units are read while
-// compiling, not a descriptor read at run time.
+// A stored value of Option in the driver's PostScript units, Option's units read while compiling.
 template <const NumericOptionDescriptor& Option, typename Value>
 Value toPostScript(Value value) {
     constexpr std::uint32_t divisor = Option.divisor;

@@ -8,8 +8,8 @@
 #include "core/base/dimension_pair.h"
 #include "core/base/text_conversion.h"
 #include "core/base/unit_scale.h"
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
+#include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
 
@@ -21,16 +21,11 @@ constexpr std::uint32_t resultUnitsPerMillimetre = 1000;
 constexpr std::uint32_t largestLayoutChoice = 9;
 constexpr std::uint32_t largestNUpChoice = 12;
 
-// The custom sizes' own units, read while compiling (catalogue_constants.h): every job's page
-// geometry is worked out, and need not read four descriptors for them.
-constexpr std::uint32_t pageWidthDivisor =
-    effectiveDivisor(catalogueConstants::customPageSizeWidthOption);
-constexpr std::uint32_t pageHeightDivisor =
-    effectiveDivisor(catalogueConstants::customPageSizeHeightOption);
-constexpr std::uint32_t targetWidthDivisor =
-    effectiveDivisor(catalogueConstants::customTargetPaperSizeWidthOption);
-constexpr std::uint32_t targetHeightDivisor =
-    effectiveDivisor(catalogueConstants::customTargetPaperSizeHeightOption);
+// The custom sizes' own units.
+constexpr std::uint32_t pageWidthDivisor = effectiveDivisor(customPageSizeWidthOption);
+constexpr std::uint32_t pageHeightDivisor = effectiveDivisor(customPageSizeHeightOption);
+constexpr std::uint32_t targetWidthDivisor = effectiveDivisor(customTargetPaperSizeWidthOption);
+constexpr std::uint32_t targetHeightDivisor = effectiveDivisor(customTargetPaperSizeHeightOption);
 
 // The finest unit among the custom sizes' own, so that no custom length loses precision.
 constexpr std::uint32_t workingUnit =

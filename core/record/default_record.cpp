@@ -1,6 +1,5 @@
 #include "core/record/default_record.h"
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <bit>
@@ -9,7 +8,6 @@
 #include <string_view>
 
 #include "core/base/static_recursive_mutex.h"
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/measurement.h"
 #include "core/catalog/option_catalogue.h"
@@ -66,11 +64,8 @@ constexpr void writeFixedText(FixedText<N>& member, std::string_view text) {
     for (; i < N; ++i) member.bytes[i] = '\0';
 }
 
-// The only members whose defaults follow the host. The tab height options are passed in, so that
-// the constant record is built from the catalogue's constant copies.
-constexpr void setHostMembers(PdCoreData& record, const HostAnswers& host,
-                              const NumericOptionDescriptor& tab1HeightOption,
-                              const NumericOptionDescriptor& tab2HeightOption) {
+// The only members whose defaults follow the host.
+constexpr void setHostMembers(PdCoreData& record, const HostAnswers& host) {
     record.DtPageSize.set(static_cast<std::uint8_t>(host.paperId));
     record.DtTab1PageSize.set(tabPageSize(host.inchPaper));
     record.DtTab2PageSize.set(tabPageSize(host.inchPaper));
@@ -118,11 +113,10 @@ constexpr void writeOptionDefault(RecordBytes record, const CoreDataMember& memb
     if (member.kind == MemberKind::text) writeMemberText(record, member, option.defaultText);
 }
 
-// Built while compiling from the catalogue's constant copies: the program then carries the
-// record's bytes and never walks the catalogue for them.
+// Built while compiling: the program carries the record's bytes and never walks the catalogue for
+// them.
 consteval PdCoreData buildDefaultRecord(const HostAnswers& host) {
     std::array<unsigned char, coreDataSize> bytes{};
-    using namespace catalogueConstants;
 #define PD_FIELD(member, type, size, kind, option) \
     writeOptionDefault(bytes, coreDataMember(MemberId::member), option);
 #include "core/record/fields.def"
@@ -153,71 +147,11 @@ consteval PdCoreData buildDefaultRecord(const HostAnswers& host) {
          {&record.DtJobFormResolution, &record.DtPrependResolution, &record.DtAppendResolution}) {
         resolution->set(formResolutionDefault);
     }
-    setHostMembers(record, host, tab1HeightOption, tab2HeightOption);
+    setHostMembers(record, host);
     return record;
 }
 
 constexpr PdCoreData filterHostRecord = buildDefaultRecord(filterHost);
-
-// The constant record is almost all zero bytes. A job that starts from it gets its non-zero
-// bytes written over zeros from these runs, and reads none of the constant's pages.
-struct NonZeroRun {
-    std::uint16_t offset;
-    std::uint16_t length;
-};
-
-// Read only while compiling: the program carries the runs below, not these bytes.
-constexpr auto filterHostBytes =
-    std::bit_cast<std::array<unsigned char, coreDataSize>>(filterHostRecord);
-
-// Calls visit(offset, length) for each run of non-zero bytes of the constant record, in order.
-template <typename Visit>
-constexpr void forEachNonZeroRun(Visit visit) {
-    const auto& bytes = filterHostBytes;
-    std::size_t offset = 0;
-    while (offset < bytes.size()) {
-        if (bytes[offset] == 0) {
-            ++offset;
-            continue;
-        }
-        std::size_t end = offset;
-        while (end < bytes.size() && bytes[end] != 0) ++end;
-        visit(offset, end - offset);
-        offset = end;
-    }
-}
-
-struct NonZeroTotals {
-    std::size_t runs = 0;
-    std::size_t bytes = 0;
-};
-
-constexpr NonZeroTotals nonZeroTotals = [] {
-    NonZeroTotals totals;
-    forEachNonZeroRun([&](std::size_t, std::size_t length) {
-        ++totals.runs;
-        totals.bytes += length;
-    });
-    return totals;
-}();
-
-constexpr auto filterHostRuns = [] {
-    std::array<NonZeroRun, nonZeroTotals.runs> runs{};
-    std::size_t index = 0;
-    forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
-        runs[index++] = {static_cast<std::uint16_t>(offset), static_cast<std::uint16_t>(length)};
-    });
-    return runs;
-}();
-
-constexpr auto filterHostRunBytes = [] {
-    std::array<unsigned char, nonZeroTotals.bytes> pool{};
-    std::size_t used = 0;
-    forEachNonZeroRun([&](std::size_t offset, std::size_t length) {
-        for (std::size_t i = 0; i < length; ++i) pool[used++] = filterHostBytes[offset + i];
-    });
-    return pool;
-}();
 
 }  // namespace
 
@@ -236,22 +170,7 @@ std::uint32_t defaultTabHeight(const NumericOptionDescriptor& option, std::uint3
 
 void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageIndex language) {
     record = filterHostRecord;
-    setHostMembers(record, hostAnswers(paperId, language), tab1HeightOption, tab2HeightOption);
-}
-
-void assignDefaultCoreData(PdCoreData& record) {
-    const PdCoreData& chosen = defaultCoreData();
-    if (&chosen != &filterHostRecord) {
-        record = chosen;
-        return;
-    }
-    const auto bytes = coreDataBytes(record);
-    std::fill(bytes.begin(), bytes.end(), 0);
-    const unsigned char* source = filterHostRunBytes.data();
-    for (const NonZeroRun& run : filterHostRuns) {
-        std::copy_n(source, run.length, bytes.begin() + run.offset);
-        source += run.length;
-    }
+    setHostMembers(record, hostAnswers(paperId, language));
 }
 
 const PdCoreData& defaultCoreData() {

@@ -18,10 +18,6 @@ namespace pd {
 // from any thread; callers copy it.
 const PdCoreData& defaultCoreData();
 
-// Sets record to defaultCoreData(). Where that is the build's constant, only its non-zero bytes
-// are written over zeros: a job that starts from the defaults reads none of the constant.
-void assignDefaultCoreData(PdCoreData& record);
-
 // Fills record with the defaults of a host whose default paper is paperId and whose language is
 // language (languageFollowSystem: the system's): the constant record with the host's members set.
 void fillDefaultCoreData(PdCoreData& record, std::uint32_t paperId, LanguageIndex language);

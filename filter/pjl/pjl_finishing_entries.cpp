@@ -1,6 +1,5 @@
 #include "filter/pjl/pjl_finishing_entries.h"
 
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
@@ -49,11 +48,10 @@ const char* punchHoleCount(std::uint32_t punch) {
 
 void emitPjlLayout(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    // Every job's header writes the layout: it is read from the derived names.
-    constexpr const auto& names = pjlChoiceNamesOf<catalogueConstants::layoutOption>;
-    if (!isForward(values, target, out, record) || !isNameSet(names.name)) return;
+    if (!isForward(values, target, out, record) || !hasPjlName(layoutOption)) return;
     const std::uint8_t index = jobKind == pjlJobKindOther ? record->DtLayout.get() : 0;
-    out->append(pjlSetLineText(names.name, pjlChoiceValueWithDefault(pjlChoiceView(names), index)));
+    out->append(
+        pjlSetLineText(layoutOption.names.pjlName, pjlChoiceValueWithDefault(layoutOption, index)));
 }
 
 void emitPjlFinish(const PjlValueList* values, PdCoreData* target, std::string* out,
@@ -115,7 +113,7 @@ void emitPjlHeaderPage(const PjlValueList* values, PdCoreData* target, std::stri
                        const PdCoreData* record, std::uint32_t, std::uint32_t) {
     // Decided while compiling: every job's header writes this line, and a job without a header
     // page reads nothing more of the descriptor.
-    constexpr bool named = isNameSet(catalogueConstants::headerPageOption.names.pjlName);
+    constexpr bool named = isNameSet(headerPageOption.names.pjlName);
     if (!isForward(values, target, out, record) || !named) return;
     const std::uint8_t headerPage = record->DtHeaderPage.get();
     out->append(pjlSetLineText("HEADERPAGE", headerPage != 0 ? "ON" : "OFF"));

@@ -1,5 +1,5 @@
 // The number and text template of the PJL job header: one instance per numeric or text field,
-// bound to the field and to the PJL names of the field's descriptor (pjl_names.h).
+// bound to the field and to the field's descriptor.
 //
 // Forward, an instance writes the field under the descriptor's PJL name when it has one and its
 // mode admits the job kind: a number converted to PJL units and written in decimal (never quoted),
@@ -14,11 +14,34 @@
 #include <string_view>
 
 #include "core/catalog/option_descriptor.h"
+#include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_emitter.h"
-#include "filter/pjl/pjl_names.h"
 
 namespace pd {
+
+// What an item's entry reads of its descriptor: the PJL name and mode, and for a number the scale
+// and divisor that take a stored value to PJL units.
+struct PjlItemNames {
+    CatalogueText<maxPjlNameLength> name{};
+    PjlMode mode = PjlMode::never;
+    std::uint32_t scale = 0;
+    std::uint32_t divisor = 1;
+};
+
+constexpr PjlItemNames pjlItemNames(const NumericOptionDescriptor& option) {
+    return {option.names.pjlName, option.names.pjlMode, option.outputScale[outputScalePjlWord],
+            option.divisor};
+}
+
+constexpr PjlItemNames pjlItemNames(const TextOptionDescriptor& option) {
+    return {option.names.pjlName, option.names.pjlMode};
+}
+
+// Whether the item is written to a job header of the given kind.
+constexpr bool isWrittenToPjl(const PjlItemNames& names, std::uint32_t jobKind) {
+    return isNameSet(names.name) && pjlModeAdmits(names.mode, jobKind);
+}
 
 void emitPjlItem(const PjlItemNames& names, StoredInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
@@ -56,7 +79,6 @@ void emitPjlItem(const PjlItemNames& names, FixedText<N> PdCoreData::*field,
     }
 }
 
-// A descriptor given at run time reads through the same names.
 template <typename Option, typename Field>
 requires std::derived_from<Option, OptionDescriptor>
 void emitPjlItem(const Option& option, Field field, const PjlValueList* values, PdCoreData* target,
@@ -67,12 +89,11 @@ void emitPjlItem(const Option& option, Field field, const PjlValueList* values, 
 template <const auto& Option, auto Field>
 void emitPjlItemOf(const PjlValueList* values, PdCoreData* target, std::string* out,
                    const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
-    emitPjlItem(pjlItemNamesOf<Option>, Field, values, target, out, record, jobKind);
+    emitPjlItem(Option, Field, values, target, out, record, jobKind);
 }
 
-// The entry bound to one field and to a constant descriptor (catalogue_constants.h), in the
-// builder's emitter signature (items ignore the last flag). It reads only the descriptor's
-// derived names; an option without a PJL name gets the entry that does nothing.
+// The entry bound to one field and to its descriptor, in the builder's emitter signature (items
+// ignore the last flag); an option without a PJL name gets the entry that does nothing.
 template <const auto& Option, auto Field>
 inline constexpr PjlEmitter pjlItemEntry = isNameSet(Option.names.pjlName)
                                                ? &emitPjlItemOf<Option, Field>

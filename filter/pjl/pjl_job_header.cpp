@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/base/text_conversion.h"
-#include "core/catalog/catalogue_constants.h"
+#include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
 #include "filter/pjl/pjl_choice_emitter.h"
@@ -26,30 +26,6 @@ namespace {
 // a printer's PJL line is not.
 constexpr std::size_t nameLimit = 240;
 
-// The entries read the catalogue's constant copies, and from them only what decides whether an
-// entry can write: an entry that cannot is left out while compiling, and the header of a job
-// reads the descriptors of the few options that it writes.
-using namespace catalogueConstants;
-
-// An emitter whose first test is that Option is written to the job kind: it is called only where
-// the test passes, decided from Option's name while compiling and from its mode in the code.
-template <const auto& Option, PjlEmitter Emitter>
-void whenWritten(const PjlValueList* values, PdCoreData* target, std::string* out,
-                 const PdCoreData* record, std::uint32_t jobKind, std::uint32_t lastFlag) {
-    constexpr PjlMode mode = Option.names.pjlMode;
-    if (pjlModeAdmits(mode, jobKind)) Emitter(values, target, out, record, jobKind, lastFlag);
-}
-
-template <const auto& Option, PjlEmitter Emitter>
-inline constexpr PjlEmitter whenWrittenEntry = isNameSet(Option.names.pjlName)
-                                                   ? &whenWritten<Option, Emitter>
-                                                   : &emitNoPjl;
-
-// An emitter whose first test is that Option has a PJL name, left out while compiling where it
-// has none.
-template <const auto& Option, PjlEmitter Emitter>
-inline constexpr PjlEmitter whenNamedEntry = isNameSet(Option.names.pjlName) ? Emitter : &emitNoPjl;
-
 using OptionEmitter = void (*)(const TextOptionDescriptor& option, const PjlValueList* values,
                                PdCoreData* target, std::string* out, const PdCoreData* record,
                                std::uint32_t jobKind);
@@ -60,9 +36,6 @@ void withOption(const PjlValueList* values, PdCoreData* target, std::string* out
                 const PdCoreData* record, std::uint32_t jobKind, std::uint32_t) {
     Emitter(Option, values, target, out, record, jobKind);
 }
-
-template <const TextOptionDescriptor& Option, OptionEmitter Emitter>
-inline constexpr PjlEmitter withOptionEntry = whenWrittenEntry<Option, withOption<Option, Emitter>>;
 
 // Every emitter in header order. A position stays even while its option has no PJL name or its
 // entry writes nothing, so that giving it a name or a body places its lines without a change here.
@@ -75,7 +48,7 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     emitPjlOrientation,                                                             // 6
     pjlChoiceEntry<inputSlotOption, &PdCoreData::DtInputSlot>,                      // 7
     emitPjlUserMediaName,                                                           // 8
-    whenNamedEntry<layoutOption, emitPjlLayout>,                                    // 9
+    emitPjlLayout,                                                                  // 9
     pjlChoiceEntry<duplexOption, &PdCoreData::DtDuplex>,                            // 10
     pjlChoiceEntry<bindingOption, &PdCoreData::DtBinding>,                          // 11
     pjlItemEntry<gutterOption, &PdCoreData::DtGutter>,                              // 12
@@ -99,24 +72,24 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlChoiceEntry<rotate180Option, &PdCoreData::DtRotate180>,                          // 28
     pjlChoiceEntry<bookletBlankInsertionOption, &PdCoreData::DtBookletBlankInsertion>,  // 29
     pjlChoiceEntry<outputBinOption, &PdCoreData::DtOutputBin>,                          // 30
-    whenWrittenEntry<stapleOption, emitPjlFinish>,                                      // 31
-    whenWrittenEntry<punchOption, emitPjlPunch>,                                        // 32
+    emitPjlFinish,                                                                      // 31
+    emitPjlPunch,                                                                       // 32
     pjlChoiceEntry<ringBindingOption, &PdCoreData::DtRingBinding>,                      // 33
     pjlChoiceEntry<printedSideFirstOption, &PdCoreData::DtPrintedSideFirst>,            // 34
     pjlChoiceEntry<printedSideLastOption, &PdCoreData::DtPrintedSideLast>,              // 35
-    whenWrittenEntry<feedDirOption, emitPjlFeedDirection>,                              // 36
+    emitPjlFeedDirection,                                                               // 36
     pjlChoiceEntry<faceUpOption, &PdCoreData::DtFaceUp>,                                // 37
     pjlChoiceEntry<nTo1Option, &PdCoreData::DtNTo1>,                                    // 38
     emitPjlCopies,                                                                      // 39
     pjlChoiceEntry<collateOption, &PdCoreData::DtCollate>,                              // 40
     pjlChoiceEntry<divideOutputOption, &PdCoreData::DtDivideOutput>,                    // 41
-    whenWrittenEntry<divideOutputPagesOption, emitPjlPageLoop>,                         // 42
+    emitPjlPageLoop,                                                                    // 42
     emitPjlOffsets,                                                                     // 43
     pjlItemEntry<offsetCopiesCountOption, &PdCoreData::DtOffsetCopiesCount>,            // 44
     pjlChoiceEntry<offsetPagesOption, &PdCoreData::DtOffsetPages>,                      // 45
     pjlItemEntry<offsetPagesCountOption, &PdCoreData::DtOffsetPagesCount>,              // 46
     pjlChoiceEntry<pileOption, &PdCoreData::DtPile>,                                    // 47
-    whenWrittenEntry<foldOption, emitPjlFolding>,                                       // 48
+    emitPjlFolding,                                                                     // 48
     pjlChoiceEntry<foldDirectionOption, &PdCoreData::DtFoldDirection>,                  // 49
     pjlChoiceEntry<stitchOption, &PdCoreData::DtStitch>,                                // 50
     pjlChoiceEntry<trimOption, &PdCoreData::DtTrim>,                                    // 51
@@ -130,10 +103,10 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlItemEntry<creasePosition2ValueOption, &PdCoreData::DtCreasePosition2Value>,      // 59
     pjlItemEntry<creasePosition3ValueOption, &PdCoreData::DtCreasePosition3Value>,      // 60
     pjlItemEntry<creasePosition4ValueOption, &PdCoreData::DtCreasePosition4Value>,      // 61
-    whenWrittenEntry<mediaTypeAutoOption, emitPjlMediaType>,                            // 62
-    whenWrittenEntry<mediaWeightAutoOption, emitPjlMediaWeight>,                        // 63
-    whenWrittenEntry<mediaColorAutoOption, emitPjlMediaColor>,                          // 64
-    whenWrittenEntry<mediaPrepunchedAutoOption, emitPjlMediaPrepunched>,                // 65
+    emitPjlMediaType,                                                                   // 62
+    emitPjlMediaWeight,                                                                 // 63
+    emitPjlMediaColor,                                                                  // 64
+    emitPjlMediaPrepunched,                                                             // 65
     pjlChoiceEntry<mediaTypeTray1Option, &PdCoreData::DtMediaTypeTray1>,                // 66
     pjlChoiceEntry<mediaWeightTray1Option, &PdCoreData::DtMediaWeightTray1>,            // 67
     pjlChoiceEntry<mediaColorTray1Option, &PdCoreData::DtMediaColorTray1>,              // 68
@@ -154,9 +127,9 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlChoiceEntry<mediaWeightTray5Option, &PdCoreData::DtMediaWeightTray5>,            // 83
     pjlChoiceEntry<mediaColorTray5Option, &PdCoreData::DtMediaColorTray5>,              // 84
     pjlChoiceEntry<mediaPrepunchedTray5Option, &PdCoreData::DtMediaPrepunchedTray5>,    // 85
-    whenNamedEntry<headerPageOption, emitPjlHeaderPage>,                                // 86
+    emitPjlHeaderPage,                                                                  // 86
     pjlChoiceEntry<piFrontCoverTrayOption, &PdCoreData::DtPIFrontCoverTray>,            // 87
-    whenWrittenEntry<piFrontSheetsOption, emitPjlPiFrontPages>,                         // 88
+    emitPjlPiFrontPages,                                                                // 88
     emitPjlFrontCoverInsert,                                                            // 89
     pjlChoiceEntry<frontCoverPrintedOption, &PdCoreData::DtFrontCoverPrinted>,          // 90
     pjlChoiceEntry<frontCoverMediaTypeOption, &PdCoreData::DtFrontCoverMediaType>,      // 91
@@ -171,7 +144,7 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlChoiceEntry<backCoverMediaColorOption, &PdCoreData::DtBackCoverMediaColor>,            // 99
     pjlChoiceEntry<backCoverMediaPrepunchedOption, &PdCoreData::DtBackCoverMediaPrepunched>,  // 100
     pjlChoiceEntry<piBackCoverTrayOption, &PdCoreData::DtPIBackCoverTray>,                    // 101
-    whenWrittenEntry<piBackSheetsOption, emitPjlPiBackPages>,                                 // 102
+    emitPjlPiBackPages,                                                                       // 102
     pjlChoiceEntry<perfectBindModeOption, &PdCoreData::DtPerfectBindMode>,                    // 103
     pjlChoiceEntry<perfectBindTrimOption, &PdCoreData::DtPerfectBindTrim>,                    // 104
     pjlItemEntry<perfectBindTrimSpineOption, &PdCoreData::DtPerfectBindTrimSpine>,            // 105
@@ -242,24 +215,24 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     emitPjlAppendJob,                                                                   // 168
     pjlItemEntry<appendPageCountOption, &PdCoreData::DtAppendPageCount>,                // 169
     pjlChoiceEntry<appendResolutionOption, &PdCoreData::DtAppendResolution>,            // 170
-    whenNamedEntry<imageShiftTypeOption, emitPjlImageShift>,                            // 171
+    emitPjlImageShift,                                                                  // 171
     pjlChoiceEntry<shiftFrontBackOption, &PdCoreData::DtShiftFrontBack>,                // 172
     pjlItemEntry<horizontalShiftOption, &PdCoreData::DtHorizontalShift>,                // 173
     pjlItemEntry<verticalShiftOption, &PdCoreData::DtVerticalShift>,                    // 174
     pjlItemEntry<horizontalShiftBackOption, &PdCoreData::DtHorizontalShiftBack>,        // 175
     pjlItemEntry<verticalShiftBackOption, &PdCoreData::DtVerticalShiftBack>,            // 176
     pjlChoiceEntry<printPositionOption, &PdCoreData::DtPrintPosition>,                  // 177
-    whenWrittenEntry<dateStampOption, emitPjlDateStamp>,                                // 178
-    whenNamedEntry<pageNumberingModeOption, emitPjlPageNumbering>,                      // 179
+    emitPjlDateStamp,                                                                   // 178
+    emitPjlPageNumbering,                                                               // 179
     pjlItemEntry<pageNumberingStartPageOption, &PdCoreData::DtPageNumberingStartPage>,  // 180
     pjlItemEntry<pageNumberingStartingNumberOption,
-                 &PdCoreData::DtPageNumberingStartingNumber>,     // 181
-    whenNamedEntry<setNumberingModeOption, emitPjlSetNumbering>,  // 182
+                 &PdCoreData::DtPageNumberingStartingNumber>,  // 181
+    emitPjlSetNumbering,                                       // 182
     pjlItemEntry<setNumberingStartingNumberOption,
                  &PdCoreData::DtSetNumberingStartingNumber>,                                  // 183
-    whenWrittenEntry<copyProtectionOption, emitPjlJimonMode>,                                 // 184
-    whenWrittenEntry<backPatternOption, emitPjlJimonBackPattern>,                             // 185
-    whenWrittenEntry<patternIndexOption, emitPjlJimonPatternIndex>,                           // 186
+    emitPjlJimonMode,                                                                         // 184
+    emitPjlJimonBackPattern,                                                                  // 185
+    emitPjlJimonPatternIndex,                                                                 // 186
     pjlChoiceEntry<tandemOption, &PdCoreData::DtTandem>,                                      // 187
     emitPjlSendEmail,                                                                         // 188
     pjlItemEntry<sendEMailAddressOption, &PdCoreData::DtSendEMailAddress>,                    // 189
@@ -270,7 +243,7 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlItemEntry<outputMethodUserboxNumberOption, &PdCoreData::DtOutputMethodUserboxNumber>,  // 194
     pjlItemEntry<outputMethodFileNameOption, &PdCoreData::DtOutputMethodFileName>,            // 195
     pjlChoiceEntry<encryptPdfOption, &PdCoreData::DtEncryptPdf>,                              // 196
-    withOptionEntry<pdfPasswordOption, emitPjlPdfPassword>,                                   // 197
+    withOption<pdfPasswordOption, emitPjlPdfPassword>,                                        // 197
     pjlChoiceEntry<addShowpageOption, &PdCoreData::DtAddShowpage>,                            // 198
     emitPjlUserAuthentication,                                                                // 199
     pjlChoiceEntry<userAuthenticationPublicOption, &PdCoreData::DtUserAuthenticationPublic>,  // 200
@@ -280,8 +253,8 @@ constexpr std::array<PjlEmitter, 207> headerEmitters = {
     pjlItemEntry<userAuthenticationPasswordOption,
                  &PdCoreData::DtUserAuthenticationPassword>,                      // 203
     pjlChoiceEntry<accountTrackOption, &PdCoreData::DtAccountTrack>,              // 204
-    withOptionEntry<accountTrackDepartmentNameOption, emitPjlAccountName>,        // 205
-    withOptionEntry<accountTrackPasswordOption, emitPjlAccountPassword>,          // 206
+    withOption<accountTrackDepartmentNameOption, emitPjlAccountName>,             // 205
+    withOption<accountTrackPasswordOption, emitPjlAccountPassword>,               // 206
     pjlItemEntry<relayServerScreenIdOption, &PdCoreData::DtRelayServerScreenId>,  // 207
 };
 

@@ -5,7 +5,6 @@
 
 #include "core/base/number_text.h"
 #include "core/base/text_conversion.h"
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/paper_size.h"
@@ -50,11 +49,9 @@ TrayId findTrayId(std::uint32_t TrayIdRow::*column, std::uint32_t value) {
     return trayIdNone;
 }
 
-// Every job's header writes the perfect-bind tray's media values: they are read from the derived
-// names, not from the media descriptors.
-std::string mediaPjlValue(const PjlChoiceView& names, std::int32_t index) {
-    const std::uint32_t choice = index < 0 ? names.choiceCount : static_cast<std::uint32_t>(index);
-    const char* value = pjlChoiceValueWithDefault(names, choice);
+std::string mediaPjlValue(const ChoiceOptionDescriptor& option, std::int32_t index) {
+    const std::uint32_t choice = index < 0 ? option.choiceCount : static_cast<std::uint32_t>(index);
+    const char* value = pjlChoiceValueWithDefault(option, choice);
     return value != nullptr ? value : "";
 }
 
@@ -214,23 +211,19 @@ std::string tabPaperPjlValue(std::uint32_t paperId) {
 }
 
 std::string mediaTypePjlValue(std::int32_t index) {
-    return mediaPjlValue(pjlChoiceView(pjlChoiceNamesOf<catalogueConstants::mediaTypeAutoOption>),
-                         index);
+    return mediaPjlValue(mediaTypeAutoOption, index);
 }
 
 std::string mediaWeightPjlValue(std::int32_t index) {
-    return mediaPjlValue(pjlChoiceView(pjlChoiceNamesOf<catalogueConstants::mediaWeightAutoOption>),
-                         index);
+    return mediaPjlValue(mediaWeightAutoOption, index);
 }
 
 std::string mediaColorPjlValue(std::int32_t index) {
-    return mediaPjlValue(pjlChoiceView(pjlChoiceNamesOf<catalogueConstants::mediaColorAutoOption>),
-                         index);
+    return mediaPjlValue(mediaColorAutoOption, index);
 }
 
 std::string mediaPrepunchedPjlValue(std::int32_t index) {
-    return mediaPjlValue(
-        pjlChoiceView(pjlChoiceNamesOf<catalogueConstants::mediaPrepunchedAutoOption>), index);
+    return mediaPjlValue(mediaPrepunchedAutoOption, index);
 }
 
 std::string insertMediaTypeValue(TrayId tray, const PdCoreData& record,

@@ -156,31 +156,6 @@ TEST(DefaultRecord, AnInchHostGetsItsOwnDefaults) {
     EXPECT_EQ(0, std::memcmp(&defaultCoreData(), &expected, coreDataSize));
 }
 
-// A record that held other bytes before: every one of them must be replaced.
-PdCoreData assignedOverOtherBytes() {
-    PdCoreData record;
-    std::ranges::fill(coreDataBytes(record), std::uint8_t{0xA5});
-    assignDefaultCoreData(record);
-    return record;
-}
-
-// The filter's host gets the constant's non-zero bytes written over zeros.
-TEST(DefaultRecord, AssignedDefaultsOfTheFilterHostAreTheDefaultRecord) {
-    useFilterMeasurementSystem();
-    ASSERT_TRUE(usePreferredLanguagesOfFilter());
-    const PdCoreData record = assignedOverOtherBytes();
-    EXPECT_EQ(0, std::memcmp(&defaultCoreData(), &record, coreDataSize));
-}
-
-TEST(DefaultRecord, AssignedDefaultsOfAnInchHostAreItsDefaultRecord) {
-    setMeasurementSystemReader(
-        []() -> std::optional<MeasurementSystem> { return MeasurementSystem::nonMetric; });
-    const PdCoreData record = assignedOverOtherBytes();
-    const PdCoreData expected = defaultsFor(letterPaperId, languageFollowSystem);
-    EXPECT_EQ(0, std::memcmp(&defaultCoreData(), &record, coreDataSize));
-    EXPECT_EQ(0, std::memcmp(&expected, &record, coreDataSize));
-}
-
 TEST(DefaultRecord, TabFontName) {
     EXPECT_EQ("Ryumin-Light", defaultTabFontName(languageJapanese));
     for (LanguageIndex language : {0u, 2u, 3u, 8u, 10u}) {

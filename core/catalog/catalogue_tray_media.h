@@ -1,9 +1,14 @@
 // Catalogue content. The media of the automatic tray and of trays 1 to 5.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor mediaTypeAutoOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor mediaTypeAutoOption{
     {{.ppdName = "QZMediaType", .pjlName = "MEDIATYPE", .pjlMode = PjlMode::jobKind2Only},
      198},  // title L10N_LBL_MEDIATYPE
     6,      // choiceCount
@@ -38,7 +43,7 @@ constexpr ChoiceOptionDescriptor mediaTypeAutoOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaTypeTray1Option{
+inline constexpr ChoiceOptionDescriptor mediaTypeTray1Option{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -72,7 +77,7 @@ constexpr ChoiceOptionDescriptor mediaTypeTray1Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaTypeTray2Option{
+inline constexpr ChoiceOptionDescriptor mediaTypeTray2Option{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -106,7 +111,7 @@ constexpr ChoiceOptionDescriptor mediaTypeTray2Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaTypeTray3Option{
+inline constexpr ChoiceOptionDescriptor mediaTypeTray3Option{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -140,7 +145,7 @@ constexpr ChoiceOptionDescriptor mediaTypeTray3Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaTypeTray4Option{
+inline constexpr ChoiceOptionDescriptor mediaTypeTray4Option{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -174,7 +179,7 @@ constexpr ChoiceOptionDescriptor mediaTypeTray4Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaTypeTray5Option{
+inline constexpr ChoiceOptionDescriptor mediaTypeTray5Option{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -208,7 +213,7 @@ constexpr ChoiceOptionDescriptor mediaTypeTray5Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightAutoOption{
+inline constexpr ChoiceOptionDescriptor mediaWeightAutoOption{
     {{.ppdName = "QZMediaWeight", .pjlName = "MEDIAWEIGHT", .pjlMode = PjlMode::jobKind2Only},
      203},  // title L10N_LBL_MEDIAWEIGHT
     11,     // choiceCount
@@ -261,7 +266,7 @@ constexpr ChoiceOptionDescriptor mediaWeightAutoOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightTray1Option{
+inline constexpr ChoiceOptionDescriptor mediaWeightTray1Option{
     {{}, noTitleRow},  // no title
     11,                // choiceCount
     0,                 // defaultIndex
@@ -291,7 +296,7 @@ constexpr ChoiceOptionDescriptor mediaWeightTray1Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightTray2Option{
+inline constexpr ChoiceOptionDescriptor mediaWeightTray2Option{
     {{}, noTitleRow},  // no title
     11,                // choiceCount
     0,                 // defaultIndex
@@ -321,7 +326,7 @@ constexpr ChoiceOptionDescriptor mediaWeightTray2Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightTray3Option{
+inline constexpr ChoiceOptionDescriptor mediaWeightTray3Option{
     {{}, noTitleRow},  // no title
     11,                // choiceCount
     0,                 // defaultIndex
@@ -351,7 +356,7 @@ constexpr ChoiceOptionDescriptor mediaWeightTray3Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightTray4Option{
+inline constexpr ChoiceOptionDescriptor mediaWeightTray4Option{
     {{}, noTitleRow},  // no title
     11,                // choiceCount
     0,                 // defaultIndex
@@ -381,7 +386,7 @@ constexpr ChoiceOptionDescriptor mediaWeightTray4Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaWeightTray5Option{
+inline constexpr ChoiceOptionDescriptor mediaWeightTray5Option{
     {{}, noTitleRow},  // no title
     11,                // choiceCount
     0,                 // defaultIndex
@@ -411,7 +416,7 @@ constexpr ChoiceOptionDescriptor mediaWeightTray5Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorAutoOption{
+inline constexpr ChoiceOptionDescriptor mediaColorAutoOption{
     {{.ppdName = "QZMediaColor", .pjlName = "MEDIACOLOR", .pjlMode = PjlMode::jobKind2Only},
      205},  // title L10N_LBL_MEDIACOLOR
     7,      // choiceCount
@@ -448,7 +453,7 @@ constexpr ChoiceOptionDescriptor mediaColorAutoOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorTray1Option{
+inline constexpr ChoiceOptionDescriptor mediaColorTray1Option{
     {{}, noTitleRow},  // no title
     7,                 // choiceCount
     0,                 // defaultIndex
@@ -470,7 +475,7 @@ constexpr ChoiceOptionDescriptor mediaColorTray1Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorTray2Option{
+inline constexpr ChoiceOptionDescriptor mediaColorTray2Option{
     {{}, noTitleRow},  // no title
     7,                 // choiceCount
     0,                 // defaultIndex
@@ -492,7 +497,7 @@ constexpr ChoiceOptionDescriptor mediaColorTray2Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorTray3Option{
+inline constexpr ChoiceOptionDescriptor mediaColorTray3Option{
     {{}, noTitleRow},  // no title
     7,                 // choiceCount
     0,                 // defaultIndex
@@ -514,7 +519,7 @@ constexpr ChoiceOptionDescriptor mediaColorTray3Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorTray4Option{
+inline constexpr ChoiceOptionDescriptor mediaColorTray4Option{
     {{}, noTitleRow},  // no title
     7,                 // choiceCount
     0,                 // defaultIndex
@@ -536,7 +541,7 @@ constexpr ChoiceOptionDescriptor mediaColorTray4Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaColorTray5Option{
+inline constexpr ChoiceOptionDescriptor mediaColorTray5Option{
     {{}, noTitleRow},  // no title
     7,                 // choiceCount
     0,                 // defaultIndex
@@ -558,7 +563,7 @@ constexpr ChoiceOptionDescriptor mediaColorTray5Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedAutoOption{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedAutoOption{
     {{.ppdName = "QZMediaPrepunched",
       .pjlName = "MEDIAPREPUNCHED",
       .pjlMode = PjlMode::jobKind2Only},
@@ -575,7 +580,7 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedAutoOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedTray1Option{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedTray1Option{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -585,7 +590,7 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedTray1Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedTray2Option{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedTray2Option{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -595,7 +600,7 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedTray2Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedTray3Option{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedTray3Option{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -605,7 +610,7 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedTray3Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedTray4Option{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedTray4Option{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -615,7 +620,7 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedTray4Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor mediaPrepunchedTray5Option{
+inline constexpr ChoiceOptionDescriptor mediaPrepunchedTray5Option{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -624,3 +629,5 @@ constexpr ChoiceOptionDescriptor mediaPrepunchedTray5Option{
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
     }},
 };
+
+}  // namespace pd

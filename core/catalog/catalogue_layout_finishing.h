@@ -1,10 +1,15 @@
 // Catalogue content. Layout and finishing: imposition, duplex, copies, binding, N-up, stapling,
 // punching, folding.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor layoutOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor layoutOption{
     {{.ppdName = "QZLayout", .pjlName = "LAYOUT", .pjlMode = PjlMode::allJobKinds},
      13},  // title L10N_LBL_LAYOUT
     10,    // choiceCount
@@ -65,7 +70,7 @@ constexpr ChoiceOptionDescriptor layoutOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor duplexOption{
+inline constexpr ChoiceOptionDescriptor duplexOption{
     {{.ppdName = "QZDuplex", .pjlName = "DUPLEX", .pjlMode = PjlMode::jobKind2Only},
      19},  // title L10N_LBL_DUPLEX
     2,     // choiceCount
@@ -80,7 +85,7 @@ constexpr ChoiceOptionDescriptor duplexOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor bookletBlankInsertionOption{
+inline constexpr ChoiceOptionDescriptor bookletBlankInsertionOption{
     {{}, 1256},  // title L10N_LBL_BOOKLETBLANKINSERTION
     2,           // choiceCount
     0,           // defaultIndex
@@ -90,7 +95,7 @@ constexpr ChoiceOptionDescriptor bookletBlankInsertionOption{
     }},
 };
 
-constexpr NumericOptionDescriptor numCopiesOption{
+inline constexpr NumericOptionDescriptor numCopiesOption{
     {{.pjlMode = PjlMode::allJobKinds}, 1299},  // title L10N_LBL_COPIES
     NumericForm::unsignedForm,                  // form
     {1, 1, 1, 1},                               // outputScale
@@ -106,7 +111,7 @@ constexpr NumericOptionDescriptor numCopiesOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor collateOption{
+inline constexpr ChoiceOptionDescriptor collateOption{
     {{.ppdName = "QZCollate"}, 20},  // title L10N_LBL_COLLATE
     2,                               // choiceCount
     0,                               // defaultIndex
@@ -118,7 +123,7 @@ constexpr ChoiceOptionDescriptor collateOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor offsetOption{
+inline constexpr ChoiceOptionDescriptor offsetOption{
     {{.ppdName = "QZOffset", .pjlName = "JOBOFFSET", .pjlMode = PjlMode::jobKind2Only},
      23},  // title L10N_LBL_OFFSET
     2,     // choiceCount
@@ -133,7 +138,7 @@ constexpr ChoiceOptionDescriptor offsetOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor nTo1Option{
+inline constexpr ChoiceOptionDescriptor nTo1Option{
     {{.ppdName = "QZNto1", .pjlName = "NTO1", .pjlMode = PjlMode::jobKind2Only},
      620},  // title L10N_LBL_NTO1
     2,      // choiceCount
@@ -148,7 +153,7 @@ constexpr ChoiceOptionDescriptor nTo1Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor faceUpOption{
+inline constexpr ChoiceOptionDescriptor faceUpOption{
     {{.ppdName = "QZOutputOrder", .pjlName = "OUTPUTMODE", .pjlMode = PjlMode::jobKind2Only},
      26},  // title L10N_LBL_FACEUP
     2,     // choiceCount
@@ -163,7 +168,7 @@ constexpr ChoiceOptionDescriptor faceUpOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor bindingOption{
+inline constexpr ChoiceOptionDescriptor bindingOption{
     {{.ppdName = "QZBinding", .pjlName = "BINDING", .pjlMode = PjlMode::allJobKinds},
      27},  // title L10N_LBL_BINDING
     3,     // choiceCount
@@ -184,7 +189,7 @@ constexpr ChoiceOptionDescriptor bindingOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor nUpCountOption{
+inline constexpr ChoiceOptionDescriptor nUpCountOption{
     {{.ppdName = "QZNup", .pjlName = "INFONIN1", .pjlMode = PjlMode::jobKind1Only},
      570},  // title L10N_LBL_NUPCOUNT
     13,     // choiceCount
@@ -243,7 +248,7 @@ constexpr ChoiceOptionDescriptor nUpCountOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor ringBindingOption{
+inline constexpr ChoiceOptionDescriptor ringBindingOption{
     {{.ppdName = "QZRingBindMode", .pjlName = "RINGBINDMODE", .pjlMode = PjlMode::jobKind2Only},
      1198},  // title L10N_LBL_RINGBINDING
     2,       // choiceCount
@@ -258,7 +263,7 @@ constexpr ChoiceOptionDescriptor ringBindingOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor printedSideFirstOption{
+inline constexpr ChoiceOptionDescriptor printedSideFirstOption{
     {{.ppdName = "QZRingBindFrontFace",
       .pjlName = "RINGBINDFRONTFACE",
       .pjlMode = PjlMode::jobKind2Only},
@@ -277,7 +282,7 @@ constexpr ChoiceOptionDescriptor printedSideFirstOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor printedSideLastOption{
+inline constexpr ChoiceOptionDescriptor printedSideLastOption{
     {{.ppdName = "QZRingBindBackFace",
       .pjlName = "RINGBINDBACKFACE",
       .pjlMode = PjlMode::jobKind2Only},
@@ -296,7 +301,7 @@ constexpr ChoiceOptionDescriptor printedSideLastOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor stapleOption{
+inline constexpr ChoiceOptionDescriptor stapleOption{
     {{.ppdName = "QZStaple", .pjlName = "FINISH", .pjlMode = PjlMode::jobKind2Only},
      31},  // title L10N_LBL_STAPLE
     7,     // choiceCount
@@ -341,7 +346,7 @@ constexpr ChoiceOptionDescriptor stapleOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor punchOption{
+inline constexpr ChoiceOptionDescriptor punchOption{
     {{.ppdName = "QZPunch", .pjlName = "PUNCH", .pjlMode = PjlMode::jobKind2Only},
      45},  // title L10N_LBL_PUNCH
     5,     // choiceCount
@@ -370,7 +375,7 @@ constexpr ChoiceOptionDescriptor punchOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor feedDirOption{
+inline constexpr ChoiceOptionDescriptor feedDirOption{
     {{.pjlName = "FEEDDIRECTION", .pjlMode = PjlMode::jobKind2Only}, noTitleRow},  // no title
     3,                                                                             // choiceCount
     0,                                                                             // defaultIndex
@@ -387,7 +392,7 @@ constexpr ChoiceOptionDescriptor feedDirOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor foldDirectionOption{
+inline constexpr ChoiceOptionDescriptor foldDirectionOption{
     {{.ppdName = "QZFoldDirection"}, 613},  // title L10N_LBL_FOLDDIRECTION
     2,                                      // choiceCount
     0,                                      // defaultIndex
@@ -399,7 +404,7 @@ constexpr ChoiceOptionDescriptor foldDirectionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor foldOption{
+inline constexpr ChoiceOptionDescriptor foldOption{
     {{.ppdName = "QZFoldMode", .pjlName = "FOLDING", .pjlMode = PjlMode::jobKind2Only},
      55},  // title L10N_LBL_FOLD
     5,     // choiceCount
@@ -432,7 +437,7 @@ constexpr ChoiceOptionDescriptor foldOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor stitchOption{
+inline constexpr ChoiceOptionDescriptor stitchOption{
     {{.ppdName = "QZFoldStitch"}, 65},  // title L10N_LBL_STITCH
     2,                                  // choiceCount
     0,                                  // defaultIndex
@@ -442,7 +447,7 @@ constexpr ChoiceOptionDescriptor stitchOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor trimOption{
+inline constexpr ChoiceOptionDescriptor trimOption{
     {{.ppdName = "QZFoldTrim", .pjlName = "TRIM", .pjlMode = PjlMode::jobKind2Only},
      68},  // title L10N_LBL_TRIM
     2,     // choiceCount
@@ -457,7 +462,7 @@ constexpr ChoiceOptionDescriptor trimOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor squareFoldOption{
+inline constexpr ChoiceOptionDescriptor squareFoldOption{
     {{.ppdName = "QZSquareFold", .pjlName = "SQUAREFOLD", .pjlMode = PjlMode::jobKind2Only},
      70},  // title L10N_LBL_SQUAREFOLD
     2,     // choiceCount
@@ -472,7 +477,7 @@ constexpr ChoiceOptionDescriptor squareFoldOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor squareFoldStrengthOption{
+inline constexpr ChoiceOptionDescriptor squareFoldStrengthOption{
     {{.ppdName = "QZSquareFoldStrength",
       .pjlName = "SQUAREFOLDSTRENGTH",
       .pjlMode = PjlMode::jobKind2Only},
@@ -502,3 +507,5 @@ constexpr ChoiceOptionDescriptor squareFoldStrengthOption{
          .names = {.ppdName = "Strong2", .pjlName = "STRONG2", .pjlMode = PjlMode::jobKind2Only}},
     }},
 };
+
+}  // namespace pd

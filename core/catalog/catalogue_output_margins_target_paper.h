@@ -1,10 +1,15 @@
 // Catalogue content. Slitting, creasing, output division, gutter and creep, zoom, full bleed and
 // the target paper.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor slitOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor slitOption{
     {{}, 77},  // title L10N_LBL_SLIT
     3,         // choiceCount
     0,         // defaultIndex
@@ -18,7 +23,7 @@ constexpr ChoiceOptionDescriptor slitOption{
     }},
 };
 
-constexpr NumericOptionDescriptor slitPositionTopOption{
+inline constexpr NumericOptionDescriptor slitPositionTopOption{
     {{}, 78},                   // title L10N_LBL_SLITPOSITIONTOP
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -36,7 +41,7 @@ constexpr NumericOptionDescriptor slitPositionTopOption{
     }},
 };
 
-constexpr NumericOptionDescriptor slitPositionBottomOption{
+inline constexpr NumericOptionDescriptor slitPositionBottomOption{
     {{}, 88},                   // title L10N_LBL_SLITPOSITIONBOTTOM
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -54,7 +59,7 @@ constexpr NumericOptionDescriptor slitPositionBottomOption{
     }},
 };
 
-constexpr NumericOptionDescriptor slitMarginOption{
+inline constexpr NumericOptionDescriptor slitMarginOption{
     {{}, 90},                 // title L10N_LBL_SLITMARGIN
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -72,7 +77,7 @@ constexpr NumericOptionDescriptor slitMarginOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor creaseOption{
+inline constexpr ChoiceOptionDescriptor creaseOption{
     {{}, 1269},  // title L10N_LBL_CREASE
     5,           // choiceCount
     0,           // defaultIndex
@@ -90,7 +95,7 @@ constexpr ChoiceOptionDescriptor creaseOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor creaseSideOption{
+inline constexpr ChoiceOptionDescriptor creaseSideOption{
     {{}, 93},  // title L10N_LBL_CREASESIDE
     2,         // choiceCount
     1,         // defaultIndex
@@ -102,7 +107,7 @@ constexpr ChoiceOptionDescriptor creaseSideOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creasePosition1ValueOption{
+inline constexpr NumericOptionDescriptor creasePosition1ValueOption{
     {{}, 101},                  // title L10N_LBL_CREASEPOSITION1VALUE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -120,7 +125,7 @@ constexpr NumericOptionDescriptor creasePosition1ValueOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creasePosition2ValueOption{
+inline constexpr NumericOptionDescriptor creasePosition2ValueOption{
     {{}, 102},                  // title L10N_LBL_CREASEPOSITION2VALUE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -138,7 +143,7 @@ constexpr NumericOptionDescriptor creasePosition2ValueOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creasePosition3ValueOption{
+inline constexpr NumericOptionDescriptor creasePosition3ValueOption{
     {{}, 103},                  // title L10N_LBL_CREASEPOSITION3VALUE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -156,7 +161,7 @@ constexpr NumericOptionDescriptor creasePosition3ValueOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creasePosition4ValueOption{
+inline constexpr NumericOptionDescriptor creasePosition4ValueOption{
     {{}, 104},                  // title L10N_LBL_CREASEPOSITION4VALUE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -174,7 +179,7 @@ constexpr NumericOptionDescriptor creasePosition4ValueOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor divideOutputOption{
+inline constexpr ChoiceOptionDescriptor divideOutputOption{
     {{}, 621},  // title L10N_LBL_DIVIDEOUTPUT
     2,          // choiceCount
     0,          // defaultIndex
@@ -184,7 +189,7 @@ constexpr ChoiceOptionDescriptor divideOutputOption{
     }},
 };
 
-constexpr NumericOptionDescriptor divideOutputPagesOption{
+inline constexpr NumericOptionDescriptor divideOutputPagesOption{
     {{.pjlName = "PAGELOOP", .pjlMode = PjlMode::allJobKinds},
      789},                      // title L10N_LBL_DIVIDEOUTPUTPAGES
     NumericForm::unsignedForm,  // form
@@ -201,7 +206,7 @@ constexpr NumericOptionDescriptor divideOutputPagesOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor offsetCopiesOption{
+inline constexpr ChoiceOptionDescriptor offsetCopiesOption{
     {{}, 623},  // title L10N_LBL_OFFSETCOPIES
     2,          // choiceCount
     0,          // defaultIndex
@@ -211,7 +216,7 @@ constexpr ChoiceOptionDescriptor offsetCopiesOption{
     }},
 };
 
-constexpr NumericOptionDescriptor offsetCopiesCountOption{
+inline constexpr NumericOptionDescriptor offsetCopiesCountOption{
     {{}, 791},                  // title L10N_LBL_OFFSETCOPIESCOUNT
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -227,7 +232,7 @@ constexpr NumericOptionDescriptor offsetCopiesCountOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor offsetPagesOption{
+inline constexpr ChoiceOptionDescriptor offsetPagesOption{
     {{}, 625},  // title L10N_LBL_OFFSETPAGES
     2,          // choiceCount
     0,          // defaultIndex
@@ -237,7 +242,7 @@ constexpr ChoiceOptionDescriptor offsetPagesOption{
     }},
 };
 
-constexpr NumericOptionDescriptor offsetPagesCountOption{
+inline constexpr NumericOptionDescriptor offsetPagesCountOption{
     {{}, 790},                  // title L10N_LBL_OFFSETPAGESCOUNT
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -253,7 +258,7 @@ constexpr NumericOptionDescriptor offsetPagesCountOption{
     }},
 };
 
-constexpr NumericOptionDescriptor gutterOption{
+inline constexpr NumericOptionDescriptor gutterOption{
     {{}, 579},                 // title L10N_LBL_GUTTER
     NumericForm::signedForm,   // form
     {1000, 1000, 1000, 1000},  // outputScale
@@ -271,7 +276,7 @@ constexpr NumericOptionDescriptor gutterOption{
     }},
 };
 
-constexpr NumericOptionDescriptor gutterFrontOption{
+inline constexpr NumericOptionDescriptor gutterFrontOption{
     {{}, 95},                 // title L10N_LBL_GUTTERFRONT
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -289,7 +294,7 @@ constexpr NumericOptionDescriptor gutterFrontOption{
     }},
 };
 
-constexpr NumericOptionDescriptor gutterBackOption{
+inline constexpr NumericOptionDescriptor gutterBackOption{
     {{}, 98},                 // title L10N_LBL_GUTTERBACK
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -307,7 +312,7 @@ constexpr NumericOptionDescriptor gutterBackOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creepOption{
+inline constexpr NumericOptionDescriptor creepOption{
     {{}, 577},                 // title L10N_LBL_CREEP
     NumericForm::signedForm,   // form
     {1000, 1000, 1000, 1000},  // outputScale
@@ -325,7 +330,7 @@ constexpr NumericOptionDescriptor creepOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creepFrontOption{
+inline constexpr NumericOptionDescriptor creepFrontOption{
     {{}, 96},                 // title L10N_LBL_CREEPFRONT
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -343,7 +348,7 @@ constexpr NumericOptionDescriptor creepFrontOption{
     }},
 };
 
-constexpr NumericOptionDescriptor creepBackOption{
+inline constexpr NumericOptionDescriptor creepBackOption{
     {{}, 99},                 // title L10N_LBL_CREEPBACK
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -361,7 +366,7 @@ constexpr NumericOptionDescriptor creepBackOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontBackEqualOption{
+inline constexpr ChoiceOptionDescriptor frontBackEqualOption{
     {{}, 1294},  // title L10N_LBL_FRONTBACKEQUAL
     2,           // choiceCount
     0,           // defaultIndex
@@ -371,7 +376,7 @@ constexpr ChoiceOptionDescriptor frontBackEqualOption{
     }},
 };
 
-constexpr NumericOptionDescriptor zoomOption{
+inline constexpr NumericOptionDescriptor zoomOption{
     {{}, 612},                  // title L10N_LBL_ZOOM
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -387,7 +392,7 @@ constexpr NumericOptionDescriptor zoomOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor fullBleedOption{
+inline constexpr ChoiceOptionDescriptor fullBleedOption{
     {{.ppdName = "QZFullBleed", .pjlName = "FULLBLEED", .pjlMode = PjlMode::jobKind2Only},
      117},  // title L10N_LBL_FULLBLEED
     2,      // choiceCount
@@ -402,7 +407,7 @@ constexpr ChoiceOptionDescriptor fullBleedOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor rotate180Option{
+inline constexpr ChoiceOptionDescriptor rotate180Option{
     {{.ppdName = "QZRotate180", .pjlName = "ROTATE180", .pjlMode = PjlMode::jobKind2Only},
      907},  // title L10N_LBL_ROTATE180
     2,      // choiceCount
@@ -417,7 +422,7 @@ constexpr ChoiceOptionDescriptor rotate180Option{
     }},
 };
 
-constexpr ChoiceOptionDescriptor targetPaperSizeOption{
+inline constexpr ChoiceOptionDescriptor targetPaperSizeOption{
     {{.ppdName = "QZTargetPaperSize", .pjlName = "PAPER", .pjlMode = PjlMode::jobKind2Only},
      119},  // title L10N_LBL_TARGETPAPERSIZE
     37,     // choiceCount
@@ -598,7 +603,7 @@ constexpr ChoiceOptionDescriptor targetPaperSizeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor customTargetPaperSizeWidthOption{
+inline constexpr NumericOptionDescriptor customTargetPaperSizeWidthOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -611,7 +616,7 @@ constexpr NumericOptionDescriptor customTargetPaperSizeWidthOption{
     {},                         // displayUnits
 };
 
-constexpr NumericOptionDescriptor customTargetPaperSizeHeightOption{
+inline constexpr NumericOptionDescriptor customTargetPaperSizeHeightOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -624,7 +629,7 @@ constexpr NumericOptionDescriptor customTargetPaperSizeHeightOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor targetPaperSizeTypeOption{
+inline constexpr ChoiceOptionDescriptor targetPaperSizeTypeOption{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -634,12 +639,12 @@ constexpr ChoiceOptionDescriptor targetPaperSizeTypeOption{
     }},
 };
 
-constexpr TextOptionDescriptor targetPaperSizeNameOption{
+inline constexpr TextOptionDescriptor targetPaperSizeNameOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr ChoiceOptionDescriptor scaleToFitOption{
+inline constexpr ChoiceOptionDescriptor scaleToFitOption{
     {{.ppdName = "QZScaleToFit"}, 197},  // title L10N_LBL_SCALETOFIT
     2,                                   // choiceCount
     0,                                   // defaultIndex
@@ -648,3 +653,5 @@ constexpr ChoiceOptionDescriptor scaleToFitOption{
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
     }},
 };
+
+}  // namespace pd

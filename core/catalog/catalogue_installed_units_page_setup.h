@@ -1,10 +1,15 @@
 // Catalogue content. Installed units and the page setup: paper size, custom size, orientation and
 // tray.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor opPaperSourcesOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor opPaperSourcesOption{
     {{.ppdName = "QZOpPaperSources"}, 414},  // title L10N_LBL_PAPERSOURCES
     4,                                       // choiceCount
     0,                                       // defaultIndex
@@ -20,7 +25,7 @@ constexpr ChoiceOptionDescriptor opPaperSourcesOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opZFoldUnitOption{
+inline constexpr ChoiceOptionDescriptor opZFoldUnitOption{
     {{.ppdName = "QZOpZFoldUnit"}, 1161},  // title L10N_LBL_ZFOLDUNIT
     5,                                     // choiceCount
     0,                                     // defaultIndex
@@ -38,7 +43,7 @@ constexpr ChoiceOptionDescriptor opZFoldUnitOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opStaplerOption{
+inline constexpr ChoiceOptionDescriptor opStaplerOption{
     {{.ppdName = "QZOpStapler"}, 439},  // title L10N_LBL_STAPLER
     2,                                  // choiceCount
     0,                                  // defaultIndex
@@ -50,7 +55,7 @@ constexpr ChoiceOptionDescriptor opStaplerOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opPunchUnitOption{
+inline constexpr ChoiceOptionDescriptor opPunchUnitOption{
     {{.ppdName = "QZOpPunchUnit"}, 444},  // title L10N_LBL_PUNCHUNIT
     5,                                    // choiceCount
     0,                                    // defaultIndex
@@ -68,7 +73,7 @@ constexpr ChoiceOptionDescriptor opPunchUnitOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opPostInserterOption{
+inline constexpr ChoiceOptionDescriptor opPostInserterOption{
     {{.ppdName = "QZOpPostInserter"}, 443},  // title L10N_LBL_POSTINSERTER
     2,                                       // choiceCount
     0,                                       // defaultIndex
@@ -80,7 +85,7 @@ constexpr ChoiceOptionDescriptor opPostInserterOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opSaddleUnitOption{
+inline constexpr ChoiceOptionDescriptor opSaddleUnitOption{
     {{.ppdName = "QZOpSaddleUnit"}, 1155},  // title L10N_LBL_SADDLEUNIT
     2,                                      // choiceCount
     0,                                      // defaultIndex
@@ -92,7 +97,7 @@ constexpr ChoiceOptionDescriptor opSaddleUnitOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opMultiHolePunchOption{
+inline constexpr ChoiceOptionDescriptor opMultiHolePunchOption{
     {{.ppdName = "QZOpMultiHolePunch"}, 441},  // title L10N_LBL_MULTIHOLEPUNCH
     2,                                         // choiceCount
     0,                                         // defaultIndex
@@ -104,7 +109,7 @@ constexpr ChoiceOptionDescriptor opMultiHolePunchOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor opRingBinderOption{
+inline constexpr ChoiceOptionDescriptor opRingBinderOption{
     {{.ppdName = "QZOpRingBinder"}, 1159},  // title L10N_LBL_RINGBINDER
     2,                                      // choiceCount
     0,                                      // defaultIndex
@@ -116,7 +121,7 @@ constexpr ChoiceOptionDescriptor opRingBinderOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor falseTrueOption{
+inline constexpr ChoiceOptionDescriptor falseTrueOption{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -126,7 +131,7 @@ constexpr ChoiceOptionDescriptor falseTrueOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor pageSizeOption{
+inline constexpr ChoiceOptionDescriptor pageSizeOption{
     {{.ppdName = "PageSize"}, 118},  // title L10N_LBL_PAGESIZE
     36,                              // choiceCount
     1,                               // defaultIndex
@@ -208,7 +213,7 @@ constexpr ChoiceOptionDescriptor pageSizeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor customPageSizeWidthOption{
+inline constexpr NumericOptionDescriptor customPageSizeWidthOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1000, 1000, 1000, 1000},   // outputScale
@@ -221,7 +226,7 @@ constexpr NumericOptionDescriptor customPageSizeWidthOption{
     {},                         // displayUnits
 };
 
-constexpr NumericOptionDescriptor customPageSizeHeightOption{
+inline constexpr NumericOptionDescriptor customPageSizeHeightOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1000, 1000, 1000, 1000},   // outputScale
@@ -234,7 +239,7 @@ constexpr NumericOptionDescriptor customPageSizeHeightOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor pageSizeTypeOption{
+inline constexpr ChoiceOptionDescriptor pageSizeTypeOption{
     {{}, noTitleRow},  // no title
     3,                 // choiceCount
     0,                 // defaultIndex
@@ -245,12 +250,12 @@ constexpr ChoiceOptionDescriptor pageSizeTypeOption{
     }},
 };
 
-constexpr TextOptionDescriptor pageSizeNameOption{
+inline constexpr TextOptionDescriptor pageSizeNameOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr ChoiceOptionDescriptor orientationOption{
+inline constexpr ChoiceOptionDescriptor orientationOption{
     {{}, 537},  // title L10N_LBL_ORIENTATION
     2,          // choiceCount
     0,          // defaultIndex
@@ -262,7 +267,7 @@ constexpr ChoiceOptionDescriptor orientationOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor inputSlotOption{
+inline constexpr ChoiceOptionDescriptor inputSlotOption{
     {{.ppdName = "InputSlot", .pjlName = "MEDIASOURCE", .pjlMode = PjlMode::jobKind2Only},
      12},  // title L10N_LBL_INPUTSLOT
     6,     // choiceCount
@@ -295,7 +300,7 @@ constexpr ChoiceOptionDescriptor inputSlotOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor inputSlotPaperNameOption{
+inline constexpr ChoiceOptionDescriptor inputSlotPaperNameOption{
     {{}, 630},  // title L10N_LBL_INPUTSLOTPAPERNAME
     1,          // choiceCount
     0,          // defaultIndex
@@ -304,3 +309,5 @@ constexpr ChoiceOptionDescriptor inputSlotPaperNameOption{
         {.titleRow = 220, .name = "None", .names = {}},
     }},
 };
+
+}  // namespace pd

@@ -1,9 +1,14 @@
 // Catalogue content. Output tray, resolution, both screening sets, tone curves and image quality.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor outputBinOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor outputBinOption{
     {{.ppdName = "OutputBin", .pjlName = "OUTBIN", .pjlMode = PjlMode::jobKind2Only},
      379},  // title L10N_LBL_OUTPUTBIN
     3,      // choiceCount
@@ -24,7 +29,7 @@ constexpr ChoiceOptionDescriptor outputBinOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor resolutionOption{
+inline constexpr ChoiceOptionDescriptor resolutionOption{
     {{.ppdName = "Resolution", .pjlName = "RESOLUTION", .pjlMode = PjlMode::jobKind2Only},
      395},  // title L10N_LBL_RESOLUTION
     2,      // choiceCount
@@ -41,7 +46,7 @@ constexpr ChoiceOptionDescriptor resolutionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor screeningOption{
+inline constexpr ChoiceOptionDescriptor screeningOption{
     {{.pjlName = "SCREENTYPE", .pjlMode = PjlMode::allJobKinds}, 1096},  // title L10N_LBL_SCREENING
     4,                                                                   // choiceCount
     0,                                                                   // defaultIndex
@@ -65,7 +70,7 @@ constexpr ChoiceOptionDescriptor screeningOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor otherScreeningOption{
+inline constexpr ChoiceOptionDescriptor otherScreeningOption{
     {{}, noTitleRow},  // no title
     4,                 // choiceCount
     0,                 // defaultIndex
@@ -77,7 +82,7 @@ constexpr ChoiceOptionDescriptor otherScreeningOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor screenFreqOption{
+inline constexpr ChoiceOptionDescriptor screenFreqOption{
     {{.ppdName = "QZScreenFreq", .pjlName = "QXCUSTOMSCREENLPIK", .pjlMode = PjlMode::jobKind2Only},
      1049},  // title L10N_LBL_SCREENFREQ
     27,      // choiceCount
@@ -194,7 +199,7 @@ constexpr ChoiceOptionDescriptor screenFreqOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor otherScreenFreqOption{
+inline constexpr ChoiceOptionDescriptor otherScreenFreqOption{
     {{}, noTitleRow},  // no title
     27,                // choiceCount
     18,                // defaultIndex
@@ -229,7 +234,7 @@ constexpr ChoiceOptionDescriptor otherScreenFreqOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor screenAngleOption{
+inline constexpr ChoiceOptionDescriptor screenAngleOption{
     {{.ppdName = "QZScreenAngle",
       .pjlName = "QXCUSTOMSCREENDEGREEK",
       .pjlMode = PjlMode::jobKind2Only},
@@ -336,7 +341,7 @@ constexpr ChoiceOptionDescriptor screenAngleOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor otherScreenAngleOption{
+inline constexpr ChoiceOptionDescriptor otherScreenAngleOption{
     {{}, noTitleRow},  // no title
     24,                // choiceCount
     6,                 // defaultIndex
@@ -368,7 +373,7 @@ constexpr ChoiceOptionDescriptor otherScreenAngleOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor screenDotOption{
+inline constexpr ChoiceOptionDescriptor screenDotOption{
     {{.ppdName = "QZScreenDot",
       .pjlName = "QXCUSTOMSCREENSHAPEK",
       .pjlMode = PjlMode::jobKind2Only},
@@ -479,7 +484,7 @@ constexpr ChoiceOptionDescriptor screenDotOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor otherScreenDotOption{
+inline constexpr ChoiceOptionDescriptor otherScreenDotOption{
     {{}, noTitleRow},  // no title
     21,                // choiceCount
     10,                // defaultIndex
@@ -508,7 +513,7 @@ constexpr ChoiceOptionDescriptor otherScreenDotOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor toneCurveOption{
+inline constexpr ChoiceOptionDescriptor toneCurveOption{
     {{.pjlName = "TONECURVE", .pjlMode = PjlMode::allJobKinds}, 629},  // title L10N_LBL_TONECURVE
     1,                                                                 // choiceCount
     0,                                                                 // defaultIndex
@@ -520,7 +525,7 @@ constexpr ChoiceOptionDescriptor toneCurveOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor otherToneCurveOption{
+inline constexpr ChoiceOptionDescriptor otherToneCurveOption{
     {{}, noTitleRow},  // no title
     1,                 // choiceCount
     0,                 // defaultIndex
@@ -529,7 +534,7 @@ constexpr ChoiceOptionDescriptor otherToneCurveOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor printQualityOption{
+inline constexpr ChoiceOptionDescriptor printQualityOption{
     {{.ppdName = "QZPrintQuality", .pjlName = "TONERSAVE", .pjlMode = PjlMode::jobKind2Only},
      1102},  // title L10N_LBL_PRINTQUALITY
     3,       // choiceCount
@@ -550,7 +555,7 @@ constexpr ChoiceOptionDescriptor printQualityOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor imageDensityOption{
+inline constexpr ChoiceOptionDescriptor imageDensityOption{
     {{.ppdName = "QZImageDensity", .pjlName = "LOWDENSITY", .pjlMode = PjlMode::jobKind2Only},
      1105},  // title L10N_LBL_IMAGEDENSITY
     7,       // choiceCount
@@ -587,7 +592,7 @@ constexpr ChoiceOptionDescriptor imageDensityOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor smoothingOption{
+inline constexpr ChoiceOptionDescriptor smoothingOption{
     {{.ppdName = "QZSmoothing", .pjlName = "SMOOTHING", .pjlMode = PjlMode::jobKind2Only},
      403},  // title L10N_LBL_SMOOTHING
     4,      // choiceCount
@@ -612,7 +617,7 @@ constexpr ChoiceOptionDescriptor smoothingOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor thinningOption{
+inline constexpr ChoiceOptionDescriptor thinningOption{
     {{.ppdName = "QZThinning", .pjlName = "THINNING", .pjlMode = PjlMode::jobKind2Only},
      1112},  // title L10N_LBL_THINNING
     5,       // choiceCount
@@ -641,7 +646,7 @@ constexpr ChoiceOptionDescriptor thinningOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor thinObjectOption{
+inline constexpr ChoiceOptionDescriptor thinObjectOption{
     {{.ppdName = "QZThinObject", .pjlName = "THINNINGAREA", .pjlMode = PjlMode::jobKind2Only},
      1117},  // title L10N_LBL_THINOBJECT
     2,       // choiceCount
@@ -658,7 +663,7 @@ constexpr ChoiceOptionDescriptor thinObjectOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor useCieColorOption{
+inline constexpr ChoiceOptionDescriptor useCieColorOption{
     {{.ppdName = "QZUseCIEColor", .pjlName = "USECIECOLOR", .pjlMode = PjlMode::jobKind2Only},
      867},  // title L10N_LBL_USECIECOLOR
     2,      // choiceCount
@@ -672,3 +677,5 @@ constexpr ChoiceOptionDescriptor useCieColorOption{
          .names = {.ppdName = "True", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
     }},
 };
+
+}  // namespace pd

@@ -1,9 +1,14 @@
 // Catalogue content. Print mode, pile, banner page and the perfect-binding cover.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor waitModeOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor waitModeOption{
     {{.ppdName = "QZWaitMode"}, 1136},  // title L10N_LBL_WAITMODE
     6,                                  // choiceCount
     0,                                  // defaultIndex
@@ -23,7 +28,7 @@ constexpr ChoiceOptionDescriptor waitModeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor pileOption{
+inline constexpr ChoiceOptionDescriptor pileOption{
     {{.ppdName = "QZPile", .pjlName = "PILEMODE", .pjlMode = PjlMode::jobKind2Only},
      413},  // title L10N_LBL_PILE
     2,      // choiceCount
@@ -38,7 +43,7 @@ constexpr ChoiceOptionDescriptor pileOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor headerPageOption{
+inline constexpr ChoiceOptionDescriptor headerPageOption{
     {{.pjlName = "HEADERPAGE", .pjlMode = PjlMode::allJobKinds}, 646},  // title L10N_LBL_HEADERPAGE
     7,                                                                  // choiceCount
     0,                                                                  // defaultIndex
@@ -72,7 +77,7 @@ constexpr ChoiceOptionDescriptor headerPageOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindModeOption{
+inline constexpr ChoiceOptionDescriptor perfectBindModeOption{
     {{.ppdName = "QZPerfectBindMode",
       .pjlName = "PERFECTBINDMODE",
       .pjlMode = PjlMode::allJobKinds},
@@ -107,7 +112,7 @@ constexpr ChoiceOptionDescriptor perfectBindModeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindTrimOption{
+inline constexpr ChoiceOptionDescriptor perfectBindTrimOption{
     {{.ppdName = "QZPerfectBindTrim",
       .pjlName = "PERFECTBINDTRIM",
       .pjlMode = PjlMode::allJobKinds},
@@ -124,7 +129,7 @@ constexpr ChoiceOptionDescriptor perfectBindTrimOption{
     }},
 };
 
-constexpr NumericOptionDescriptor perfectBindTrimSpineOption{
+inline constexpr NumericOptionDescriptor perfectBindTrimSpineOption{
     {{.pjlName = "PERFECTBINDSPINE", .pjlMode = PjlMode::allJobKinds},
      656},                      // title L10N_LBL_PERFECTBINDTRIMSPINE
     NumericForm::unsignedForm,  // form
@@ -143,7 +148,7 @@ constexpr NumericOptionDescriptor perfectBindTrimSpineOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindDuplexOption{
+inline constexpr ChoiceOptionDescriptor perfectBindDuplexOption{
     {{.ppdName = "QZPerfectBindDuplex",
       .pjlName = "PERFECTBINDDUPLEX",
       .pjlMode = PjlMode::allJobKinds},
@@ -160,7 +165,7 @@ constexpr ChoiceOptionDescriptor perfectBindDuplexOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindTrayOption{
+inline constexpr ChoiceOptionDescriptor perfectBindTrayOption{
     {{.ppdName = "QZPerfectBindTray"}, 837},  // title L10N_LBL_PERFECTBINDTRAY
     17,                                       // choiceCount
     0,                                        // defaultIndex
@@ -202,7 +207,7 @@ constexpr ChoiceOptionDescriptor perfectBindTrayOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindPaperNameOption{
+inline constexpr ChoiceOptionDescriptor perfectBindPaperNameOption{
     {{}, 633},  // title L10N_LBL_PERFECTBINDPAPERNAME
     1,          // choiceCount
     0,          // defaultIndex
@@ -212,7 +217,7 @@ constexpr ChoiceOptionDescriptor perfectBindPaperNameOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindSlitOption{
+inline constexpr ChoiceOptionDescriptor perfectBindSlitOption{
     {{}, 660},  // title L10N_LBL_PERFECTBINDSLIT
     2,          // choiceCount
     0,          // defaultIndex
@@ -222,7 +227,7 @@ constexpr ChoiceOptionDescriptor perfectBindSlitOption{
     }},
 };
 
-constexpr NumericOptionDescriptor perfectBindSlitPositionTopOption{
+inline constexpr NumericOptionDescriptor perfectBindSlitPositionTopOption{
     {{}, 79},                   // title L10N_LBL_PERFECTBINDSLITPOSITIONTOP
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -240,7 +245,7 @@ constexpr NumericOptionDescriptor perfectBindSlitPositionTopOption{
     }},
 };
 
-constexpr NumericOptionDescriptor perfectBindSlitPositionBottomOption{
+inline constexpr NumericOptionDescriptor perfectBindSlitPositionBottomOption{
     {{}, 89},                   // title L10N_LBL_PERFECTBINDSLITPOSITIONBOTTOM
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -258,7 +263,7 @@ constexpr NumericOptionDescriptor perfectBindSlitPositionBottomOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor perfectBindCreaseOption{
+inline constexpr ChoiceOptionDescriptor perfectBindCreaseOption{
     {{.ppdName = "QZPerfectBindCrease",
       .pjlName = "PERFECTBINDCREASE",
       .pjlMode = PjlMode::allJobKinds},
@@ -286,3 +291,5 @@ constexpr ChoiceOptionDescriptor perfectBindCreaseOption{
                    .pjlMode = PjlMode::allJobKinds}},
     }},
 };
+
+}  // namespace pd

@@ -1,15 +1,12 @@
-// The header's entries read names derived while compiling, and leave out options that can write
-// nothing. Every field's entry is compared here with its descriptor as the program holds it, so
-// that a derivation or a catalogue edit cannot make them part silently.
-#include "filter/pjl/pjl_names.h"
-
+// The header's entries leave out, while compiling, options that can write nothing. Every field's
+// entry is compared here with its descriptor's emitter, so that leaving an option out can never
+// drop a line the descriptor would write or a value it would read back.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <type_traits>
 
-#include "core/catalog/catalogue_constants.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
@@ -20,11 +17,6 @@
 
 namespace pd {
 namespace {
-// The field list names noOption beside the catalogue's objects.
-namespace catalogueConstants {
-using pd::noOption;
-}  // namespace catalogueConstants
-
 constexpr std::uint32_t jobKinds[] = {0, pjlJobKindFilter, pjlJobKindOther, 3};
 
 std::string forward(PjlEmitter entry, const PdCoreData& record, std::uint32_t jobKind) {
@@ -64,7 +56,7 @@ void expectChoiceEntryReadsAsDescriptor(const ChoiceOptionDescriptor& option, co
         }
     }
     if (!hasPjlName(option)) return;
-    for (std::uint32_t index = 0; index < usedChoiceSlots(option); ++index) {
+    for (std::uint32_t index = 0; index < option.choiceCount; ++index) {
         const char* value = option.choices[index].names.pjlName;
         if (!isNameSet(value)) continue;
         const PjlValueList values = listing(option.names.pjlName, value);
@@ -110,24 +102,28 @@ void expectEntryReadsAsDescriptor(const Option& option, const char* member) {
     }
 }
 
-TEST(PjlNames, EveryFieldsEntryWritesAndReadsAsItsDescriptor) {
+TEST(PjlFieldEntries, EveryFieldsEntryWritesAndReadsAsItsDescriptor) {
 #define PD_FIELD(member, type, size, kind, option) \
-    expectEntryReadsAsDescriptor<catalogueConstants::option, &PdCoreData::member>(option, #member);
+    expectEntryReadsAsDescriptor<option, &PdCoreData::member>(option, #member);
 #include "core/record/fields.def"
 #undef PD_FIELD
 }
 
-TEST(PjlNames, ChoiceNamesKeepOneSlotForEachUsedChoice) {
-    constexpr const auto& names = pjlChoiceNamesOf<catalogueConstants::bindingOption>;
-    static_assert(names.values.size() == 3);
-    const PjlChoiceView view = pjlChoiceView(names);
-    EXPECT_STREQ(view.name, "BINDING");
-    EXPECT_EQ(view.values.size(), 3u);
-    EXPECT_STREQ(view.values[1], "RIGHT");
-
+// A descriptor that claims more choices than it has slots is read within its slots.
+TEST(PjlFieldEntries, AChoiceCountBeyondTheSlotsReadsNoFurther) {
     ChoiceOptionDescriptor overfull = bindingOption;
     overfull.choiceCount = 200;
-    EXPECT_EQ(pjlChoiceView(pjlChoiceNames(overfull)).values.size(), maxChoiceCount);
+    PdCoreData record = defaultCoreData();
+    record.DtBinding.set(150);
+    std::string out;
+    emitPjlChoice(overfull, &PdCoreData::DtBinding, nullptr, nullptr, &out, &record,
+                  pjlJobKindFilter);
+    EXPECT_EQ(out, "");
+    const PjlValueList values = listing("BINDING", "RIGHT");
+    PdCoreData target = defaultCoreData();
+    emitPjlChoice(overfull, &PdCoreData::DtBinding, &values, &target, nullptr, nullptr, 0);
+    EXPECT_EQ(target.DtBinding.get(), 1);
+    EXPECT_STREQ(pjlChoiceValueWithDefault(overfull, 150), nullptr);
 }
 
 }  // namespace

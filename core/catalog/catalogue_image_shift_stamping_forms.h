@@ -1,9 +1,14 @@
 // Catalogue content. Image shift, image position, copy protection, forms, stamping and tandem.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor imageShiftTypeOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor imageShiftTypeOption{
     {{.ppdName = "QZImageShift", .pjlName = "IMAGESHIFT", .pjlMode = PjlMode::allJobKinds},
      1119},  // title L10N_LBL_IMAGESHIFTTYPE
     3,       // choiceCount
@@ -24,7 +29,7 @@ constexpr ChoiceOptionDescriptor imageShiftTypeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor shiftFrontBackOption{
+inline constexpr ChoiceOptionDescriptor shiftFrontBackOption{
     {{}, 1034},  // title L10N_LBL_SHIFTFRONTBACK
     2,           // choiceCount
     0,           // defaultIndex
@@ -34,7 +39,7 @@ constexpr ChoiceOptionDescriptor shiftFrontBackOption{
     }},
 };
 
-constexpr NumericOptionDescriptor horizontalShiftOption{
+inline constexpr NumericOptionDescriptor horizontalShiftOption{
     {{}, 665},                // title L10N_LBL_HORIZONTALSHIFT
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -52,7 +57,7 @@ constexpr NumericOptionDescriptor horizontalShiftOption{
     }},
 };
 
-constexpr NumericOptionDescriptor verticalShiftOption{
+inline constexpr NumericOptionDescriptor verticalShiftOption{
     {{}, 666},                // title L10N_LBL_VERTICALSHIFT
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -70,7 +75,7 @@ constexpr NumericOptionDescriptor verticalShiftOption{
     }},
 };
 
-constexpr NumericOptionDescriptor horizontalShiftBackOption{
+inline constexpr NumericOptionDescriptor horizontalShiftBackOption{
     {{}, 667},                // title L10N_LBL_HORIZONTALSHIFTBACK
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -88,7 +93,7 @@ constexpr NumericOptionDescriptor horizontalShiftBackOption{
     }},
 };
 
-constexpr NumericOptionDescriptor verticalShiftBackOption{
+inline constexpr NumericOptionDescriptor verticalShiftBackOption{
     {{}, 668},                // title L10N_LBL_VERTICALSHIFTBACK
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -106,7 +111,7 @@ constexpr NumericOptionDescriptor verticalShiftBackOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor printPositionOption{
+inline constexpr ChoiceOptionDescriptor printPositionOption{
     {{.ppdName = "QZPrintPosition", .pjlName = "PRINTPOSITION", .pjlMode = PjlMode::jobKind2Only},
      404},  // title L10N_LBL_PRINTPOSITION
     3,      // choiceCount
@@ -127,7 +132,7 @@ constexpr ChoiceOptionDescriptor printPositionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor copyProtectionOption{
+inline constexpr ChoiceOptionDescriptor copyProtectionOption{
     {{.ppdName = "QZJimonMode", .pjlName = "JIMONMODE", .pjlMode = PjlMode::jobKind2Only},
      1125},  // title L10N_LBL_JIMONMODE
     2,       // choiceCount
@@ -142,7 +147,7 @@ constexpr ChoiceOptionDescriptor copyProtectionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backPatternOption{
+inline constexpr ChoiceOptionDescriptor backPatternOption{
     {{.ppdName = "QZJimonBackPattern",
       .pjlName = "JIMONBACKPATTERN",
       .pjlMode = PjlMode::jobKind2Only},
@@ -165,7 +170,7 @@ constexpr ChoiceOptionDescriptor backPatternOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor patternIndexOption{
+inline constexpr ChoiceOptionDescriptor patternIndexOption{
     {{.ppdName = "QZJimonPatternIndex",
       .pjlName = "JIMONPATTERNINDEX",
       .pjlMode = PjlMode::jobKind2Only},
@@ -192,7 +197,7 @@ constexpr ChoiceOptionDescriptor patternIndexOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor formPrintPatternOption{
+inline constexpr ChoiceOptionDescriptor formPrintPatternOption{
     {{}, 669},  // title L10N_LBL_FORMPRINTPATTERN
     2,          // choiceCount
     0,          // defaultIndex
@@ -204,7 +209,7 @@ constexpr ChoiceOptionDescriptor formPrintPatternOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor jobFormOption{
+inline constexpr ChoiceOptionDescriptor jobFormOption{
     {{}, 672},  // title L10N_LBL_JOBFORM
     0,          // choiceCount
     0,          // defaultIndex
@@ -213,7 +218,7 @@ constexpr ChoiceOptionDescriptor jobFormOption{
     }},
 };
 
-constexpr NumericOptionDescriptor jobFormPageCountOption{
+inline constexpr NumericOptionDescriptor jobFormPageCountOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -226,7 +231,7 @@ constexpr NumericOptionDescriptor jobFormPageCountOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor jobFormResolutionOption{
+inline constexpr ChoiceOptionDescriptor jobFormResolutionOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -235,7 +240,7 @@ constexpr ChoiceOptionDescriptor jobFormResolutionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor prependOption{
+inline constexpr ChoiceOptionDescriptor prependOption{
     {{}, 673},  // title L10N_LBL_PREPEND
     0,          // choiceCount
     0,          // defaultIndex
@@ -244,7 +249,7 @@ constexpr ChoiceOptionDescriptor prependOption{
     }},
 };
 
-constexpr NumericOptionDescriptor prependPageCountOption{
+inline constexpr NumericOptionDescriptor prependPageCountOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -257,7 +262,7 @@ constexpr NumericOptionDescriptor prependPageCountOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor prependResolutionOption{
+inline constexpr ChoiceOptionDescriptor prependResolutionOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -266,7 +271,7 @@ constexpr ChoiceOptionDescriptor prependResolutionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor appendOption{
+inline constexpr ChoiceOptionDescriptor appendOption{
     {{}, 674},  // title L10N_LBL_APPEND
     0,          // choiceCount
     0,          // defaultIndex
@@ -275,7 +280,7 @@ constexpr ChoiceOptionDescriptor appendOption{
     }},
 };
 
-constexpr NumericOptionDescriptor appendPageCountOption{
+inline constexpr NumericOptionDescriptor appendPageCountOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -288,7 +293,7 @@ constexpr NumericOptionDescriptor appendPageCountOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor appendResolutionOption{
+inline constexpr ChoiceOptionDescriptor appendResolutionOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -297,7 +302,7 @@ constexpr ChoiceOptionDescriptor appendResolutionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor dateStampOption{
+inline constexpr ChoiceOptionDescriptor dateStampOption{
     {{.ppdName = "QZDateStamp", .pjlName = "DATESTAMP", .pjlMode = PjlMode::jobKind2Only},
      409},  // title L10N_LBL_DATESTAMP
     3,      // choiceCount
@@ -320,7 +325,7 @@ constexpr ChoiceOptionDescriptor dateStampOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor pageNumberingModeOption{
+inline constexpr ChoiceOptionDescriptor pageNumberingModeOption{
     {{.pjlName = "PAGESTAMP", .pjlMode = PjlMode::allJobKinds},
      687},  // title L10N_LBL_PAGENUMBERINGMODE
     4,      // choiceCount
@@ -345,7 +350,7 @@ constexpr ChoiceOptionDescriptor pageNumberingModeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor pageNumberingStartPageOption{
+inline constexpr NumericOptionDescriptor pageNumberingStartPageOption{
     {{}, 688},                  // title L10N_LBL_PAGENUMBERINGSTARTPAGE
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -358,7 +363,7 @@ constexpr NumericOptionDescriptor pageNumberingStartPageOption{
     {},                         // displayUnits
 };
 
-constexpr NumericOptionDescriptor pageNumberingStartingNumberOption{
+inline constexpr NumericOptionDescriptor pageNumberingStartingNumberOption{
     {{}, 689},                  // title L10N_LBL_PAGENUMBERINGSTARTINGNUMBER
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -371,7 +376,7 @@ constexpr NumericOptionDescriptor pageNumberingStartingNumberOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor setNumberingModeOption{
+inline constexpr ChoiceOptionDescriptor setNumberingModeOption{
     {{.pjlName = "NUMBERING", .pjlMode = PjlMode::allJobKinds},
      691},  // title L10N_LBL_SETNUMBERINGMODE
     4,      // choiceCount
@@ -396,7 +401,7 @@ constexpr ChoiceOptionDescriptor setNumberingModeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor setNumberingStartingNumberOption{
+inline constexpr NumericOptionDescriptor setNumberingStartingNumberOption{
     {{}, 690},                  // title L10N_LBL_SETNUMBERINGSTARTINGNUMBER
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -409,7 +414,7 @@ constexpr NumericOptionDescriptor setNumberingStartingNumberOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor tandemOption{
+inline constexpr ChoiceOptionDescriptor tandemOption{
     {{.ppdName = "QZTandem", .pjlName = "TANDEM", .pjlMode = PjlMode::jobKind2Only},
      1135},  // title L10N_LBL_TANDEM
     2,       // choiceCount
@@ -423,3 +428,5 @@ constexpr ChoiceOptionDescriptor tandemOption{
          .names = {.ppdName = "On", .pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
     }},
 };
+
+}  // namespace pd

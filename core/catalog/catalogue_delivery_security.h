@@ -1,10 +1,15 @@
 // Catalogue content. E-mail notice, user authentication, relay server, account track, secure print
 // and output method.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor sendEMailOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor sendEMailOption{
     {{}, 692},  // title L10N_LBL_SENDEMAIL
     3,          // choiceCount
     0,          // defaultIndex
@@ -18,12 +23,12 @@ constexpr ChoiceOptionDescriptor sendEMailOption{
     }},
 };
 
-constexpr TextOptionDescriptor sendEMailAddressOption{
+inline constexpr TextOptionDescriptor sendEMailAddressOption{
     {{}, 693},  // title L10N_LBL_SENDEMAILADDRESS
     {},         // defaultText
 };
 
-constexpr ChoiceOptionDescriptor userAuthenticationOption{
+inline constexpr ChoiceOptionDescriptor userAuthenticationOption{
     {{}, 694},  // title L10N_LBL_USERAUTHENTICATION
     4,          // choiceCount
     0,          // defaultIndex
@@ -39,7 +44,7 @@ constexpr ChoiceOptionDescriptor userAuthenticationOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor userAuthenticationPublicOption{
+inline constexpr ChoiceOptionDescriptor userAuthenticationPublicOption{
     {{}, 1152},  // title L10N_LBL_USERAUTHENTICATIONPUBLIC
     2,           // choiceCount
     0,           // defaultIndex
@@ -49,7 +54,7 @@ constexpr ChoiceOptionDescriptor userAuthenticationPublicOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor userAuthenticationServerOption{
+inline constexpr ChoiceOptionDescriptor userAuthenticationServerOption{
     {{}, 1153},  // title L10N_LBL_USERAUTHENTICATIONSERVER
     20,          // choiceCount
     0,           // defaultIndex
@@ -97,27 +102,27 @@ constexpr ChoiceOptionDescriptor userAuthenticationServerOption{
     }},
 };
 
-constexpr TextOptionDescriptor userAuthenticationUserNameOption{
+inline constexpr TextOptionDescriptor userAuthenticationUserNameOption{
     {{}, 695},  // title L10N_LBL_USERAUTHENTICATIONUSERNAME
     "NoName",   // defaultText
 };
 
-constexpr TextOptionDescriptor userAuthenticationPasswordOption{
+inline constexpr TextOptionDescriptor userAuthenticationPasswordOption{
     {{}, 705},   // title L10N_LBL_USERAUTHENTICATIONPASSWORD
     "quillmar",  // defaultText
 };
 
-constexpr TextOptionDescriptor relayServerSettingsOption{
+inline constexpr TextOptionDescriptor relayServerSettingsOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr TextOptionDescriptor relayServerScreenIdOption{
+inline constexpr TextOptionDescriptor relayServerScreenIdOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr ChoiceOptionDescriptor accountTrackOption{
+inline constexpr ChoiceOptionDescriptor accountTrackOption{
     {{}, 709},  // title L10N_LBL_ACCOUNTTRACK
     2,          // choiceCount
     0,          // defaultIndex
@@ -127,29 +132,29 @@ constexpr ChoiceOptionDescriptor accountTrackOption{
     }},
 };
 
-constexpr TextOptionDescriptor accountTrackDepartmentNameOption{
+inline constexpr TextOptionDescriptor accountTrackDepartmentNameOption{
     {{.pjlName = "QXSECTIONNAME", .pjlMode = PjlMode::allJobKinds},
      710},     // title L10N_LBL_ACCOUNTTRACKDEPARTMENTNAME
     "NoName",  // defaultText
 };
 
-constexpr TextOptionDescriptor accountTrackPasswordOption{
+inline constexpr TextOptionDescriptor accountTrackPasswordOption{
     {{.pjlName = "QXSECTIONKEY2", .pjlMode = PjlMode::allJobKinds},
      706},       // title L10N_LBL_ACCOUNTTRACKPASSWORD
     "quillmar",  // defaultText
 };
 
-constexpr TextOptionDescriptor waitModeSecurePrintIdOption{
+inline constexpr TextOptionDescriptor waitModeSecurePrintIdOption{
     {{}, 1141},  // title L10N_LBL_WAITMODESECUREPRINTID
     "NoName",    // defaultText
 };
 
-constexpr TextOptionDescriptor waitModePasswordOption{
+inline constexpr TextOptionDescriptor waitModePasswordOption{
     {{}, 707},   // title L10N_LBL_WAITMODEPASSWORD
     "quillmar",  // defaultText
 };
 
-constexpr ChoiceOptionDescriptor outputMethodOption{
+inline constexpr ChoiceOptionDescriptor outputMethodOption{
     {{}, 1142},  // title L10N_LBL_OUTPUTMETHOD
     4,           // choiceCount
     0,           // defaultIndex
@@ -165,17 +170,17 @@ constexpr ChoiceOptionDescriptor outputMethodOption{
     }},
 };
 
-constexpr TextOptionDescriptor outputMethodUserboxNumberOption{
+inline constexpr TextOptionDescriptor outputMethodUserboxNumberOption{
     {{}, 1145},  // title L10N_LBL_OUTPUTMETHODUSERBOXNUMBER
     "0",         // defaultText
 };
 
-constexpr TextOptionDescriptor outputMethodFileNameOption{
+inline constexpr TextOptionDescriptor outputMethodFileNameOption{
     {{}, 711},  // title L10N_LBL_OUTPUTMETHODFILENAME
     {},         // defaultText
 };
 
-constexpr ChoiceOptionDescriptor encryptPdfOption{
+inline constexpr ChoiceOptionDescriptor encryptPdfOption{
     {{.pjlName = "PDFPASSWDRQ", .pjlMode = PjlMode::jobKind2Only},
      1292},  // title L10N_LBL_ENCRYPTPDF
     2,       // choiceCount
@@ -190,13 +195,13 @@ constexpr ChoiceOptionDescriptor encryptPdfOption{
     }},
 };
 
-constexpr TextOptionDescriptor pdfPasswordOption{
+inline constexpr TextOptionDescriptor pdfPasswordOption{
     {{.pjlName = "PDFPASSWD", .pjlMode = PjlMode::jobKind2Only},
      708},  // title L10N_LBL_PDFPASSWORD
     {},     // defaultText
 };
 
-constexpr ChoiceOptionDescriptor addShowpageOption{
+inline constexpr ChoiceOptionDescriptor addShowpageOption{
     {{.pjlName = "QXADDSHOWPAGE", .pjlMode = PjlMode::jobKind2Only},
      1301},  // title L10N_LBL_ADDSHOWPAGE
     2,       // choiceCount
@@ -210,3 +215,5 @@ constexpr ChoiceOptionDescriptor addShowpageOption{
          .names = {.pjlName = "ON", .pjlMode = PjlMode::jobKind2Only}},
     }},
 };
+
+}  // namespace pd

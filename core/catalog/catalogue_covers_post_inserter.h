@@ -1,9 +1,14 @@
 // Catalogue content. Front and back covers and the post inserter.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor frontCoverTrayOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor frontCoverTrayOption{
     {{.ppdName = "QZFrontCoverTray"}, 272},  // title L10N_LBL_FRONTCOVERTRAY
     6,                                       // choiceCount
     0,                                       // defaultIndex
@@ -23,7 +28,7 @@ constexpr ChoiceOptionDescriptor frontCoverTrayOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverPaperNameOption{
+inline constexpr ChoiceOptionDescriptor frontCoverPaperNameOption{
     {{}, 631},  // title L10N_LBL_FRONTCOVERPAPERNAME
     1,          // choiceCount
     0,          // defaultIndex
@@ -33,7 +38,7 @@ constexpr ChoiceOptionDescriptor frontCoverPaperNameOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverMediaTypeOption{
+inline constexpr ChoiceOptionDescriptor frontCoverMediaTypeOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -42,7 +47,7 @@ constexpr ChoiceOptionDescriptor frontCoverMediaTypeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverMediaWeightOption{
+inline constexpr ChoiceOptionDescriptor frontCoverMediaWeightOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -51,7 +56,7 @@ constexpr ChoiceOptionDescriptor frontCoverMediaWeightOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverMediaColorOption{
+inline constexpr ChoiceOptionDescriptor frontCoverMediaColorOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -60,7 +65,7 @@ constexpr ChoiceOptionDescriptor frontCoverMediaColorOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
+inline constexpr ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -69,7 +74,7 @@ constexpr ChoiceOptionDescriptor frontCoverMediaPrepunchedOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor piFrontCoverTrayOption{
+inline constexpr ChoiceOptionDescriptor piFrontCoverTrayOption{
     {{.ppdName = "QZPIFrontCoverTray", .pjlName = "PIFRONT", .pjlMode = PjlMode::jobKind2Only},
      1303},  // title L10N_LBL_PIFRONTCOVERTRAY
     3,       // choiceCount
@@ -90,7 +95,7 @@ constexpr ChoiceOptionDescriptor piFrontCoverTrayOption{
     }},
 };
 
-constexpr NumericOptionDescriptor piFrontSheetsOption{
+inline constexpr NumericOptionDescriptor piFrontSheetsOption{
     {{.pjlName = "PIFRONTPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},  // no title
     NumericForm::unsignedForm,                                                   // form
     {1, 1, 1, 1},                                                                // outputScale
@@ -106,7 +111,7 @@ constexpr NumericOptionDescriptor piFrontSheetsOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor frontCoverPrintedOption{
+inline constexpr ChoiceOptionDescriptor frontCoverPrintedOption{
     {{.ppdName = "QZFrontCoverPrinted"}, 270},  // title L10N_LBL_FRONTCOVERPRINTED
     2,                                          // choiceCount
     0,                                          // defaultIndex
@@ -116,7 +121,7 @@ constexpr ChoiceOptionDescriptor frontCoverPrintedOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverTrayOption{
+inline constexpr ChoiceOptionDescriptor backCoverTrayOption{
     {{.ppdName = "QZBackCoverTray"}, 273},  // title L10N_LBL_BACKCOVERTRAY
     6,                                      // choiceCount
     0,                                      // defaultIndex
@@ -136,7 +141,7 @@ constexpr ChoiceOptionDescriptor backCoverTrayOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverPaperNameOption{
+inline constexpr ChoiceOptionDescriptor backCoverPaperNameOption{
     {{}, 632},  // title L10N_LBL_BACKCOVERPAPERNAME
     1,          // choiceCount
     0,          // defaultIndex
@@ -146,7 +151,7 @@ constexpr ChoiceOptionDescriptor backCoverPaperNameOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverMediaTypeOption{
+inline constexpr ChoiceOptionDescriptor backCoverMediaTypeOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -155,7 +160,7 @@ constexpr ChoiceOptionDescriptor backCoverMediaTypeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverMediaWeightOption{
+inline constexpr ChoiceOptionDescriptor backCoverMediaWeightOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -164,7 +169,7 @@ constexpr ChoiceOptionDescriptor backCoverMediaWeightOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverMediaColorOption{
+inline constexpr ChoiceOptionDescriptor backCoverMediaColorOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -173,7 +178,7 @@ constexpr ChoiceOptionDescriptor backCoverMediaColorOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
+inline constexpr ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
     {{}, noTitleRow},  // no title
     0,                 // choiceCount
     0,                 // defaultIndex
@@ -182,7 +187,7 @@ constexpr ChoiceOptionDescriptor backCoverMediaPrepunchedOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor piBackCoverTrayOption{
+inline constexpr ChoiceOptionDescriptor piBackCoverTrayOption{
     {{.ppdName = "QZPIBackCoverTray", .pjlName = "PIBACK", .pjlMode = PjlMode::jobKind2Only},
      1304},  // title L10N_LBL_PIBACKCOVERTRAY
     3,       // choiceCount
@@ -203,7 +208,7 @@ constexpr ChoiceOptionDescriptor piBackCoverTrayOption{
     }},
 };
 
-constexpr NumericOptionDescriptor piBackSheetsOption{
+inline constexpr NumericOptionDescriptor piBackSheetsOption{
     {{.pjlName = "PIBACKPAGES", .pjlMode = PjlMode::allJobKinds}, noTitleRow},  // no title
     NumericForm::unsignedForm,                                                  // form
     {1, 1, 1, 1},                                                               // outputScale
@@ -219,7 +224,7 @@ constexpr NumericOptionDescriptor piBackSheetsOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor backCoverPrintedOption{
+inline constexpr ChoiceOptionDescriptor backCoverPrintedOption{
     {{.ppdName = "QZBackCoverPrinted"}, 271},  // title L10N_LBL_BACKCOVERPRINTED
     2,                                         // choiceCount
     0,                                         // defaultIndex
@@ -228,3 +233,5 @@ constexpr ChoiceOptionDescriptor backCoverPrintedOption{
         {.titleRow = noTitleRow, .name = "True", .names = {.ppdName = "True"}},
     }},
 };
+
+}  // namespace pd

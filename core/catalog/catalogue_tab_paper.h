@@ -1,9 +1,14 @@
 // Catalogue content. Tab image shift and the two sets of tab paper settings.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor tabImageShiftOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor tabImageShiftOption{
     {{}, 737},  // title L10N_LBL_TABIMAGESHIFT
     2,          // choiceCount
     0,          // defaultIndex
@@ -13,7 +18,7 @@ constexpr ChoiceOptionDescriptor tabImageShiftOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tabImageShiftRangeOption{
+inline constexpr NumericOptionDescriptor tabImageShiftRangeOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -31,7 +36,7 @@ constexpr NumericOptionDescriptor tabImageShiftRangeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab1TrayOption{
+inline constexpr ChoiceOptionDescriptor tab1TrayOption{
     {{}, 733},  // title L10N_LBL_TAB1TRAY
     5,          // choiceCount
     0,          // defaultIndex
@@ -49,7 +54,7 @@ constexpr ChoiceOptionDescriptor tab1TrayOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2TrayOption{
+inline constexpr ChoiceOptionDescriptor tab2TrayOption{
     {{}, 734},  // title L10N_LBL_TAB2TRAY
     5,          // choiceCount
     0,          // defaultIndex
@@ -67,7 +72,7 @@ constexpr ChoiceOptionDescriptor tab2TrayOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab1PageSizeOption{
+inline constexpr ChoiceOptionDescriptor tab1PageSizeOption{
     {{}, 120},  // title L10N_LBL_TAB1PAGESIZE
     3,          // choiceCount
     0,          // defaultIndex
@@ -81,7 +86,7 @@ constexpr ChoiceOptionDescriptor tab1PageSizeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2PageSizeOption{
+inline constexpr ChoiceOptionDescriptor tab2PageSizeOption{
     {{}, 121},  // title L10N_LBL_TAB2PAGESIZE
     3,          // choiceCount
     0,          // defaultIndex
@@ -95,7 +100,7 @@ constexpr ChoiceOptionDescriptor tab2PageSizeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1NumOfTabsOption{
+inline constexpr NumericOptionDescriptor tab1NumOfTabsOption{
     {{}, 735},                  // title L10N_LBL_TAB1NUMOFTABS
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -110,7 +115,7 @@ constexpr NumericOptionDescriptor tab1NumOfTabsOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2NumOfTabsOption{
+inline constexpr NumericOptionDescriptor tab2NumOfTabsOption{
     {{}, 736},                  // title L10N_LBL_TAB2NUMOFTABS
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -125,7 +130,7 @@ constexpr NumericOptionDescriptor tab2NumOfTabsOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1SpaceAboveOption{
+inline constexpr NumericOptionDescriptor tab1SpaceAboveOption{
     {{}, 750},                  // title L10N_LBL_TAB1SPACEABOVE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -143,7 +148,7 @@ constexpr NumericOptionDescriptor tab1SpaceAboveOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2SpaceAboveOption{
+inline constexpr NumericOptionDescriptor tab2SpaceAboveOption{
     {{}, 751},                  // title L10N_LBL_TAB2SPACEABOVE
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -161,7 +166,7 @@ constexpr NumericOptionDescriptor tab2SpaceAboveOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1SpaceBelowOption{
+inline constexpr NumericOptionDescriptor tab1SpaceBelowOption{
     {{}, 754},                  // title L10N_LBL_TAB1SPACEBELOW
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -179,7 +184,7 @@ constexpr NumericOptionDescriptor tab1SpaceBelowOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2SpaceBelowOption{
+inline constexpr NumericOptionDescriptor tab2SpaceBelowOption{
     {{}, 755},                  // title L10N_LBL_TAB2SPACEBELOW
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -197,7 +202,7 @@ constexpr NumericOptionDescriptor tab2SpaceBelowOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1HeightOption{
+inline constexpr NumericOptionDescriptor tab1HeightOption{
     {{}, 752},                  // title L10N_LBL_TAB1HEIGHT
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -215,7 +220,7 @@ constexpr NumericOptionDescriptor tab1HeightOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2HeightOption{
+inline constexpr NumericOptionDescriptor tab2HeightOption{
     {{}, 753},                  // title L10N_LBL_TAB2HEIGHT
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -233,17 +238,17 @@ constexpr NumericOptionDescriptor tab2HeightOption{
     }},
 };
 
-constexpr TextOptionDescriptor tab1FontNameOption{
+inline constexpr TextOptionDescriptor tab1FontNameOption{
     {{}, 738},  // title L10N_LBL_TAB1FONTNAME
     "ArialMT",  // defaultText
 };
 
-constexpr TextOptionDescriptor tab2FontNameOption{
+inline constexpr TextOptionDescriptor tab2FontNameOption{
     {{}, 739},  // title L10N_LBL_TAB2FONTNAME
     "ArialMT",  // defaultText
 };
 
-constexpr ChoiceOptionDescriptor tab1FontBoldOption{
+inline constexpr ChoiceOptionDescriptor tab1FontBoldOption{
     {{}, 744},  // title L10N_LBL_TAB1FONTBOLD
     2,          // choiceCount
     0,          // defaultIndex
@@ -253,7 +258,7 @@ constexpr ChoiceOptionDescriptor tab1FontBoldOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2FontBoldOption{
+inline constexpr ChoiceOptionDescriptor tab2FontBoldOption{
     {{}, 745},  // title L10N_LBL_TAB2FONTBOLD
     2,          // choiceCount
     0,          // defaultIndex
@@ -263,7 +268,7 @@ constexpr ChoiceOptionDescriptor tab2FontBoldOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab1FontItalicOption{
+inline constexpr ChoiceOptionDescriptor tab1FontItalicOption{
     {{}, 746},  // title L10N_LBL_TAB1FONTITALIC
     2,          // choiceCount
     0,          // defaultIndex
@@ -273,7 +278,7 @@ constexpr ChoiceOptionDescriptor tab1FontItalicOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2FontItalicOption{
+inline constexpr ChoiceOptionDescriptor tab2FontItalicOption{
     {{}, 747},  // title L10N_LBL_TAB2FONTITALIC
     2,          // choiceCount
     0,          // defaultIndex
@@ -283,7 +288,7 @@ constexpr ChoiceOptionDescriptor tab2FontItalicOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1FontSizeOption{
+inline constexpr NumericOptionDescriptor tab1FontSizeOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -299,7 +304,7 @@ constexpr NumericOptionDescriptor tab1FontSizeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2FontSizeOption{
+inline constexpr NumericOptionDescriptor tab2FontSizeOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -315,7 +320,7 @@ constexpr NumericOptionDescriptor tab2FontSizeOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1LineSpacingOption{
+inline constexpr NumericOptionDescriptor tab1LineSpacingOption{
     {{}, 748},                  // title L10N_LBL_TAB1LINESPACING
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -330,7 +335,7 @@ constexpr NumericOptionDescriptor tab1LineSpacingOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2LineSpacingOption{
+inline constexpr NumericOptionDescriptor tab2LineSpacingOption{
     {{}, 749},                  // title L10N_LBL_TAB2LINESPACING
     NumericForm::unsignedForm,  // form
     {10, 10, 10, 10},           // outputScale
@@ -345,7 +350,7 @@ constexpr NumericOptionDescriptor tab2LineSpacingOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab1OrientationOption{
+inline constexpr ChoiceOptionDescriptor tab1OrientationOption{
     {{}, 810},  // title L10N_LBL_TAB1ORIENTATION
     4,          // choiceCount
     0,          // defaultIndex
@@ -361,7 +366,7 @@ constexpr ChoiceOptionDescriptor tab1OrientationOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2OrientationOption{
+inline constexpr ChoiceOptionDescriptor tab2OrientationOption{
     {{}, 811},  // title L10N_LBL_TAB2ORIENTATION
     4,          // choiceCount
     0,          // defaultIndex
@@ -377,7 +382,7 @@ constexpr ChoiceOptionDescriptor tab2OrientationOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab1PositionOption{
+inline constexpr ChoiceOptionDescriptor tab1PositionOption{
     {{}, 725},  // title L10N_LBL_TAB1POSITION
     3,          // choiceCount
     1,          // defaultIndex
@@ -391,7 +396,7 @@ constexpr ChoiceOptionDescriptor tab1PositionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tab2PositionOption{
+inline constexpr ChoiceOptionDescriptor tab2PositionOption{
     {{}, 726},  // title L10N_LBL_TAB2POSITION
     3,          // choiceCount
     1,          // defaultIndex
@@ -405,7 +410,7 @@ constexpr ChoiceOptionDescriptor tab2PositionOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab1TextPositionOption{
+inline constexpr NumericOptionDescriptor tab1TextPositionOption{
     {{}, 756},                // title L10N_LBL_TAB1TEXTPOSITION
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -423,7 +428,7 @@ constexpr NumericOptionDescriptor tab1TextPositionOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tab2TextPositionOption{
+inline constexpr NumericOptionDescriptor tab2TextPositionOption{
     {{}, 757},                // title L10N_LBL_TAB2TEXTPOSITION
     NumericForm::signedForm,  // form
     {10, 10, 10, 10},         // outputScale
@@ -440,3 +445,5 @@ constexpr NumericOptionDescriptor tab2TextPositionOption{
         {.labelRow = 605, .scale = 100, .decimals = {2, 2}},
     }},
 };
+
+}  // namespace pd

@@ -1,20 +1,25 @@
 // Catalogue content. Page lists, chapters, the interface language and the settings application's
 // own options.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr TextOptionDescriptor pageSpecificFormsOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr TextOptionDescriptor pageSpecificFormsOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr TextOptionDescriptor pageSpecificTraysOption{
+inline constexpr TextOptionDescriptor pageSpecificTraysOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr ChoiceOptionDescriptor chapterModeOption{
+inline constexpr ChoiceOptionDescriptor chapterModeOption{
     {{}, 828},  // title L10N_LBL_CHAPTER
     2,          // choiceCount
     0,          // defaultIndex
@@ -24,12 +29,12 @@ constexpr ChoiceOptionDescriptor chapterModeOption{
     }},
 };
 
-constexpr TextOptionDescriptor chapterPagesOption{
+inline constexpr TextOptionDescriptor chapterPagesOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
 
-constexpr ChoiceOptionDescriptor languageVersionOption{
+inline constexpr ChoiceOptionDescriptor languageVersionOption{
     {{.ppdName = "LanguageVersion"}, 534},  // title L10N_LBL_LANGUAGE
     9,                                      // choiceCount
     0,                                      // defaultIndex
@@ -55,7 +60,7 @@ constexpr ChoiceOptionDescriptor languageVersionOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor measureUnitOption{
+inline constexpr ChoiceOptionDescriptor measureUnitOption{
     {{}, 566},  // title L10N_LBL_MEASUREUNIT
     2,          // choiceCount
     0,          // defaultIndex
@@ -67,7 +72,7 @@ constexpr ChoiceOptionDescriptor measureUnitOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor weightUnitOption{
+inline constexpr ChoiceOptionDescriptor weightUnitOption{
     {{}, 895},  // title L10N_LBL_WEIGHTUNIT
     11,         // choiceCount
     0,          // defaultIndex
@@ -97,7 +102,7 @@ constexpr ChoiceOptionDescriptor weightUnitOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor keychainOption{
+inline constexpr ChoiceOptionDescriptor keychainOption{
     {{}, 638},  // title L10N_LBL_KEYCHAIN
     2,          // choiceCount
     0,          // defaultIndex
@@ -107,7 +112,7 @@ constexpr ChoiceOptionDescriptor keychainOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor snmpVersionOption{
+inline constexpr ChoiceOptionDescriptor snmpVersionOption{
     {{}, 1186},  // title L10N_LBL_SNMPVERSION
     2,           // choiceCount
     0,           // defaultIndex
@@ -119,32 +124,32 @@ constexpr ChoiceOptionDescriptor snmpVersionOption{
     }},
 };
 
-constexpr TextOptionDescriptor snmpReadCommunityNameOption{
+inline constexpr TextOptionDescriptor snmpReadCommunityNameOption{
     {{}, 1189},  // title L10N_LBL_SNMPV12READCOMMUNITYNAME
     "brisko",    // defaultText
 };
 
-constexpr TextOptionDescriptor snmpReadUserAuthPwOption{
+inline constexpr TextOptionDescriptor snmpReadUserAuthPwOption{
     {{}, 1196},      // title L10N_LBL_SNMPV3READUSERAUTHPW
     "KeltVarnomit",  // defaultText
 };
 
-constexpr TextOptionDescriptor snmpReadUserPrivPwOption{
+inline constexpr TextOptionDescriptor snmpReadUserPrivPwOption{
     {{}, 1197},      // title L10N_LBL_SNMPV3READUSERPRIVPW
     "SolmDretavin",  // defaultText
 };
 
-constexpr TextOptionDescriptor snmpContextNameOption{
+inline constexpr TextOptionDescriptor snmpContextNameOption{
     {{}, 1190},  // title L10N_LBL_SNMPV3CONTEXTNAME
     "",          // defaultText
 };
 
-constexpr TextOptionDescriptor snmpReadUserNameOption{
+inline constexpr TextOptionDescriptor snmpReadUserNameOption{
     {{}, 1191},  // title L10N_LBL_SNMPV3READUSERNAME
     "initial",   // defaultText
 };
 
-constexpr ChoiceOptionDescriptor snmpSecurityLevelOption{
+inline constexpr ChoiceOptionDescriptor snmpSecurityLevelOption{
     {{}, 1192},  // title L10N_LBL_SNMPV3SECURITYLEVEL
     3,           // choiceCount
     2,           // defaultIndex
@@ -157,3 +162,5 @@ constexpr ChoiceOptionDescriptor snmpSecurityLevelOption{
         {.titleRow = 1195, .name = "AuthPriv", .names = {}},
     }},
 };
+
+}  // namespace pd

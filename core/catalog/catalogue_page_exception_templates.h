@@ -1,10 +1,15 @@
 // Catalogue content. Templates of the page-exception and tab-insertion entries; they own no record
 // field.
 //
-// Constant data; see option_descriptor.h for the meaning of each word. Included by
-// catalogue_objects.inc only.
+// Constant data, read by every unit while compiling; see option_descriptor.h for the meaning of
+// each word. Readers include option_catalogue.h.
+#pragma once
 
-constexpr ChoiceOptionDescriptor ppsPrintTypeOption{
+#include "core/catalog/option_descriptor.h"
+
+namespace pd {
+
+inline constexpr ChoiceOptionDescriptor ppsPrintTypeOption{
     {{}, noTitleRow},  // no title
     8,                 // choiceCount
     0,                 // defaultIndex
@@ -28,7 +33,7 @@ constexpr ChoiceOptionDescriptor ppsPrintTypeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor ppsSourceOption{
+inline constexpr ChoiceOptionDescriptor ppsSourceOption{
     {{}, noTitleRow},  // no title
     8,                 // choiceCount
     0,                 // defaultIndex
@@ -52,7 +57,7 @@ constexpr ChoiceOptionDescriptor ppsSourceOption{
     }},
 };
 
-constexpr NumericOptionDescriptor ppsMultipleInsertionsOption{
+inline constexpr NumericOptionDescriptor ppsMultipleInsertionsOption{
     {{}, noTitleRow},           // no title
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -65,7 +70,7 @@ constexpr NumericOptionDescriptor ppsMultipleInsertionsOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor ppsPunchOption{
+inline constexpr ChoiceOptionDescriptor ppsPunchOption{
     {{}, noTitleRow},  // no title
     6,                 // choiceCount
     0,                 // defaultIndex
@@ -85,7 +90,7 @@ constexpr ChoiceOptionDescriptor ppsPunchOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor ppsStapleOption{
+inline constexpr ChoiceOptionDescriptor ppsStapleOption{
     {{}, noTitleRow},  // no title
     8,                 // choiceCount
     0,                 // defaultIndex
@@ -109,7 +114,7 @@ constexpr ChoiceOptionDescriptor ppsStapleOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor ppsFinishStaplingOption{
+inline constexpr ChoiceOptionDescriptor ppsFinishStaplingOption{
     {{}, noTitleRow},  // no title
     2,                 // choiceCount
     0,                 // defaultIndex
@@ -121,7 +126,7 @@ constexpr ChoiceOptionDescriptor ppsFinishStaplingOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor ppsPaperNameOption{
+inline constexpr ChoiceOptionDescriptor ppsPaperNameOption{
     {{}, 630},  // title L10N_LBL_INPUTSLOTPAPERNAME
     1,          // choiceCount
     0,          // defaultIndex
@@ -131,7 +136,7 @@ constexpr ChoiceOptionDescriptor ppsPaperNameOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tppsCurrentPageOption{
+inline constexpr NumericOptionDescriptor tppsCurrentPageOption{
     {{}, 835},                  // title L10N_LBL_CURRENTPAGE
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -144,7 +149,7 @@ constexpr NumericOptionDescriptor tppsCurrentPageOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor tppsPageModeOption{
+inline constexpr ChoiceOptionDescriptor tppsPageModeOption{
     {{}, 721},  // title L10N_LBL_PAGEMODE
     2,          // choiceCount
     0,          // defaultIndex
@@ -156,7 +161,7 @@ constexpr ChoiceOptionDescriptor tppsPageModeOption{
     }},
 };
 
-constexpr ChoiceOptionDescriptor tppsInsertOption{
+inline constexpr ChoiceOptionDescriptor tppsInsertOption{
     {{}, 722},  // title L10N_LBL_INSERT
     3,          // choiceCount
     0,          // defaultIndex
@@ -170,7 +175,7 @@ constexpr ChoiceOptionDescriptor tppsInsertOption{
     }},
 };
 
-constexpr NumericOptionDescriptor tppsInsertionsOption{
+inline constexpr NumericOptionDescriptor tppsInsertionsOption{
     {{}, 723},                  // title L10N_LBL_INSERTIONS
     NumericForm::unsignedForm,  // form
     {1, 1, 1, 1},               // outputScale
@@ -183,7 +188,7 @@ constexpr NumericOptionDescriptor tppsInsertionsOption{
     {},                         // displayUnits
 };
 
-constexpr ChoiceOptionDescriptor tppsTabTypeOption{
+inline constexpr ChoiceOptionDescriptor tppsTabTypeOption{
     {{}, 724},  // title L10N_LBL_TABTYPE
     2,          // choiceCount
     0,          // defaultIndex
@@ -195,12 +200,12 @@ constexpr ChoiceOptionDescriptor tppsTabTypeOption{
     }},
 };
 
-constexpr TextOptionDescriptor tppsTabTextOption{
+inline constexpr TextOptionDescriptor tppsTabTextOption{
     {{}, 727},  // title L10N_LBL_TABTEXT
     {},         // defaultText
 };
 
-constexpr ChoiceOptionDescriptor tppsTabPositionOption{
+inline constexpr ChoiceOptionDescriptor tppsTabPositionOption{
     {{}, 854},  // title L10N_LBL_TABPOSITION
     1,          // choiceCount
     0,          // defaultIndex
@@ -210,7 +215,9 @@ constexpr ChoiceOptionDescriptor tppsTabPositionOption{
     }},
 };
 
-constexpr TextOptionDescriptor tppsUntitledTextOption{
+inline constexpr TextOptionDescriptor tppsUntitledTextOption{
     {{}, noTitleRow},  // no title
     {},                // defaultText
 };
+
+}  // namespace pd
