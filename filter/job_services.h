@@ -20,9 +20,6 @@ const PdCoreData& jobDefaultRecord();
 // default's non-zero bytes where it can instead of copying 25 KB.
 void assignJobDefaultRecord(PdCoreData& record);
 
-// Repairs a record rebuilt from the job's chunks (another signature gives the default record).
-void jobValidateRecord(PdCoreData& record);
-
 // The PJL header entries for the job, each line ending in CR LF; never empty.
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
                          const std::string& jobOwner);
