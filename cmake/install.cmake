@@ -39,12 +39,12 @@ if(TARGET printpanel)
             COMPONENT panel FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endif()
 
-# The package's version is the filter's own version text without its leading letter.
-file(STRINGS ${CMAKE_SOURCE_DIR}/filter/filter_job.h version_line
-     REGEX "filterVersionText = \"R[0-9.]+\"")
-string(REGEX REPLACE ".*\"R([0-9.]+)\".*" "\\1" PD_VERSION "${version_line}")
+# The package's version is the driver's version.
+file(STRINGS ${CMAKE_SOURCE_DIR}/core/record/driver_version.h version_line
+     REGEX "driverVersion = \"[0-9.]+\"")
+string(REGEX REPLACE ".*\"([0-9.]+)\".*" "\\1" PD_VERSION "${version_line}")
 if(NOT PD_VERSION MATCHES "^[0-9]+(\\.[0-9]+)*$")
-    message(FATAL_ERROR "No version text found in filter/filter_job.h")
+    message(FATAL_ERROR "No version text found in core/record/driver_version.h")
 endif()
 
 # psfilter loads libcrypto only when a job carries a password, so dpkg-shlibdeps, which reads the

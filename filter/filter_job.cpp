@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
-#include "core/base/base64.h"
 #include "core/base/number_text.h"
 #include "core/ppd/ppd_choices.h"
+#include "core/record/driver_version.h"
 #include "core/rules/platform_data.h"
 #include "filter/driver_postscript.h"
 #include "filter/job_ppd.h"
@@ -107,7 +106,7 @@ void scanJobOptions(FilterJob& job, const char* user, const char* title) {
         if (option.name == nullptr) continue;
         const std::string_view name = option.name;
         const char* value = option.value != nullptr ? option.value : "";
-        if (name.starts_with("S_PCD")) {
+        if (name.starts_with(recordChunkPrefix)) {
             job.recordChunks.push_back({option.name, value});
         } else if (contains(name, "PMOrientation")) {
             const std::int64_t n = leadingNumber(value);
@@ -131,26 +130,8 @@ void scanJobOptions(FilterJob& job, const char* user, const char* title) {
     if (job.jobName.empty() && title != nullptr) job.jobName = title;
 }
 
-bool chunkNameLess(const RecordChunk& a, const RecordChunk& b) {
-    return std::strcmp(a.name.c_str(), b.name.c_str()) < 0;
-}
-
 void rebuildRecord(FilterJob& job) {
-    if (!job.recordChunks.empty()) {
-        std::sort(job.recordChunks.begin(), job.recordChunks.end(), chunkNameLess);
-        std::string text;
-        for (const RecordChunk& chunk : job.recordChunks) text += chunk.value;
-        // Decoded in place: a whole record replaces every byte, and anything less gives way to
-        // the default record below.
-        std::uint32_t length = 0;
-        const auto bytes = coreDataBytes(job.record);
-        if (base64Decode(text, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &length) &&
-            length == coreDataSize) {
-            jobValidateRecord(job.record);
-            return;
-        }
-    }
-    job.record = jobDefaultRecord();
+    decodeRecordText(joinChunksInNameOrder(job.recordChunks), job.record, jobDefaultRecord());
 }
 
 void mergeJobSettings(FilterJob& job) {
@@ -171,7 +152,9 @@ int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FIL
         useFilterSystemAnswers();
         JobOutput output(outputFd);
         if (argc == 1) {
-            output.write(filterVersionText);
+            // A version query is answered with "R" and the driver's version.
+            output.write("R");
+            output.write(driverVersion);
             output.write("\n");
             output.flush();
             return exitNoJob;

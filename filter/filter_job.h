@@ -17,6 +17,7 @@
 
 #include "core/record/changed_field_list.h"
 #include "core/record/core_data.h"
+#include "core/record/record_chunks.h"
 #include "filter/job_rewriter.h"
 
 namespace pd {
@@ -26,13 +27,6 @@ namespace pd {
 // cannot be read, a read that failed or was stopped, a failed write or allocation), so CUPS must
 // not report it as printed.
 enum ExitStatus : int { exitJobDone = 0, exitJobFailed = 1, exitNoJob = 2 };
-
-inline constexpr const char* filterVersionText = "R5.0.662";
-
-struct RecordChunk {
-    std::string name;
-    std::string value;
-};
 
 // The state of the job's set-up, from the options to the PJL header.
 struct FilterJob {
@@ -58,9 +52,6 @@ struct FilterJob {
 // Reads the options that the filter uses; user names the owner and title the job when no option
 // does (CUPS on Linux sends no job-name option, only the job's title argument).
 void scanJobOptions(FilterJob& job, const char* user, const char* title);
-
-// Chunk order: by name, byte for byte.
-bool chunkNameLess(const RecordChunk& a, const RecordChunk& b);
 
 // The record from the chunks, or the default record when they do not make a whole record.
 void rebuildRecord(FilterJob& job);

@@ -2,7 +2,6 @@
 
 #include "core/catalog/language.h"
 #include "core/record/default_record.h"
-#include "core/record/validation.h"
 #include "filter/pjl/pjl_emitter.h"
 #include "filter/pjl/pjl_job_header.h"
 #include "platform/measurement_system.h"
@@ -17,10 +16,6 @@ void useFilterSystemAnswers() {
 const PdCoreData& jobDefaultRecord() {
     useFilterSystemAnswers();
     return defaultCoreData();
-}
-
-void jobValidateRecord(PdCoreData& record) {
-    validateCoreData(record);
 }
 
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,

@@ -17,9 +17,6 @@ void useFilterSystemAnswers();
 // The process's default record.
 const PdCoreData& jobDefaultRecord();
 
-// Repairs a record rebuilt from the job's chunks (another signature gives the default record).
-void jobValidateRecord(PdCoreData& record);
-
 // The PJL header entries for the job, each line ending in CR LF; never empty.
 std::string jobPjlHeader(const PdCoreData& record, const std::string& jobName,
                          const std::string& jobOwner);

@@ -10,6 +10,7 @@
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/catalog/paper_size.h"
+#include "core/record/driver_version.h"
 #include "core/record/layout_signature.h"
 #include "core/record/page_lists.h"
 #include "core/record/tray_media.h"
@@ -204,7 +205,7 @@ constexpr std::array<TrayMediaWords, 5> trayMediaWords{
 }  // namespace
 
 std::string driverVersionText() {
-    return "5.0.662:0x" + formatHex64(computeCoreDataSignature());
+    return std::string(driverVersion) + ":0x" + formatHex64(computeCoreDataSignature());
 }
 
 PpsRangeList::iterator splitPageRange(PpsRangeList& list, PpsRangeList::iterator range,

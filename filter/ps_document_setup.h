@@ -13,7 +13,7 @@
 
 namespace pd {
 
-// "5.0.662:0x" and the layout signature in hexadecimal.
+// The driver's version, ":0x" and the layout signature in hexadecimal.
 std::string driverVersionText();
 
 // One run of pages of the duplex pattern, kept in page order.

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -20,6 +19,8 @@
 
 #include "core/base/base64.h"
 #include "core/record/core_data.h"
+#include "core/record/record_chunks.h"
+#include "core/record/validation.h"
 #include "filter/filter_job.h"
 #include "filter/job_output.h"
 #include "filter/job_services.h"
@@ -29,12 +30,6 @@ namespace {
 
 void require(bool condition) {
     if (!condition) __builtin_trap();
-}
-
-std::string chunkName(std::size_t index) {
-    char name[16];
-    std::snprintf(name, sizeof name, "S_PCD%04zu", index);
-    return name;
 }
 
 // The decoder on text alone: counting, limits and the round trip through the encoder.
@@ -81,12 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pd::FilterJob job;
 
     if ((flags & 1) == 0) {
-        std::size_t index = 0;
+        std::uint32_t index = 0;
         for (std::size_t start = 0; start <= rest.size(); ++index) {
             const std::size_t end = std::min(rest.find('\n', start), rest.size());
             const std::string_view text = rest.substr(start, end - start);
             checkDecoder(text);
-            job.recordChunks.push_back({chunkName(index), std::string(text)});
+            job.recordChunks.push_back({pd::recordChunkKey(index), std::string(text)});
             start = end + 1;
         }
         pd::rebuildRecord(job);
@@ -111,14 +106,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t step = (text.size() + chunks - 1) / chunks;
     for (std::size_t i = 0; i < chunks; ++i) {
         const std::size_t from = std::min(i * step, text.size());
-        job.recordChunks.push_back(
-            {chunkName(i + 1), text.substr(from, std::min(step, text.size() - from))});
+        job.recordChunks.push_back({pd::recordChunkKey(static_cast<std::uint32_t>(i + 1)),
+                                    text.substr(from, std::min(step, text.size() - from))});
     }
     std::reverse(job.recordChunks.begin(), job.recordChunks.end());
     pd::rebuildRecord(job);
     // The record comes back as sent, less what validation repairs.
     pd::PdCoreData expected = record;
-    pd::jobValidateRecord(expected);
+    pd::validateCoreData(expected);
     require(std::memcmp(&job.record, &expected, pd::coreDataSize) == 0);
     useRecord(job);
     return 0;

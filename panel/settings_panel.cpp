@@ -6,6 +6,7 @@
 
 #include "core/ppd/supported_ppd_options.h"
 #include "core/record/default_record.h"
+#include "core/record/driver_version.h"
 
 namespace pd {
 namespace {
@@ -17,9 +18,6 @@ constexpr const char* viewDescriptionName = "PDE";
 constexpr const char* settingsTitleKey = "##Settings";
 constexpr const char* settingsTitleDefault = "Settings";
 constexpr const char* settingsAction = "clickedSettings:";
-constexpr const char* versionMajor = "5";
-constexpr const char* versionMinor = "0";
-constexpr const char* versionBuild = "662";
 constexpr const char* noticeText = "corvex PRO 583PS print settings";
 constexpr const char* secondNoticeText = "Driver for DURVEN PALTERO production printers";
 
@@ -117,7 +115,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::initializePanel() {
                              : settingsTitleDefault);
     }
     if (const auto field = versionString.lock()) {
-        field->setStringValue(std::string(versionMajor) + "." + versionMinor + "." + versionBuild);
+        field->setStringValue(std::string(driverVersion));
     }
     if (const auto field = copyRight.lock()) field->setStringValue(noticeText);
     if (const auto field = copyRight2.lock()) field->setStringValue(secondNoticeText);

@@ -1,5 +1,7 @@
 #include "core/rules/change_context.h"
 
+#include "core/record/tray_media.h"
+
 namespace pd {
 
 namespace {
@@ -88,28 +90,11 @@ bool holdsAny(const ChangedFieldList& list, const Members&... members) {
 }  // namespace
 
 bool isSlotMediaChanged(const ChangedFieldList& list, const PdCoreData& r) {
-    switch (r.DtInputSlot.get()) {
-        case 0:
-            return holdsAny(list, r.DtMediaTypeAuto, r.DtMediaWeightAuto, r.DtMediaColorAuto,
-                            r.DtMediaPrepunchedAuto);
-        case 1:
-            return holdsAny(list, r.DtMediaTypeTray1, r.DtMediaWeightTray1, r.DtMediaColorTray1,
-                            r.DtMediaPrepunchedTray1);
-        case 2:
-            return holdsAny(list, r.DtMediaTypeTray2, r.DtMediaWeightTray2, r.DtMediaColorTray2,
-                            r.DtMediaPrepunchedTray2);
-        case 3:
-            return holdsAny(list, r.DtMediaTypeTray3, r.DtMediaWeightTray3, r.DtMediaColorTray3,
-                            r.DtMediaPrepunchedTray3);
-        case 4:
-            return holdsAny(list, r.DtMediaTypeTray4, r.DtMediaWeightTray4, r.DtMediaColorTray4,
-                            r.DtMediaPrepunchedTray4);
-        case 5:
-            return holdsAny(list, r.DtMediaTypeTray5, r.DtMediaWeightTray5, r.DtMediaColorTray5,
-                            r.DtMediaPrepunchedTray5);
-        default:
-            return false;
-    }
+    const std::uint8_t slot = r.DtInputSlot.get();
+    if (slot >= trayMediaMembers.size()) return false;
+    const TrayMediaMembers& members = trayMediaMembers[slot];
+    return holdsAny(list, r.*members.type, r.*members.weight, r.*members.color,
+                    r.*members.prepunched);
 }
 
 }  // namespace pd
