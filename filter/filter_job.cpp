@@ -156,7 +156,7 @@ void rebuildRecord(FilterJob& job) {
 void mergeJobSettings(FilterJob& job) {
     PdPlatformData setup = pageSetupFromRecord(job.record, job.jobOrientation);
     applyMediaOption(setup, job.mediaText);
-    mergePlatformData(&job.record, &setup, nullptr, 0, &job.changedFields);
+    mergePlatformData(&job.record, &setup, nullptr, InputSlotMerge::keep, &job.changedFields);
     coreDataToPpdChoices(job.record, job.pendingFeatureList, &job.changedFields);
 }
 

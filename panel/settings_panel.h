@@ -57,10 +57,10 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     const PdCoreData& getCoreData() const { return coreData; }
     WindowLevel getPdeWindowLevel() const { return m_nPdeWindowLevel; }
 
-    // Merges the dialog's page setup into record (its input slot only when
-    // mergeCurrentInputSlot), makes the result the panel's record, and writes it into the print
-    // settings with the input slot that it names.
-    void saveCoreData(PdCoreData& record, bool mergeCurrentInputSlot);
+    // Merges the dialog's page setup into record (its input slot only with InputSlotMerge::take),
+    // makes the result the panel's record, and writes it into the print settings with the input
+    // slot that it names.
+    void saveCoreData(PdCoreData& record, InputSlotMerge inputSlot);
     // Sets and marks the input slot of record in the print settings and the PPD.
     void updateInputSlot(const PdCoreData& record, PrintSettings* settings);
     // Takes a record offered from outside: stored when it has a record's size and this layout's
