@@ -40,8 +40,7 @@ TEST(LoadSaveDialog, TakesTheFileTypeAfterTheFiltersLastBar) {
         {nullptr, "pdcfg"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.fileType, Panel::extractFileTypeForNSOpenPanel(c.filter))
-            << (c.filter ? c.filter : "null");
+        EXPECT_EQ(c.fileType, Panel::fileTypeOfFilter(c.filter)) << (c.filter ? c.filter : "null");
     }
 }
 
