@@ -161,8 +161,8 @@ void mergeJobSettings(FilterJob& job) {
 }
 
 InsertedTexts buildInsertedTexts(const PdCoreData& record) {
-    return {buildBeginSetupCode(record, 0), buildEndSetupCode(record, 0),
-            buildPageStartCode(record)};
+    return {buildBeginSetupCode(record, HeaderCopyCount::absent),
+            buildEndSetupCode(record, HeaderCopyCount::absent), buildPageStartCode(record)};
 }
 
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,

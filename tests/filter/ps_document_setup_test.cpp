@@ -37,7 +37,7 @@ std::size_t count(const std::string& text, const std::string& part) {
 }
 
 TEST(DocumentSetup, OnePrologueAndTheItemsInOrder) {
-    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    const std::string text = buildBeginSetupCode(setupRecord(), HeaderCopyCount::absent);
     EXPECT_EQ(text.rfind("\r\nuserdict /TLQXFeatures known not { userdict /TLQXFeatures 100 dict "
                          "put } if\r\nTLQXFeatures /PDVersion (",
                          0),
@@ -60,7 +60,7 @@ TEST(DocumentSetup, OnePrologueAndTheItemsInOrder) {
 
 TEST(DocumentSetup, VersionCarriesTheFormatSignature) {
     EXPECT_EQ(driverVersionText(), "5.0.662:0xAC9D5F4D");
-    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    const std::string text = buildBeginSetupCode(setupRecord(), HeaderCopyCount::absent);
     EXPECT_EQ(putValue(text, "PDVersion"), "(5.0.662:0xAC9D5F4D)");
 }
 
@@ -76,7 +76,7 @@ TEST(DocumentSetup, GutterAndCreepRoundHalfAwayFromZero) {
         PdCoreData record = setupRecord();
         record.DtGutter.set(c.gutter);
         record.DtCreep.set(c.creep);
-        const std::string text = buildBeginSetupCode(record, 0);
+        const std::string text = buildBeginSetupCode(record, HeaderCopyCount::absent);
         EXPECT_EQ(putValue(text, "Gutter"), c.gutterText) << c.gutter;
         EXPECT_EQ(putValue(text, "Creep"), c.creepText) << c.creep;
     }
@@ -90,7 +90,7 @@ TEST(DocumentSetup, ChoiceTexts) {
     record.DtOrientation.set(1);
     record.DtPIFrontSheets.set(3);
     record.DtPIBackSheets.set(7);
-    const std::string text = buildBeginSetupCode(record, 0);
+    const std::string text = buildBeginSetupCode(record, HeaderCopyCount::absent);
     EXPECT_EQ(putValue(text, "TLQXPBMode"), "/1in1L");
     EXPECT_EQ(putValue(text, "Screening"), "/TextPhoto");
     EXPECT_EQ(putValue(text, "TLQXImageShiftUPS"), "/ByPlugin");
@@ -99,7 +99,7 @@ TEST(DocumentSetup, ChoiceTexts) {
     EXPECT_EQ(putValue(text, "TLQXPIBackPages"), "7");
     record.DtPerfectBindMode.set(9);
     record.DtScreening.set(9);
-    const std::string fallback = buildBeginSetupCode(record, 0);
+    const std::string fallback = buildBeginSetupCode(record, HeaderCopyCount::absent);
     EXPECT_EQ(putValue(fallback, "TLQXPBMode"), "/None");
     EXPECT_EQ(putValue(fallback, "Screening"), "/Photo");
 }
@@ -117,7 +117,8 @@ TEST(DocumentSetup, CustomTargetSizeInTenthsOfMillimetres) {
         record.DtTargetPaperSize.set(37);
         record.DtCustomTargetPaperSizeWidth.set(c.width);
         record.DtCustomTargetPaperSizeHeight.set(c.height);
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "TPCS"), c.text) << c.width;
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "TPCS"), c.text)
+            << c.width;
     }
 }
 
@@ -262,18 +263,23 @@ TEST(DocumentSetup, DuplexPatternOfRepeatLayouts) {
             writePageRangeList(c.chapters, record.DtChapterPages.bytes, 122, position);
         }
         test::setPageSpecificTrays(record, c.entries);
-        EXPECT_EQ(ppsArrayText(buildPpsRanges(record, 0)), c.expected) << c.name;
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), c.expected) << c.name;
+        EXPECT_EQ(ppsArrayText(buildPpsRanges(record, HeaderCopyCount::absent)), c.expected)
+            << c.name;
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+                  c.expected)
+            << c.name;
     }
 }
 
 TEST(DocumentSetup, RepeatLayoutWithoutReversalWritesNoDuplexPattern) {
     PdCoreData record = setupRecord();
     record.DtLayout.set(5);
-    EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "<absent>");
+    EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+              "<absent>");
     for (std::uint8_t layout : {6, 7, 8, 9}) {
         record.DtLayout.set(layout);
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "[ [ 1 0 ] ]");
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+                  "[ [ 1 0 ] ]");
     }
 }
 
