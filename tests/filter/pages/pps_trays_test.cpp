@@ -90,7 +90,8 @@ TEST(PageSpecificDecode, ValuesAboveTheirRangeReadAsTheHighest) {
     EXPECT_EQ(e.prePunched, 1);
     EXPECT_EQ(e.tray, 7);
     EXPECT_EQ(e.sheetCount, 40);
-    EXPECT_EQ(e.tab, (TabDetail{1, 1, 2, 15, "T"}));
+    EXPECT_EQ(e.tab,
+              (TabDetail{.noTab = 1, .tabSet = 1, .insert = 2, .tabPosition = 15, .tabText = "T"}));
     ASSERT_EQ(e.insertions.size(), 1u);
     EXPECT_EQ(e.insertions[0].pageSetting, pageTab);
     EXPECT_EQ(e.insertions[0].punch, 5);
@@ -149,7 +150,10 @@ TEST(PageSpecificDecode, TabEntriesWithoutPagesAndTabImageShift) {
     EXPECT_EQ(decode(blob, false).size(), 3u);
     const PageSpecificList shifted = decode(blob, true);
     ASSERT_EQ(shifted.size(), 2u);
-    EXPECT_EQ(shifted[0].tab, (TabDetail{0, 0, tabInsertOff, 0, ""}));
+    EXPECT_EQ(
+        shifted[0].tab,
+        (TabDetail{
+            .noTab = 0, .tabSet = 0, .insert = tabInsertOff, .tabPosition = 0, .tabText = ""}));
     EXPECT_TRUE(shifted[0].insertions.empty());
     EXPECT_EQ(shifted[1].pageSetting, pageSameAsBody);
 }
