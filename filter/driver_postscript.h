@@ -6,12 +6,13 @@
 #include <string>
 
 #include "core/record/core_data.h"
+#include "filter/pages/pps_trays.h"
 
 namespace pd {
 
-// Each flag is handed on to the page-specific tray list; the filter passes 0.
-std::string buildBeginSetupCode(const PdCoreData& record, int flag);
-std::string buildEndSetupCode(const PdCoreData& record, int copiesFlag);
+// The copy count is handed on to the page-specific tray list; the filter's is absent.
+std::string buildBeginSetupCode(const PdCoreData& record, HeaderCopyCount copyCount);
+std::string buildEndSetupCode(const PdCoreData& record, HeaderCopyCount copyCount);
 std::string buildPageStartCode(const PdCoreData& record);
 
 }  // namespace pd

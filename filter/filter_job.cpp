@@ -137,13 +137,13 @@ void rebuildRecord(FilterJob& job) {
 void mergeJobSettings(FilterJob& job) {
     PdPlatformData setup = pageSetupFromRecord(job.record, job.jobOrientation);
     applyMediaOption(setup, job.mediaText);
-    mergePlatformData(&job.record, &setup, nullptr, 0, &job.changedFields);
+    mergePlatformData(&job.record, &setup, nullptr, InputSlotMerge::keep, &job.changedFields);
     coreDataToPpdChoices(job.record, job.pendingFeatureList, &job.changedFields);
 }
 
 InsertedTexts buildInsertedTexts(const PdCoreData& record) {
-    return {buildBeginSetupCode(record, 0), buildEndSetupCode(record, 0),
-            buildPageStartCode(record)};
+    return {buildBeginSetupCode(record, HeaderCopyCount::absent),
+            buildEndSetupCode(record, HeaderCopyCount::absent), buildPageStartCode(record)};
 }
 
 int runPsfilter(int argc, const char* const* argv, const char* ppdPath, std::FILE* standardInput,

@@ -80,11 +80,11 @@ class LineReader {
     // The most bytes held at once so far: what the longest held line has cost.
     std::size_t largestFill() const { return largestFill_; }
 
-    // The largest the buffer grows: the longest line that can be held, and one more read. It
-    // grows to it at once, past its first two read steps in huge pages where the system offers
-    // them, and its pages are touched only as bytes arrive, so memory follows the longest held
-    // line (rounded up to 2 MiB past those steps with huge pages) and the held bytes are copied at
-    // most once, to grow.
+    // The largest the buffer grows: the longest line that can be held, and one more read. The
+    // buffer starts at two read steps; the first held line that outgrows them grows it at once to
+    // this size, wholly in huge pages where the system offers them, and it stays so. Its pages are
+    // touched only as bytes arrive, so memory follows the longest held line (rounded up to 2 MiB
+    // with huge pages) and the held bytes are copied at most once, to grow.
     std::size_t bufferSize() const { return passThroughLimit + limitTestStep + readStep_; }
 
   private:

@@ -121,10 +121,10 @@ void setOwnRun(PpsRangeList& list, std::uint32_t first, std::uint32_t last, std:
     list.insert(range, PpsRange{0, lo, hi, duplex});
 }
 
-void applyPageExceptions(const PdCoreData& record, int flag, PpsRangeList& list) {
+void applyPageExceptions(const PdCoreData& record, HeaderCopyCount copyCount, PpsRangeList& list) {
     const bool twoSided = record.DtDuplex.get() == 1;
     PageSpecificList entries;
-    buildPageSpecificList(record, entries, pageListPrinted, flag);
+    buildPageSpecificList(record, entries, PageListMode::printed, copyCount);
     for (const PageSpecificEntry& entry : entries) {
         if (entry.pages.empty()) continue;
         const std::uint8_t setting = entry.pageSetting;
@@ -220,11 +220,11 @@ PpsRangeList::iterator splitPageRange(PpsRangeList& list, PpsRangeList::iterator
     return range;
 }
 
-PpsRangeList buildPpsRanges(const PdCoreData& record, int flag) {
+PpsRangeList buildPpsRanges(const PdCoreData& record, HeaderCopyCount copyCount) {
     PpsRangeList list{PpsRange{1, firstPage, lastPage,
                                record.DtDuplex.get() == 1 ? std::uint8_t{1} : std::uint8_t{0}}};
     if (record.DtChapterMode.get() != 0) splitAtChapters(record, list);
-    applyPageExceptions(record, flag, list);
+    applyPageExceptions(record, copyCount, list);
     return list;
 }
 
@@ -257,7 +257,7 @@ std::string trayConfigurationText(const PdCoreData& record) {
     return text;
 }
 
-std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
+std::string buildBeginSetupCode(const PdCoreData& record, HeaderCopyCount copyCount) {
     bool prologueFlag = false;
     std::string text;
     text += featuresDictPut(prologueFlag, "PDVersion", "(" + driverVersionText() + ")");
@@ -277,8 +277,8 @@ std::string buildBeginSetupCode(const PdCoreData& record, int flag) {
                         formatUInt32(toPostScript<zoomOption>(std::uint32_t{record.DtZoom.get()})));
     text += featuresDictPut(prologueFlag, "Screening", screeningText(record.DtScreening.get()));
     if (isRepeatReverseLayout(record.DtLayout.get())) {
-        text +=
-            featuresDictPut(prologueFlag, "PPSArray", ppsArrayText(buildPpsRanges(record, flag)));
+        text += featuresDictPut(prologueFlag, "PPSArray",
+                                ppsArrayText(buildPpsRanges(record, copyCount)));
     }
     text += featuresDictPut(prologueFlag, "TLQXPIFrontPages",
                             formatUInt32(toPostScript<piFrontSheetsOption>(

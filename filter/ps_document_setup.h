@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/record/core_data.h"
+#include "filter/pages/pps_trays.h"
 
 namespace pd {
 
@@ -36,7 +37,7 @@ PpsRangeList::iterator splitPageRange(PpsRangeList& list, PpsRangeList::iterator
                                       std::uint32_t page);
 
 // The duplex pattern of the job's pages 1 to 9999: chapters and page exceptions start new runs.
-PpsRangeList buildPpsRanges(const PdCoreData& record, int flag);
+PpsRangeList buildPpsRanges(const PdCoreData& record, HeaderCopyCount copyCount);
 
 // "[ [ 1 0 ][ 5 1 ] ]"
 std::string ppsArrayText(const PpsRangeList& list);

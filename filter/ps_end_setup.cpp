@@ -14,11 +14,11 @@ const std::string& pageEndMarkerHex() {
     return text;
 }
 
-std::string buildEndSetupCode(const PdCoreData& record, int copiesFlag) {
+std::string buildEndSetupCode(const PdCoreData& record, HeaderCopyCount copyCount) {
     bool prologueFlag = false;
     std::string text = featuresDictPut(prologueFlag, "Talvo_V11", pageEndMarkerHex());
     text += featuresDictCallIfKnown(prologueFlag, "Talvo_NupP0", "");
-    text += buildTabDictionary(record, copiesFlag);
+    text += buildTabDictionary(record, copyCount);
     return text;
 }
 

@@ -269,10 +269,10 @@ std::string tabTextGroup(std::string text, bool latin1) {
     return group + "]";
 }
 
-std::string buildTabDictionary(const PdCoreData& record, int copiesFlag) {
+std::string buildTabDictionary(const PdCoreData& record, HeaderCopyCount copyCount) {
     if (record.DtTabImageShift.get() == 1) return {};
     PageSpecificList list;
-    buildPageSpecificList(record, list, pageListJobPages, copiesFlag);
+    buildPageSpecificList(record, list, PageListMode::jobPages, copyCount);
     std::string pages, inserts, positions, sets, texts;
     for (const PageSpecificEntry& entry : list) {
         if (!isTabEntry(entry)) continue;

@@ -7,11 +7,12 @@
 #include <string_view>
 
 #include "core/record/core_data.h"
+#include "filter/pages/pps_trays.h"
 
 namespace pd {
 
 // Empty when tab image shift is on or the job has no tab page and no tab sheet.
-std::string buildTabDictionary(const PdCoreData& record, int copiesFlag);
+std::string buildTabDictionary(const PdCoreData& record, HeaderCopyCount copyCount);
 
 // "/NAME [ p q ] def" and CR LF, an empty value left out; empty for an empty name.
 std::string psDefLine(std::string_view name, std::string_view first, std::string_view second);

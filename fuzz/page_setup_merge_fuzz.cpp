@@ -1,9 +1,9 @@
 // The page-setup merge over any page setup and any record that validation let through.
 //
-// Input: one flag byte (bits 0-1: the takeInputSlot argument 0, 1 or 2), the 139 bytes of the
-// page setup (missing bytes 0), then patches over a copy of the default record, each a byte
-// offset into the first 1,024 bytes (where the rule-bearing members lie), a length byte and that
-// many bytes. Any violated property aborts.
+// Input: one flag byte (bits 0-1: 1 takes the setup's input slot, 0, 2 and 3 keep the record's),
+// the 139 bytes of the page setup (missing bytes 0), then patches over a copy of the default
+// record, each a byte offset into the first 1,024 bytes (where the rule-bearing members lie), a
+// length byte and that many bytes. Any violated property aborts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +26,8 @@ void require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pd;
     if (size == 0) return 0;
-    const int takeInputSlot = data[0] & 3;
+    const InputSlotMerge inputSlot =
+        (data[0] & 3) == 1 ? InputSlotMerge::take : InputSlotMerge::keep;
     std::size_t at = 1;
 
     PdPlatformData setup;
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     validateCoreData(record);
 
     ChangedFieldList changed;
-    mergePlatformData(&record, &setup, nullptr, takeInputSlot, &changed);
+    mergePlatformData(&record, &setup, nullptr, inputSlot, &changed);
 
     // The page size request always stores and sets its five members; every entry names a member
     // of this record.

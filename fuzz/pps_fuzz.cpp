@@ -3,8 +3,8 @@
 // inserted PostScript relies on (runs cover pages 1 to 9999 in order, normalised lists are
 // ordered and disjoint, form lines stay within their length).
 //
-// Input: one byte of settings (list mode, copy flag, tab image shift, 2-sided, layout, chapters),
-// then the blob.
+// Input: one byte of settings (list mode, header copy count, tab image shift, 2-sided, layout,
+// chapters), then the blob.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -92,18 +92,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     record.DtTab2NumOfTabs.set(15);
     record.DtTab1FontName.assign("ArialMT");
 
-    const int listMode = (settings & 1) != 0 ? 2 : 1;
-    const int copiesFlag = (settings & 2) != 0 ? 1 : 0;
+    const PageListMode listMode =
+        (settings & 1) != 0 ? PageListMode::jobPages : PageListMode::printed;
+    const HeaderCopyCount copyCount =
+        (settings & 2) != 0 ? HeaderCopyCount::present : HeaderCopyCount::absent;
     PageSpecificList list;
-    buildPageSpecificList(record, list, listMode, copiesFlag);
+    buildPageSpecificList(record, list, listMode, copyCount);
     for (const PageSpecificEntry& entry : list) {
         require(!entry.pages.empty() || entry.pageSetting == pageInsertBlankBeforeFirstPage);
-        require(entry.insertions.empty() || listMode == 2);
+        require(entry.insertions.empty() || listMode == PageListMode::jobPages);
         if (isTabEntry(entry)) require(entry.tab.tabPosition >= 1);
     }
 
-    checkRuns(buildPpsRanges(record, copiesFlag));
-    const std::string tabs = buildTabDictionary(record, copiesFlag);
+    checkRuns(buildPpsRanges(record, copyCount));
+    const std::string tabs = buildTabDictionary(record, copyCount);
     require(tabs.empty() || tabs.substr(tabs.size() - 5) == "end\r\n");
 
     PageFormList forms;

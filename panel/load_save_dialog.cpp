@@ -45,8 +45,7 @@ bool com_talvo_dpxw_zeb0583_662_settings_panel::isSandboxed() const {
     return std::getenv("APP_SANDBOX_CONTAINER_ID") != nullptr;
 }
 
-std::string com_talvo_dpxw_zeb0583_662_settings_panel::extractFileTypeForNSOpenPanel(
-    const char* filter) {
+std::string com_talvo_dpxw_zeb0583_662_settings_panel::fileTypeOfFilter(const char* filter) {
     std::string fileType = defaultFileType;
     if (filter == nullptr || *filter == '\0') return fileType;
     regex_t regex;
@@ -67,10 +66,10 @@ std::optional<std::string> com_talvo_dpxw_zeb0583_662_settings_panel::showLoadSa
     if (version.major <= 9 || version.minor < firstMinorVersion) return std::nullopt;
     if (const std::shared_ptr<Application> application = pdePluginCallbackObject->application())
         application->activateIgnoringOtherApps();
-    const FilePanelSetup setup = setupOf(save, extractFileTypeForNSOpenPanel(filter), version);
-    bLoadSaveDisplayed = true;
+    const FilePanelSetup setup = setupOf(save, fileTypeOfFilter(filter), version);
+    loadSaveDisplayed = true;
     const FilePanelAnswer answer = panels->runModal(setup);
-    bLoadSaveDisplayed = false;
+    loadSaveDisplayed = false;
     if (answer.response == 0 || !answer.url || answer.url->scheme != "file") return std::nullopt;
     return answer.url->path;
 }

@@ -45,10 +45,10 @@ std::shared_ptr<PipeCommunication> PipeCommunication::create(
 
 PipeCommunication::PipeCommunication(std::string name, std::weak_ptr<PipeOperationHandler> handler,
                                      UniqueFd writableEnd)
-    : m_sMagic(std::move(name)),
-      m_handler(std::move(handler)),
-      m_writableEnd(std::move(writableEnd)),
-      reader_(m_sMagic) {}
+    : magic_(std::move(name)),
+      handler_(std::move(handler)),
+      writableEnd_(std::move(writableEnd)),
+      reader_(magic_) {}
 
 PipeCommunication::~PipeCommunication() {
     stopReading();
@@ -96,23 +96,23 @@ void PipeCommunication::dataAvailable() {
     std::span<const unsigned char> input(readBuffer_.data(), static_cast<std::size_t>(count));
     std::optional<PipeMessage> message = reader_.take(input);
     if (!message) return;
-    if (const auto handler = m_handler.lock())
+    if (const auto handler = handler_.lock())
         handler->handlePipeOperation(message->type, message->body ? &*message->body : nullptr);
 }
 
 bool PipeCommunication::writeToPipe(std::int32_t type, std::span<const unsigned char> body) {
-    const std::lock_guard<std::mutex> lock(m_pipeLock);
-    if (!m_writableEnd) return false;
-    const std::vector<unsigned char> frame = createPipeCommunicationData(m_sMagic, type, body);
+    const std::lock_guard<std::mutex> lock(pipeLock_);
+    if (!writableEnd_) return false;
+    const std::vector<unsigned char> frame = createPipeCommunicationData(magic_, type, body);
     // Only a write of up to PIPE_BUF bytes is whole or nothing; every frame the panel sends is
     // shorter.
     if (frame.size() > PIPE_BUF) return false;
-    return writeWithoutSigpipe(m_writableEnd.get(), frame) == static_cast<ssize_t>(frame.size());
+    return writeWithoutSigpipe(writableEnd_.get(), frame) == static_cast<ssize_t>(frame.size());
 }
 
 void PipeCommunication::invalidate() {
-    const std::lock_guard<std::mutex> lock(m_pipeLock);
-    m_writableEnd.reset();
+    const std::lock_guard<std::mutex> lock(pipeLock_);
+    writableEnd_.reset();
 }
 
 }  // namespace pd

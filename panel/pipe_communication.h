@@ -61,10 +61,10 @@ class PipeCommunication : public std::enable_shared_from_this<PipeCommunication>
     void waitForData();
     void stopReading();
 
-    const std::string m_sMagic;
-    const std::weak_ptr<PipeOperationHandler> m_handler;
-    std::mutex m_pipeLock;
-    UniqueFd m_writableEnd;
+    const std::string magic_;
+    const std::weak_ptr<PipeOperationHandler> handler_;
+    std::mutex pipeLock_;
+    UniqueFd writableEnd_;
     PipeFrameReader reader_;
     // Kept from read to read: a body that is dropped passes through it piece by piece.
     std::vector<unsigned char> readBuffer_;

@@ -39,7 +39,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::handlePipeOperation(
             if (body != nullptr && body->size() == 4) {
                 std::uint32_t value = 0;
                 for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{(*body)[i]} << (8 * i);
-                m_nProcessIdOfUi = static_cast<std::int32_t>(value);
+                processIdOfUi = static_cast<std::int32_t>(value);
             }
             break;
         default:
@@ -51,7 +51,7 @@ bool com_talvo_dpxw_zeb0583_662_settings_panel::isAppActive() const {
     const std::shared_ptr<Application> application = pdePluginCallbackObject->application();
     if (!application) return false;
     const std::optional<pid_t> active = application->activeApplicationProcessId();
-    return active && (*active == getpid() || *active == m_nProcessIdOfUi);
+    return active && (*active == getpid() || *active == processIdOfUi);
 }
 
 }  // namespace pd

@@ -92,7 +92,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::clickedSettings() {
     const std::optional<std::string> executable =
         pdeBundle ? pdeBundle->applicationExecutablePath(settingsApplicationName) : std::nullopt;
     const std::shared_ptr<Window> dialogWindow = pdeView ? pdeView->window() : nullptr;
-    m_nPdeWindowLevel = dialogWindow ? dialogWindow->level() : 0;
+    pdeWindowLevel = dialogWindow ? dialogWindow->level() : 0;
 
     PdPlatformData platformData;
     getPlatformData(platformData);
@@ -126,7 +126,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::clickedSettings() {
     if (exitWatch) {
         exitWatchId =
             application->watchReadable(exitWatch->descriptor(), RunLoopModes::all, [weak] {
-                if (const auto self = weak.lock()) self->kqEventAvailable();
+                if (const auto self = weak.lock()) self->applicationExited();
             });
     } else {
         // Neither a process descriptor nor a reaper thread to be had: the exit is asked for now
@@ -156,7 +156,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::pollForExit(
             if (!self) return;
             self->exitWatchId = 0;
             if (launcher->reapIfExited(processId))
-                self->kqEventAvailable();
+                self->applicationExited();
             else
                 self->pollForExit(launcher, processId);
         });
@@ -170,7 +170,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::appActivated(std::string_view no
                                        windowLevelBytes(getPdeWindowLevel()));
 }
 
-void com_talvo_dpxw_zeb0583_662_settings_panel::kqEventAvailable() {
+void com_talvo_dpxw_zeb0583_662_settings_panel::applicationExited() {
     if (exitWatch) exitWatch->reap();
     const std::shared_ptr<Application> application = pdePluginCallbackObject->application();
     if (application && hiddenModalPanel) application->closeWindow(*hiddenModalPanel);

@@ -44,7 +44,7 @@ com_talvo_dpxw_zeb0583_662_settings_panel::com_talvo_dpxw_zeb0583_662_settings_p
       ppd(printerPpd),
       pdeBundle(bundle),
       coreData(defaultCoreData()),
-      m_nPdeWindowLevel(windowLevelForKey(WindowLevelKey::normal)) {}
+      pdeWindowLevel(windowLevelForKey(WindowLevelKey::normal)) {}
 
 com_talvo_dpxw_zeb0583_662_settings_panel::~com_talvo_dpxw_zeb0583_662_settings_panel() {
     releaseView();
@@ -55,8 +55,8 @@ std::string com_talvo_dpxw_zeb0583_662_settings_panel::panelKind() const {
 }
 
 const std::string& com_talvo_dpxw_zeb0583_662_settings_panel::panelName() {
-    if (thePDEName.empty()) thePDEName = panelNameText;
-    return thePDEName;
+    if (pdeName.empty()) pdeName = panelNameText;
+    return pdeName;
 }
 
 std::shared_ptr<View> com_talvo_dpxw_zeb0583_662_settings_panel::panelView() {

@@ -55,12 +55,12 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
 
     // The panel's current record.
     const PdCoreData& getCoreData() const { return coreData; }
-    WindowLevel getPdeWindowLevel() const { return m_nPdeWindowLevel; }
+    WindowLevel getPdeWindowLevel() const { return pdeWindowLevel; }
 
-    // Merges the dialog's page setup into record (its input slot only when
-    // mergeCurrentInputSlot), makes the result the panel's record, and writes it into the print
-    // settings with the input slot that it names.
-    void saveCoreData(PdCoreData& record, bool mergeCurrentInputSlot);
+    // Merges the dialog's page setup into record (its input slot only with InputSlotMerge::take),
+    // makes the result the panel's record, and writes it into the print settings with the input
+    // slot that it names.
+    void saveCoreData(PdCoreData& record, InputSlotMerge inputSlot);
     // Sets and marks the input slot of record in the print settings and the PPD.
     void updateInputSlot(const PdCoreData& record, PrintSettings* settings);
     // Takes a record offered from outside: stored when it has a record's size and this layout's
@@ -82,7 +82,7 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     void appActivated(std::string_view notificationName);
     // The application has exited: it is reaped (where its exit watch has not yet) and the hidden
     // panel closed, which ends the session.
-    void kqEventAvailable();
+    void applicationExited();
     void windowWillClose();
     // The user's name, nullopt when it is not text.
     std::optional<std::string> getUserName() const;
@@ -92,17 +92,17 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     // Whether the host runs in an application sandbox: its environment names a sandbox container.
     bool isSandboxed() const;
     // Asks the user, in the system's file panel, for a settings file to save (save) or to open,
-    // of the one file type that filter gives (see extractFileTypeForNSOpenPanel); the host is
-    // made the active application first. The chosen file's path; nullopt when the user cancels
-    // or chooses no file, on a system older than x.4 (nothing is shown then), or when the dialog
-    // offers no file panels.
+    // of the one file type that filter gives (see fileTypeOfFilter); the host is made the active
+    // application first. The chosen file's path; nullopt when the user cancels or chooses no
+    // file, on a system older than x.4 (nothing is shown then), or when the dialog offers no file
+    // panels.
     std::optional<std::string> showLoadSaveDialog(const char* filter, bool save);
     // The file type of a filter text such as "Settings files (*.pdcfg)|*.pdcfg": the letters
     // after its last "|*." when only ASCII letters follow it up to the end, as they stand;
     // "pdcfg" for anything else, null included.
-    static std::string extractFileTypeForNSOpenPanel(const char* filter);
+    static std::string fileTypeOfFilter(const char* filter);
     // Whether showLoadSaveDialog shows a file panel now.
-    bool isLoadSaveDisplayed() const { return bLoadSaveDisplayed; }
+    bool isLoadSaveDisplayed() const { return loadSaveDisplayed; }
 
     // A message from the settings application (see PipeOp).
     void handlePipeOperation(std::int32_t type, const std::vector<unsigned char>* body) override;
@@ -115,7 +115,7 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
         return pipeCommunication;
     }
     // The process id that the settings application reported; 0 before it did.
-    std::int32_t getProcessIdOfUi() const { return m_nProcessIdOfUi; }
+    std::int32_t getProcessIdOfUi() const { return processIdOfUi; }
 
     ~com_talvo_dpxw_zeb0583_662_settings_panel() override;
 
@@ -127,7 +127,7 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     // The page setup, with the paper of paperSource when the dialog gives none.
     PdPlatformData pageSetup(const PdCoreData& paperSource) const;
     // Asks launcher now and then whether the application processId has exited, reaping it, until
-    // it has: then as kqEventAvailable.
+    // it has: then as applicationExited.
     void pollForExit(const std::shared_ptr<ProcessLauncher>& launcher, pid_t processId);
     // Connects the view's buttons to the panel's actions.
     void connectActions();
@@ -135,7 +135,7 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     void releaseView();
 
     std::shared_ptr<HostCallback> pdePluginCallbackObject;
-    std::string thePDEName;
+    std::string pdeName;
     std::shared_ptr<View> pdeView;
     // Outlets into pdeView: the view owns them.
     std::weak_ptr<Button> settingsButton;
@@ -147,13 +147,13 @@ class com_talvo_dpxw_zeb0583_662_settings_panel final
     PdCoreData coreData;
     std::shared_ptr<Window> hiddenModalPanel;
     std::shared_ptr<PipeCommunication> pipeCommunication;
-    WindowLevel m_nPdeWindowLevel;
-    std::int32_t m_nProcessIdOfUi = 0;
+    WindowLevel pdeWindowLevel;
+    std::int32_t processIdOfUi = 0;
     // The launch's exit watch while it runs, and the run-loop watch of the exit (of the watch's
     // descriptor, or the timer that asks for the exit).
     std::unique_ptr<ExitWatch> exitWatch;
     RunLoop::WatchId exitWatchId = 0;
-    bool bLoadSaveDisplayed = false;
+    bool loadSaveDisplayed = false;
 };
 
 }  // namespace pd

@@ -30,14 +30,14 @@ bool com_talvo_dpxw_zeb0583_662_settings_panel::restoreValues() {
     const PrintSettings* settings = pdePluginCallbackObject->printSettings();
     PdCoreData record =
         settings != nullptr ? recordFromChunkText(joinRecordChunks(*settings)) : defaultCoreData();
-    saveCoreData(record, true);
+    saveCoreData(record, InputSlotMerge::take);
     return true;
 }
 
 void com_talvo_dpxw_zeb0583_662_settings_panel::saveCoreData(PdCoreData& record,
-                                                             bool mergeCurrentInputSlot) {
+                                                             InputSlotMerge inputSlot) {
     const PdPlatformData setup = pageSetup(record);
-    mergePlatformData(&record, &setup, nullptr, mergeCurrentInputSlot ? 1 : 0, nullptr);
+    mergePlatformData(&record, &setup, nullptr, inputSlot, nullptr);
     coreData = record;
     PrintSettings* settings = pdePluginCallbackObject->printSettings();
     if (settings != nullptr) {
@@ -70,7 +70,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::updateInputSlot(const PdCoreData
 
 bool com_talvo_dpxw_zeb0583_662_settings_panel::saveValues() {
     PdCoreData record = coreData;
-    saveCoreData(record, false);
+    saveCoreData(record, InputSlotMerge::keep);
     PpdChoiceList choices;
     coreDataToPpdChoices(record, choices, nullptr);
     PrintSettings* settings = pdePluginCallbackObject->printSettings();
@@ -93,7 +93,7 @@ void com_talvo_dpxw_zeb0583_662_settings_panel::setCoreData(std::span<const unsi
         // member out of its range is set back, so that the rules never run on such a value.
         validateCoreData(record);
     }
-    saveCoreData(record, false);
+    saveCoreData(record, InputSlotMerge::keep);
 }
 
 PdPlatformData com_talvo_dpxw_zeb0583_662_settings_panel::pageSetup(

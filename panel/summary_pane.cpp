@@ -23,7 +23,7 @@ std::shared_ptr<const StringDictionary> com_talvo_dpxw_zeb0583_662_settings_pane
     // The summary shows the record as the print settings hold it once the dialog's page setup,
     // input slot included, is merged in.
     PdCoreData record = coreData;
-    saveCoreData(record, true);
+    saveCoreData(record, InputSlotMerge::take);
     // The user's language, not the printer's: the pane is the user's.
     const LanguageIndex language = systemLanguageIndex();
     SummaryItemList items;

@@ -83,48 +83,48 @@ std::string_view PageGeometry::nameView() const {
     return {name.data(), strnlen(name.data(), name.size())};
 }
 
-PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWidth,
-                              std::uint32_t customPageHeight, const char* pageSizeName,
-                              std::uint32_t feedDirection, std::uint32_t targetPaperSize,
-                              std::uint32_t customTargetWidth, std::uint32_t customTargetHeight,
-                              const char* targetPaperSizeName, std::uint32_t layout,
-                              std::uint32_t nUpCount, std::int32_t orientation,
-                              std::uint32_t binding) {
+PageGeometry makePageGeometry(const PaperSettings& settings) {
     PageGeometry geometry{};
     geometry.paperId = noPaperId;
 
     constexpr std::uint32_t unit = workingUnit;
-    const std::uint32_t pageWidth = rescaleUnits(customPageWidth, pageWidthDivisor, unit);
-    const std::uint32_t pageHeight = rescaleUnits(customPageHeight, pageHeightDivisor, unit);
-    const std::uint32_t targetWidth = rescaleUnits(customTargetWidth, targetWidthDivisor, unit);
-    const std::uint32_t targetHeight = rescaleUnits(customTargetHeight, targetHeightDivisor, unit);
+    const std::uint32_t pageWidth = rescaleUnits(settings.customPageWidth, pageWidthDivisor, unit);
+    const std::uint32_t pageHeight =
+        rescaleUnits(settings.customPageHeight, pageHeightDivisor, unit);
+    const std::uint32_t targetWidth =
+        rescaleUnits(settings.customTargetWidth, targetWidthDivisor, unit);
+    const std::uint32_t targetHeight =
+        rescaleUnits(settings.customTargetHeight, targetHeightDivisor, unit);
 
-    const std::uint32_t effectiveLayout = layout <= largestLayoutChoice ? layout : 0;
-    geometry.sheetOrientation = sheetOrientationOf(effectiveLayout, nUpCount, orientation);
+    const std::uint32_t effectiveLayout =
+        settings.layout <= largestLayoutChoice ? settings.layout : 0;
+    geometry.sheetOrientation =
+        sheetOrientationOf(effectiveLayout, settings.nUpCount, settings.orientation);
     geometry.feedDirection =
-        resolvedFeedDirection(feedDirection, geometry.sheetOrientation, binding);
+        resolvedFeedDirection(settings.feedDirection, geometry.sheetOrientation, settings.binding);
 
-    if (targetPaperSize != noTargetPaperSize) {
+    if (settings.targetPaperSize != noTargetPaperSize) {
         geometry.source = sheetFromTargetPaperSize;
-        geometry.paperId = paperIdFromPageSizeNumber(targetPaperSize);
-        const DimensionPair size = targetPaperSize == customTargetPaperSize
+        geometry.paperId = paperIdFromPageSizeNumber(settings.targetPaperSize);
+        const DimensionPair size = settings.targetPaperSize == customTargetPaperSize
                                        ? DimensionPair{targetWidth, targetHeight}
                                        : paperSizeInUnit(geometry.paperId, unit);
         setSize(geometry, size, unit);
-        if (targetPaperSizeName != nullptr) {
-            copyUtf8Bounded(geometry.name.data(), targetPaperSizeName, geometry.name.size());
+        if (settings.targetPaperSizeName != nullptr) {
+            copyUtf8Bounded(geometry.name.data(), settings.targetPaperSizeName,
+                            geometry.name.size());
         }
         return geometry;
     }
 
     geometry.source = sheetFromPageSize;
-    geometry.paperId = pageSize;
+    geometry.paperId = settings.pageSize;
     const bool doubled = effectiveLayout != 0;
     DimensionPair size;
-    if (pageSize == noPaperId) {
+    if (settings.pageSize == noPaperId) {
         size = doubled ? DimensionPair{pageHeight, saturate(2 * std::uint64_t{pageWidth})}
                        : DimensionPair{pageWidth, pageHeight};
-    } else if (const PaperSizeInfo* row = findPaperSizeInfo(pageSize); row != nullptr) {
+    } else if (const PaperSizeInfo* row = findPaperSizeInfo(settings.pageSize); row != nullptr) {
         // The sheet is measured from the whole-point columns, as the page is laid out in points.
         if (doubled) {
             geometry.paperId = row->doubleSizePaperId;
@@ -136,8 +136,8 @@ PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWi
         }
     }
     setSize(geometry, size, unit);
-    if (pageSizeName != nullptr && pageSize == noPaperId && !doubled) {
-        copyUtf8Bounded(geometry.name.data(), pageSizeName, geometry.name.size());
+    if (settings.pageSizeName != nullptr && settings.pageSize == noPaperId && !doubled) {
+        copyUtf8Bounded(geometry.name.data(), settings.pageSizeName, geometry.name.size());
     }
     return geometry;
 }

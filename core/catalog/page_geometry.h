@@ -38,15 +38,26 @@ struct PageGeometry {
     bool operator==(const PageGeometry&) const = default;
 };
 
-// Custom lengths are in the units of their options (`customPageSizeWidthOption` and the like);
-// the choices are indices of `feedDirOption`, `layoutOption`, `nUpCountOption`,
-// `orientationOption` and `bindingOption`. Either name may be null.
-PageGeometry makePageGeometry(std::uint32_t pageSize, std::uint32_t customPageWidth,
-                              std::uint32_t customPageHeight, const char* pageSizeName,
-                              std::uint32_t feedDirection, std::uint32_t targetPaperSize,
-                              std::uint32_t customTargetWidth, std::uint32_t customTargetHeight,
-                              const char* targetPaperSizeName, std::uint32_t layout,
-                              std::uint32_t nUpCount, std::int32_t orientation,
-                              std::uint32_t binding);
+// The paper settings a sheet is worked out from, as a settings record holds them. Custom lengths
+// are in the units of their options (`customPageSizeWidthOption` and the like); the choices are
+// indices of `pageSizeOption`, `feedDirOption`, `targetPaperSizeOption`, `layoutOption`,
+// `nUpCountOption`, `orientationOption` and `bindingOption`. Either name may be null.
+struct PaperSettings {
+    std::uint32_t pageSize = 0;
+    std::uint32_t customPageWidth = 0;
+    std::uint32_t customPageHeight = 0;
+    const char* pageSizeName = nullptr;
+    std::uint32_t feedDirection = feedDirectionAuto;
+    std::uint32_t targetPaperSize = 0;  // "Auto": no target paper size
+    std::uint32_t customTargetWidth = 0;
+    std::uint32_t customTargetHeight = 0;
+    const char* targetPaperSizeName = nullptr;
+    std::uint32_t layout = 0;
+    std::uint32_t nUpCount = 0;
+    std::int32_t orientation = 0;
+    std::uint32_t binding = 0;
+};
+
+PageGeometry makePageGeometry(const PaperSettings& settings);
 
 }  // namespace pd

@@ -17,13 +17,21 @@ PageGeometry pageGeometryFromCoreData(const PdCoreData& record) {
     };
     const auto pageSizeName = terminated(record.DtPageSizeName.view());
     const auto targetPaperSizeName = terminated(record.DtTargetPaperSizeName.view());
-    return makePageGeometry(record.DtPageSize.get(), record.DtCustomPageSizeWidth.get(),
-                            record.DtCustomPageSizeHeight.get(), pageSizeName.data(),
-                            record.DtFeedDir.get(), record.DtTargetPaperSize.get(),
-                            record.DtCustomTargetPaperSizeWidth.get(),
-                            record.DtCustomTargetPaperSizeHeight.get(), targetPaperSizeName.data(),
-                            record.DtLayout.get(), record.DtNUpCount.get(),
-                            record.DtOrientation.get(), record.DtBinding.get());
+    return makePageGeometry({
+        .pageSize = record.DtPageSize.get(),
+        .customPageWidth = record.DtCustomPageSizeWidth.get(),
+        .customPageHeight = record.DtCustomPageSizeHeight.get(),
+        .pageSizeName = pageSizeName.data(),
+        .feedDirection = record.DtFeedDir.get(),
+        .targetPaperSize = record.DtTargetPaperSize.get(),
+        .customTargetWidth = record.DtCustomTargetPaperSizeWidth.get(),
+        .customTargetHeight = record.DtCustomTargetPaperSizeHeight.get(),
+        .targetPaperSizeName = targetPaperSizeName.data(),
+        .layout = record.DtLayout.get(),
+        .nUpCount = record.DtNUpCount.get(),
+        .orientation = record.DtOrientation.get(),
+        .binding = record.DtBinding.get(),
+    });
 }
 
 }  // namespace pd

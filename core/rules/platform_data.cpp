@@ -116,11 +116,12 @@ void applyPageSizeRequest(PdCoreData& record, const PageSizeRequest& request,
 }
 
 void mergePlatformData(PdCoreData* record, const PdPlatformData* platformData,
-                       const InstalledOptions* installedOptions, int takeInputSlot,
+                       const InstalledOptions* installedOptions, InputSlotMerge inputSlot,
                        ChangedFieldList* changedFields) {
     if (record == nullptr || platformData == nullptr) return;
     const std::uint8_t slot = platformData->DtInputSlot.get();
-    if (takeInputSlot == 1 && slot != platformNoInputSlot && slot != record->DtInputSlot.get())
+    if (inputSlot == InputSlotMerge::take && slot != platformNoInputSlot &&
+        slot != record->DtInputSlot.get())
         applyInputSlotRequest(*record, {slot}, changedFields, installedOptions, nullptr);
 
     const std::uint8_t orientation = platformData->DtOrientation.get();

@@ -80,13 +80,16 @@ void applyPageSizeRequest(PdCoreData& record, const PageSizeRequest& request,
                           ChangedFieldList* changedFields, const InstalledOptions* installedOptions,
                           const std::uint8_t* ruleFlag);
 
+// Whether a merge takes the page setup's input slot or keeps the record's.
+enum class InputSlotMerge { keep, take };
+
 // Brings the page setup into record through the rules, in three changes: the input slot (only
-// when takeInputSlot is 1, the setup names a slot and it differs), the orientation (when the setup
-// names one and it differs) and always the page size. A user's custom paper named like the setup's
-// paper decides the page size type. Every member stored goes to changedFields when given. Does
-// nothing when record or platformData is null.
+// with InputSlotMerge::take, when the setup names a slot and it differs), the orientation (when
+// the setup names one and it differs) and always the page size. A user's custom paper named like
+// the setup's paper decides the page size type. Every member stored goes to changedFields when
+// given. Does nothing when record or platformData is null.
 void mergePlatformData(PdCoreData* record, const PdPlatformData* platformData,
-                       const InstalledOptions* installedOptions, int takeInputSlot,
+                       const InstalledOptions* installedOptions, InputSlotMerge inputSlot,
                        ChangedFieldList* changedFields);
 
 }  // namespace pd

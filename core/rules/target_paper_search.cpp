@@ -32,11 +32,18 @@ PageGeometry sheetForTarget(const PdCoreData& record, std::uint32_t target) {
     std::array<char, sizeof record.DtPageSizeName.bytes + 1> name{};
     const std::string_view stored = record.DtPageSizeName.view();
     std::copy(stored.begin(), stored.end(), name.begin());
-    return makePageGeometry(record.DtPageSize.get(), record.DtCustomPageSizeWidth.get(),
-                            record.DtCustomPageSizeHeight.get(), name.data(),
-                            record.DtFeedDir.get(), target, 0, 0, nullptr, record.DtLayout.get(),
-                            record.DtNUpCount.get(), record.DtOrientation.get(),
-                            record.DtBinding.get());
+    return makePageGeometry({
+        .pageSize = record.DtPageSize.get(),
+        .customPageWidth = record.DtCustomPageSizeWidth.get(),
+        .customPageHeight = record.DtCustomPageSizeHeight.get(),
+        .pageSizeName = name.data(),
+        .feedDirection = record.DtFeedDir.get(),
+        .targetPaperSize = target,
+        .layout = record.DtLayout.get(),
+        .nUpCount = record.DtNUpCount.get(),
+        .orientation = record.DtOrientation.get(),
+        .binding = record.DtBinding.get(),
+    });
 }
 
 bool acceptsTarget(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature,

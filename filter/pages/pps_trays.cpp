@@ -102,7 +102,8 @@ int sameFirstPageRank(const PageSpecificEntry& entry) {
 
 // Joins every later entry that can be merged into each entry, keeping the earlier one's place.
 template <typename Flags>
-void mergeEntries(PageSpecificList& list, int copiesFlag, bool adjustSheetCount, Flags flags) {
+void mergeEntries(PageSpecificList& list, HeaderCopyCount copyCount, bool adjustSheetCount,
+                  Flags flags) {
     for (std::size_t x = 0; x < list.size(); ++x) {
         list[x].insertions.clear();
         std::size_t kept = x + 1;
@@ -116,7 +117,7 @@ void mergeEntries(PageSpecificList& list, int copiesFlag, bool adjustSheetCount,
                 ++kept;
                 continue;
             }
-            if (adjustSheetCount && copiesFlag == 1 && isTabEntry(into) &&
+            if (adjustSheetCount && copyCount == HeaderCopyCount::present && isTabEntry(into) &&
                 into.tab.insert != tabInsertOff && into.pages == other.pages) {
                 into.sheetCount =
                     static_cast<std::uint16_t>(std::max<std::uint16_t>(into.sheetCount, 1) + 1);
@@ -128,9 +129,10 @@ void mergeEntries(PageSpecificList& list, int copiesFlag, bool adjustSheetCount,
     }
 }
 
-void expandTabSheets(const PdCoreData& record, PageSpecificList& list, int listMode,
-                     int copiesFlag) {
-    const bool renumber = listMode < pageListJobPages && copiesFlag != 1;
+void expandTabSheets(const PdCoreData& record, PageSpecificList& list, PageListMode listMode,
+                     HeaderCopyCount copyCount) {
+    const bool printed = listMode == PageListMode::printed;
+    const bool renumber = printed && copyCount != HeaderCopyCount::present;
     std::uint32_t counter1 = 0;
     std::uint32_t counter2 = 0;
     std::uint16_t inserted = 0;
@@ -150,7 +152,7 @@ void expandTabSheets(const PdCoreData& record, PageSpecificList& list, int listM
 
     for (PageSpecificEntry& entry : list) {
         if (!isTabEntry(entry)) {
-            if (listMode <= pageListPrinted) shiftPageRangesUp(entry.pages, inserted);
+            if (printed) shiftPageRangesUp(entry.pages, inserted);
             expanded.push_back(std::move(entry));
             continue;
         }
@@ -190,9 +192,10 @@ void expandTabSheets(const PdCoreData& record, PageSpecificList& list, int listM
         std::uint16_t j = 1;
         for (const PageSpecificSettings& sheet : entry.insertions) {
             PageSpecificEntry made = sheetEntry(entry, sheet);
-            if (listMode <= pageListPrinted) {
+            if (printed) {
                 made.tab.insert = tabInsertAfter;
-                if (copiesFlag != 1) made.pages = sheetPages(entry.pages, inserted, j);
+                if (copyCount != HeaderCopyCount::present)
+                    made.pages = sheetPages(entry.pages, inserted, j);
             } else {
                 made.tab.insert = tabInsertBefore;
                 shiftPageRangesUp(made.pages, 1);
@@ -251,9 +254,9 @@ bool decodePageSpecificTrays(const unsigned char* blob, std::uint32_t size, Page
     return reader.position <= reader.size;
 }
 
-bool pageSpecificListAllowed(const PdCoreData& record, int flag) {
+bool pageSpecificListAllowed(const PdCoreData& record, HeaderCopyCount copyCount) {
     const std::uint8_t layout = record.DtLayout.get();
-    if (flag == 1 && layout >= 1 && layout <= 4) return false;
+    if (copyCount == HeaderCopyCount::present && layout >= 1 && layout <= 4) return false;
     return record.DtCollate.get() == collateSort;
 }
 
@@ -312,10 +315,10 @@ bool pageSpecificEntriesMergeable(const PageSpecificEntry& x, const PageSpecific
            x.paperName == y.paperName;
 }
 
-void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, int listMode,
-                           int copiesFlag) {
+void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, PageListMode listMode,
+                           HeaderCopyCount copyCount) {
     out.clear();
-    if (!pageSpecificListAllowed(record, copiesFlag)) return;
+    if (!pageSpecificListAllowed(record, copyCount)) return;
     const bool finishing = pageSpecificFinishingAllowed(record);
     const bool binding = isBindingLayout(record);
 
@@ -331,32 +334,31 @@ void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, int 
         });
     }
 
-    expandTabSheets(record, out, listMode, copiesFlag);
+    expandTabSheets(record, out, listMode, copyCount);
 
     std::erase_if(out, [](const PageSpecificEntry& entry) {
         return entry.pages.empty() && entry.pageSetting != pageInsertBlankBeforeFirstPage;
     });
-    if (listMode != pageListPrinted) return;
+    if (listMode != PageListMode::printed) return;
 
     struct Flags {
         bool f1, f2, f3;
     };
-    mergeEntries(
-        out, copiesFlag, true, [&](const PageSpecificEntry& x, const PageSpecificEntry& y) {
-            if (copiesFlag != 1) return Flags{true, x.sheetCount == y.sheetCount, true};
-            const bool f1 =
-                x.tab.insert == y.tab.insert &&
-                (x.tab.insert == tabInsertOff || pageRangeListsEqual(x.pages, y.pages, false));
-            return Flags{f1, x.tab.insert != tabInsertOff || x.sheetCount == y.sheetCount, true};
-        });
-    if (copiesFlag != 1) return;
-    mergeEntries(out, copiesFlag, false,
-                 [](const PageSpecificEntry& x, const PageSpecificEntry& y) {
-                     const bool f1 = x.tab.insert == y.tab.insert && x.tab.insert != tabInsertOff;
-                     const bool f3 = !(x.tab.insert == tabInsertBefore && !x.pages.empty() &&
-                                       x.pages.front().first == 1);
-                     return Flags{f1, x.sheetCount == y.sheetCount, f3};
-                 });
+    mergeEntries(out, copyCount, true, [&](const PageSpecificEntry& x, const PageSpecificEntry& y) {
+        if (copyCount != HeaderCopyCount::present)
+            return Flags{true, x.sheetCount == y.sheetCount, true};
+        const bool f1 =
+            x.tab.insert == y.tab.insert &&
+            (x.tab.insert == tabInsertOff || pageRangeListsEqual(x.pages, y.pages, false));
+        return Flags{f1, x.tab.insert != tabInsertOff || x.sheetCount == y.sheetCount, true};
+    });
+    if (copyCount != HeaderCopyCount::present) return;
+    mergeEntries(out, copyCount, false, [](const PageSpecificEntry& x, const PageSpecificEntry& y) {
+        const bool f1 = x.tab.insert == y.tab.insert && x.tab.insert != tabInsertOff;
+        const bool f3 =
+            !(x.tab.insert == tabInsertBefore && !x.pages.empty() && x.pages.front().first == 1);
+        return Flags{f1, x.sheetCount == y.sheetCount, f3};
+    });
 }
 
 }  // namespace pd

@@ -92,21 +92,27 @@ bool isTabEntry(const PageSpecificSettings& entry);
 bool decodePageSpecificTrays(const unsigned char* blob, std::uint32_t size, PageSpecificList& out,
                              bool tabImageShift);
 
-// The list modes of buildPageSpecificList.
-enum PageListMode : int {
+// How buildPageSpecificList numbers the pages.
+enum class PageListMode {
     // Pages count the sheets as printed, inserted tab sheets included; equal entries are merged.
-    pageListPrinted = 1,
+    printed,
     // Pages count the job's own pages; a sheet after a page is listed before the next page.
-    pageListJobPages = 2,
+    jobPages,
 };
 
+// Whether the PJL header carries the job's copy count (the header builder's last flag 1). With it
+// the tab sheets inserted at a page keep that page's number and equal ones are counted instead,
+// and the list is empty for the layouts "AdhBinding" to "2in1Reverse". The filter's header never
+// carries it.
+enum class HeaderCopyCount { absent, present };
+
 // Replaces out by the record's page exceptions, ordered, expanded into inserted tab sheets and
-// numbered for the list mode. copiesFlag is the PJL header's copy-count flag (the filter passes 0).
-void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, int listMode,
-                           int copiesFlag);
+// numbered for the list mode.
+void buildPageSpecificList(const PdCoreData& record, PageSpecificList& out, PageListMode listMode,
+                           HeaderCopyCount copyCount);
 
 // The steps of the build, exposed for their tests.
-bool pageSpecificListAllowed(const PdCoreData& record, int flag);
+bool pageSpecificListAllowed(const PdCoreData& record, HeaderCopyCount copyCount);
 bool pageSpecificFinishingAllowed(const PdCoreData& record);
 bool isBindingLayout(const PdCoreData& record);
 bool pageSpecificEntryLess(const PageSpecificEntry& x, const PageSpecificEntry& y);

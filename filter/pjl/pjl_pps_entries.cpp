@@ -320,7 +320,8 @@ void emitPerPageSettings(const PjlValueList* values, PdCoreData* target, std::st
     if (!isForward(values, target, out, record)) return;
     const bool last = lastFlag == 1;
     PageSpecificList list;
-    buildPageSpecificList(*record, list, pageListPrinted, last ? 1 : 0);
+    const HeaderCopyCount copyCount = last ? HeaderCopyCount::present : HeaderCopyCount::absent;
+    buildPageSpecificList(*record, list, PageListMode::printed, copyCount);
     if (list.empty()) return;
 
     const char* bindingWord = pjlChoiceValueWithDefault(bindingOption, record->DtBinding.get());

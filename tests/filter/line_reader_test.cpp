@@ -213,11 +213,15 @@ TEST(LineReader, HandlingsReturnTheLinesTheyMustAndPassTheRestOn) {
         bool runs;
         std::function<bool(std::string_view)> mustHold;
     } handlings[] = {
-        {"each line held", false, {}},
-        {"runs, every line held", true, [](std::string_view) { return true; }},
-        {"runs, no line held", true, [](std::string_view) { return false; }},
-        {"lines, \"%\" lines held", false, percentOnly},
-        {"runs, \"%\" lines held", true, percentOnly},
+        {.what = "each line held", .runs = false, .mustHold = {}},
+        {.what = "runs, every line held",
+         .runs = true,
+         .mustHold = [](std::string_view) { return true; }},
+        {.what = "runs, no line held",
+         .runs = true,
+         .mustHold = [](std::string_view) { return false; }},
+        {.what = "lines, \"%\" lines held", .runs = false, .mustHold = percentOnly},
+        {.what = "runs, \"%\" lines held", .runs = true, .mustHold = percentOnly},
     };
     for (const std::size_t step : {defaultReadStep, std::size_t{64}}) {
         const std::vector<std::string> inputs = readerInputs(step);

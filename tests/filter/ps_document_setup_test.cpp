@@ -37,7 +37,7 @@ std::size_t count(const std::string& text, const std::string& part) {
 }
 
 TEST(DocumentSetup, OnePrologueAndTheItemsInOrder) {
-    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    const std::string text = buildBeginSetupCode(setupRecord(), HeaderCopyCount::absent);
     EXPECT_EQ(text.rfind("\r\nuserdict /TLQXFeatures known not { userdict /TLQXFeatures 100 dict "
                          "put } if\r\nTLQXFeatures /PDVersion (",
                          0),
@@ -60,7 +60,7 @@ TEST(DocumentSetup, OnePrologueAndTheItemsInOrder) {
 
 TEST(DocumentSetup, VersionCarriesTheFormatSignature) {
     EXPECT_EQ(driverVersionText(), "5.0.662:0xAC9D5F4D");
-    const std::string text = buildBeginSetupCode(setupRecord(), 0);
+    const std::string text = buildBeginSetupCode(setupRecord(), HeaderCopyCount::absent);
     EXPECT_EQ(putValue(text, "PDVersion"), "(5.0.662:0xAC9D5F4D)");
 }
 
@@ -76,7 +76,7 @@ TEST(DocumentSetup, GutterAndCreepRoundHalfAwayFromZero) {
         PdCoreData record = setupRecord();
         record.DtGutter.set(c.gutter);
         record.DtCreep.set(c.creep);
-        const std::string text = buildBeginSetupCode(record, 0);
+        const std::string text = buildBeginSetupCode(record, HeaderCopyCount::absent);
         EXPECT_EQ(putValue(text, "Gutter"), c.gutterText) << c.gutter;
         EXPECT_EQ(putValue(text, "Creep"), c.creepText) << c.creep;
     }
@@ -90,7 +90,7 @@ TEST(DocumentSetup, ChoiceTexts) {
     record.DtOrientation.set(1);
     record.DtPIFrontSheets.set(3);
     record.DtPIBackSheets.set(7);
-    const std::string text = buildBeginSetupCode(record, 0);
+    const std::string text = buildBeginSetupCode(record, HeaderCopyCount::absent);
     EXPECT_EQ(putValue(text, "TLQXPBMode"), "/1in1L");
     EXPECT_EQ(putValue(text, "Screening"), "/TextPhoto");
     EXPECT_EQ(putValue(text, "TLQXImageShiftUPS"), "/ByPlugin");
@@ -99,7 +99,7 @@ TEST(DocumentSetup, ChoiceTexts) {
     EXPECT_EQ(putValue(text, "TLQXPIBackPages"), "7");
     record.DtPerfectBindMode.set(9);
     record.DtScreening.set(9);
-    const std::string fallback = buildBeginSetupCode(record, 0);
+    const std::string fallback = buildBeginSetupCode(record, HeaderCopyCount::absent);
     EXPECT_EQ(putValue(fallback, "TLQXPBMode"), "/None");
     EXPECT_EQ(putValue(fallback, "Screening"), "/Photo");
 }
@@ -117,7 +117,8 @@ TEST(DocumentSetup, CustomTargetSizeInTenthsOfMillimetres) {
         record.DtTargetPaperSize.set(37);
         record.DtCustomTargetPaperSizeWidth.set(c.width);
         record.DtCustomTargetPaperSizeHeight.set(c.height);
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "TPCS"), c.text) << c.width;
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "TPCS"), c.text)
+            << c.width;
     }
 }
 
@@ -200,57 +201,74 @@ struct PpsCase {
 TEST(DocumentSetup, DuplexPatternOfRepeatLayouts) {
     const BlobEntry tray2{.pageSetting = 0, .tray = 2, .pages = {{4, 6}}};
     const PpsCase cases[] = {
-        {"plain 2-sided", true, {}, {}, "[ [ 1 1 ] ]"},
-        {"double-sided pages in a 1-sided job",
-         false,
-         {},
-         {{.pageSetting = 4, .pages = {{5, 8}}}},
-         "[ [ 1 0 ][ 5 1 ][ 9 0 ] ]"},
-        {"chapter at page 5", true, {{5, 5}}, {}, "[ [ 1 1 ][ 5 1 ] ]"},
-        {"chapters over a range and page 1",
-         true,
-         {{1, 1}, {3, 4}},
-         {},
-         "[ [ 1 1 ][ 3 1 ][ 4 1 ] ]"},
-        {"blank sheet alone", true, {}, {{.pageSetting = 2, .pages = {{5, 5}}}}, "[ [ 1 1 ] ]"},
-        {"other tray", true, {}, {tray2}, "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
-        {"other tray and blank at 5",
-         true,
-         {},
-         {tray2, {.pageSetting = 2, .pages = {{5, 5}}}},
-         "[ [ 1 1 ][ 4 1 ][ 5 1 ][ 6 1 ][ 7 1 ] ]"},
+        {.name = "plain 2-sided",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {},
+         .expected = "[ [ 1 1 ] ]"},
+        {.name = "double-sided pages in a 1-sided job",
+         .twoSided = false,
+         .chapters = {},
+         .entries = {{.pageSetting = 4, .pages = {{5, 8}}}},
+         .expected = "[ [ 1 0 ][ 5 1 ][ 9 0 ] ]"},
+        {.name = "chapter at page 5",
+         .twoSided = true,
+         .chapters = {{5, 5}},
+         .entries = {},
+         .expected = "[ [ 1 1 ][ 5 1 ] ]"},
+        {.name = "chapters over a range and page 1",
+         .twoSided = true,
+         .chapters = {{1, 1}, {3, 4}},
+         .entries = {},
+         .expected = "[ [ 1 1 ][ 3 1 ][ 4 1 ] ]"},
+        {.name = "blank sheet alone",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {{.pageSetting = 2, .pages = {{5, 5}}}},
+         .expected = "[ [ 1 1 ] ]"},
+        {.name = "other tray",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {tray2},
+         .expected = "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
+        {.name = "other tray and blank at 5",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {tray2, {.pageSetting = 2, .pages = {{5, 5}}}},
+         .expected = "[ [ 1 1 ][ 4 1 ][ 5 1 ][ 6 1 ][ 7 1 ] ]"},
         // A blank sheet at a run's first page sorts before the run, so no run of its own is
         // there yet to split.
-        {"other tray and blank at its first page",
-         true,
-         {},
-         {tray2, {.pageSetting = 2, .pages = {{4, 4}}}},
-         "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
-        {"other tray and blank inside it at 4",
-         true,
-         {},
-         {{.pageSetting = 0, .tray = 2, .pages = {{3, 6}}}, {.pageSetting = 2, .pages = {{4, 4}}}},
-         "[ [ 1 1 ][ 3 1 ][ 4 1 ][ 5 1 ][ 7 1 ] ]"},
-        {"single-sided pages in a 2-sided job",
-         true,
-         {},
-         {{.pageSetting = 3, .pages = {{4, 6}}}},
-         "[ [ 1 1 ][ 4 0 ][ 7 1 ] ]"},
-        {"single-sided pages in a 1-sided job",
-         false,
-         {},
-         {{.pageSetting = 3, .pages = {{4, 6}}}},
-         "[ [ 1 0 ] ]"},
-        {"a run reaching the last page",
-         false,
-         {},
-         {{.pageSetting = 4, .pages = {{9990, 9999}}}},
-         "[ [ 1 0 ][ 9990 1 ] ]"},
-        {"a run covering everything",
-         false,
-         {},
-         {{.pageSetting = 4, .pages = {{1, 9999}}}},
-         "[ [ 1 1 ] ]"},
+        {.name = "other tray and blank at its first page",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {tray2, {.pageSetting = 2, .pages = {{4, 4}}}},
+         .expected = "[ [ 1 1 ][ 4 1 ][ 7 1 ] ]"},
+        {.name = "other tray and blank inside it at 4",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {{.pageSetting = 0, .tray = 2, .pages = {{3, 6}}},
+                     {.pageSetting = 2, .pages = {{4, 4}}}},
+         .expected = "[ [ 1 1 ][ 3 1 ][ 4 1 ][ 5 1 ][ 7 1 ] ]"},
+        {.name = "single-sided pages in a 2-sided job",
+         .twoSided = true,
+         .chapters = {},
+         .entries = {{.pageSetting = 3, .pages = {{4, 6}}}},
+         .expected = "[ [ 1 1 ][ 4 0 ][ 7 1 ] ]"},
+        {.name = "single-sided pages in a 1-sided job",
+         .twoSided = false,
+         .chapters = {},
+         .entries = {{.pageSetting = 3, .pages = {{4, 6}}}},
+         .expected = "[ [ 1 0 ] ]"},
+        {.name = "a run reaching the last page",
+         .twoSided = false,
+         .chapters = {},
+         .entries = {{.pageSetting = 4, .pages = {{9990, 9999}}}},
+         .expected = "[ [ 1 0 ][ 9990 1 ] ]"},
+        {.name = "a run covering everything",
+         .twoSided = false,
+         .chapters = {},
+         .entries = {{.pageSetting = 4, .pages = {{1, 9999}}}},
+         .expected = "[ [ 1 1 ] ]"},
     };
     for (const PpsCase& c : cases) {
         PdCoreData record = setupRecord();
@@ -262,18 +280,23 @@ TEST(DocumentSetup, DuplexPatternOfRepeatLayouts) {
             writePageRangeList(c.chapters, record.DtChapterPages.bytes, 122, position);
         }
         test::setPageSpecificTrays(record, c.entries);
-        EXPECT_EQ(ppsArrayText(buildPpsRanges(record, 0)), c.expected) << c.name;
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), c.expected) << c.name;
+        EXPECT_EQ(ppsArrayText(buildPpsRanges(record, HeaderCopyCount::absent)), c.expected)
+            << c.name;
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+                  c.expected)
+            << c.name;
     }
 }
 
 TEST(DocumentSetup, RepeatLayoutWithoutReversalWritesNoDuplexPattern) {
     PdCoreData record = setupRecord();
     record.DtLayout.set(5);
-    EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "<absent>");
+    EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+              "<absent>");
     for (std::uint8_t layout : {6, 7, 8, 9}) {
         record.DtLayout.set(layout);
-        EXPECT_EQ(putValue(buildBeginSetupCode(record, 0), "PPSArray"), "[ [ 1 0 ] ]");
+        EXPECT_EQ(putValue(buildBeginSetupCode(record, HeaderCopyCount::absent), "PPSArray"),
+                  "[ [ 1 0 ] ]");
     }
 }
 

@@ -50,7 +50,7 @@ TEST(TabDictionary, DefinitionLines) {
 TEST(TabDictionary, WholeTextOfOneTabPage) {
     PdCoreData record = oneTabPage("Hi");
     record.DtTab1FontName.assign("Helvetica");
-    EXPECT_EQ(buildTabDictionary(record, 0),
+    EXPECT_EQ(buildTabDictionary(record, HeaderCopyCount::absent),
               "\r\nuserdict /TalvoTABdict known not { userdict /TalvoTABdict 100 dict put } if "
               "TalvoTABdict begin\r\n"
               "/TABsets_pagesize [ /QXA4Tab1 /QXA4Tab1 ] def\r\n"
@@ -85,7 +85,7 @@ TEST(TabDictionary, TabWidthsAndLengthsInPoints) {
     record.DtTab1SpaceBelow.set(14);
     record.DtTab1TextPosition.set(-100000);
     record.DtTab2TextPosition.set(-14);
-    std::string text = buildTabDictionary(record, 0);
+    std::string text = buildTabDictionary(record, HeaderCopyCount::absent);
     EXPECT_EQ(defLine(text, "TABsets_pagesize"), "/TABsets_pagesize [ /QXA4Tab1 /QXA4Tab2 ] def");
     EXPECT_EQ(defLine(text, "TABsets_width"), "/TABsets_width [ 36.0000 42.5197 ] def");
     EXPECT_EQ(defLine(text, "TABsets_topspace"), "/TABsets_topspace [ 96.3780 0.0057 ] def");
@@ -93,7 +93,7 @@ TEST(TabDictionary, TabWidthsAndLengthsInPoints) {
     EXPECT_EQ(defLine(text, "TABsets_textpos"), "/TABsets_textpos [ -28.3465 -0.0028 ] def");
 
     record.DtTab1PageSize.set(2);
-    text = buildTabDictionary(record, 0);
+    text = buildTabDictionary(record, HeaderCopyCount::absent);
     EXPECT_EQ(defLine(text, "TABsets_pagesize"),
               "/TABsets_pagesize [ /QXLetterTab /QXA4Tab2 ] def");
     EXPECT_EQ(defLine(text, "TABsets_width"), "/TABsets_width [ 36.0000 42.5197 ] def");
@@ -107,7 +107,7 @@ TEST(TabDictionary, OrientationPositionAndFontSizes) {
     record.DtTab2Position.set(1);
     record.DtTab2FontSize.set(95);
     record.DtTab2LineSpacing.set(30);
-    const std::string text = buildTabDictionary(record, 0);
+    const std::string text = buildTabDictionary(record, HeaderCopyCount::absent);
     EXPECT_EQ(defLine(text, "TABsets_orient"), "/TABsets_orient [ 90 -90 ] def");
     EXPECT_EQ(defLine(text, "TABsets_direct"), "/TABsets_direct [ (LR) (TB) ] def");
     EXPECT_EQ(defLine(text, "TABsets_pos"), "/TABsets_pos [ (Bottom) (Center) ] def");
@@ -126,22 +126,67 @@ struct FontCase {
 
 TEST(TabDictionary, FontVariantsAndFallbacks) {
     const FontCase cases[] = {
-        {"Times-Roman", true, true, "/Times-BoldItalic", false, false},
-        {"Times-Roman", true, false, "/Times-Bold", false, false},
-        {"GillSans-Light", true, false, "/GillSans-Light", true, false},
-        {"GillSans-Light", false, true, "/GillSans-LightItalic", false, false},
-        {"GillSans-Light", true, true, "/GillSans-Light", true, true},
-        {"Ryumin-Light", false, true, "/Ryumin-Light", false, true},
-        {"Courier", false, false, "/Courier", false, false},
-        {"NoSuchFont", true, false, "/", true, false},
-        {"", false, true, "/", false, true},
+        {.name = "Times-Roman",
+         .bold = true,
+         .italic = true,
+         .expectedName = "/Times-BoldItalic",
+         .boldFallback = false,
+         .italicFallback = false},
+        {.name = "Times-Roman",
+         .bold = true,
+         .italic = false,
+         .expectedName = "/Times-Bold",
+         .boldFallback = false,
+         .italicFallback = false},
+        {.name = "GillSans-Light",
+         .bold = true,
+         .italic = false,
+         .expectedName = "/GillSans-Light",
+         .boldFallback = true,
+         .italicFallback = false},
+        {.name = "GillSans-Light",
+         .bold = false,
+         .italic = true,
+         .expectedName = "/GillSans-LightItalic",
+         .boldFallback = false,
+         .italicFallback = false},
+        {.name = "GillSans-Light",
+         .bold = true,
+         .italic = true,
+         .expectedName = "/GillSans-Light",
+         .boldFallback = true,
+         .italicFallback = true},
+        {.name = "Ryumin-Light",
+         .bold = false,
+         .italic = true,
+         .expectedName = "/Ryumin-Light",
+         .boldFallback = false,
+         .italicFallback = true},
+        {.name = "Courier",
+         .bold = false,
+         .italic = false,
+         .expectedName = "/Courier",
+         .boldFallback = false,
+         .italicFallback = false},
+        {.name = "NoSuchFont",
+         .bold = true,
+         .italic = false,
+         .expectedName = "/",
+         .boldFallback = true,
+         .italicFallback = false},
+        {.name = "",
+         .bold = false,
+         .italic = true,
+         .expectedName = "/",
+         .boldFallback = false,
+         .italicFallback = true},
     };
     for (const FontCase& c : cases) {
         PdCoreData record = oneTabPage();
         record.DtTab1FontName.assign(c.name);
         record.DtTab1FontBold.set(c.bold ? 1 : 0);
         record.DtTab1FontItalic.set(c.italic ? 1 : 0);
-        const std::string text = buildTabDictionary(record, 0);
+        const std::string text = buildTabDictionary(record, HeaderCopyCount::absent);
         EXPECT_EQ(defLine(text, "TABsets_fontname"),
                   std::string("/TABsets_fontname [ ") + c.expectedName + " / ] def")
             << c.name;
@@ -214,7 +259,7 @@ TEST(TabDictionary, Latin1ForEveryFontButTheJapaneseOnes) {
           Case{"ArialMT", "A\xFF", "[<41FF>]"}}) {
         PdCoreData record = oneTabPage(c.text);
         record.DtTab1FontName.assign(c.font);
-        EXPECT_EQ(defLine(buildTabDictionary(record, 0), "TABtexts"),
+        EXPECT_EQ(defLine(buildTabDictionary(record, HeaderCopyCount::absent), "TABtexts"),
                   std::string("/TABtexts [ ") + c.group + " ] def")
             << c.font << " " << c.text;
     }
@@ -241,7 +286,7 @@ TEST(TabDictionary, EntryColumns) {
                   .pages = {{12, 12}}},
         BlobEntry{.pageSetting = 0, .tray = 2, .pages = {{4, 4}}},
     });
-    const std::string text = buildTabDictionary(record, 0);
+    const std::string text = buildTabDictionary(record, HeaderCopyCount::absent);
     EXPECT_EQ(defLine(text, "TABpagenumbers"), "/TABpagenumbers [ 3 10 12 12 ] def");
     EXPECT_EQ(defLine(text, "TABinsertflags"), "/TABinsertflags [ 0 0 1 0 ] def");
     EXPECT_EQ(defLine(text, "TABposnumbers"), "/TABposnumbers [ 0 0 1 2 ] def");
@@ -255,13 +300,14 @@ TEST(EndSetup, MarkerCallAndTabDictionary) {
         "TLQXFeatures /Talvo_V11 <252554414C564F50414745545241494C45522525> put\r\n"
         "TLQXFeatures /Talvo_NupP0 known { TLQXFeatures /Talvo_NupP0 get exec } if\r\n";
     EXPECT_EQ(pageEndMarkerHex(), "<252554414C564F50414745545241494C45522525>");
-    EXPECT_EQ(buildEndSetupCode(test::tabRecord(), 0), head);
+    EXPECT_EQ(buildEndSetupCode(test::tabRecord(), HeaderCopyCount::absent), head);
 
     PdCoreData record = oneTabPage();
-    EXPECT_EQ(buildEndSetupCode(record, 0), head + buildTabDictionary(record, 0));
-    EXPECT_NE(buildTabDictionary(record, 0), "");
+    EXPECT_EQ(buildEndSetupCode(record, HeaderCopyCount::absent),
+              head + buildTabDictionary(record, HeaderCopyCount::absent));
+    EXPECT_NE(buildTabDictionary(record, HeaderCopyCount::absent), "");
     record.DtTabImageShift.set(1);
-    EXPECT_EQ(buildEndSetupCode(record, 0), head);
+    EXPECT_EQ(buildEndSetupCode(record, HeaderCopyCount::absent), head);
 }
 
 }  // namespace

@@ -139,10 +139,10 @@ TEST(OptionReading, PjlModesAdmitTheirJobKinds) {
         PjlMode mode;
         bool kind1, kind2, kind3;
     } cases[] = {
-        {PjlMode::never, false, false, false},
-        {PjlMode::allJobKinds, true, true, false},
-        {PjlMode::jobKind1Only, true, false, false},
-        {PjlMode::jobKind2Only, false, true, false},
+        {.mode = PjlMode::never, .kind1 = false, .kind2 = false, .kind3 = false},
+        {.mode = PjlMode::allJobKinds, .kind1 = true, .kind2 = true, .kind3 = false},
+        {.mode = PjlMode::jobKind1Only, .kind1 = true, .kind2 = false, .kind3 = false},
+        {.mode = PjlMode::jobKind2Only, .kind1 = false, .kind2 = true, .kind3 = false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(pjlModeAdmits(c.mode, 1), c.kind1);

@@ -11,30 +11,6 @@
 namespace pd {
 namespace {
 
-// The paper settings that `makePageGeometry` reads, at "A4" portrait with nothing else set.
-struct PaperSettings {
-    std::uint32_t pageSize = 1;
-    std::uint32_t customPageWidth = 0;  // 1/10000 mm
-    std::uint32_t customPageHeight = 0;
-    const char* pageSizeName = nullptr;
-    std::uint32_t feedDirection = feedDirectionAuto;
-    std::uint32_t targetPaperSize = noTargetPaperSize;
-    std::uint32_t customTargetWidth = 0;
-    std::uint32_t customTargetHeight = 0;
-    const char* targetPaperSizeName = nullptr;
-    std::uint32_t layout = 0;    // "None"; 2 is "Booklet"
-    std::uint32_t nUpCount = 0;  // "1"; 1 is "2", 3 is "4"
-    std::int32_t orientation = 0;
-    std::uint32_t binding = 0;  // "Left"; 2 is "Top"
-};
-
-PageGeometry geometryOf(const PaperSettings& s) {
-    return makePageGeometry(s.pageSize, s.customPageWidth, s.customPageHeight, s.pageSizeName,
-                            s.feedDirection, s.targetPaperSize, s.customTargetWidth,
-                            s.customTargetHeight, s.targetPaperSizeName, s.layout, s.nUpCount,
-                            s.orientation, s.binding);
-}
-
 struct Expected {
     std::uint32_t paperId;
     std::uint32_t width;  // 1/1000 mm
@@ -51,6 +27,9 @@ struct Case {
     Expected expected;
 };
 
+// Custom lengths are in 1/10000 mm. Layout 0 is "None", 2 "Booklet"; N-up count 0 is "1", 1 "2",
+// 3 "4"; binding 0 is "Left", 2 "Top".
+constexpr std::uint32_t a4 = a4PaperId;
 constexpr std::uint32_t page = sheetFromPageSize;
 constexpr std::uint32_t target = sheetFromTargetPaperSize;
 constexpr std::uint32_t longEdge = feedDirectionLongEdge;
@@ -60,16 +39,16 @@ constexpr std::uint32_t undetermined = sheetOrientationUndetermined;
 TEST(PageGeometry, WorksOutTheSheet) {
     const Case cases[] = {
         {"A4 portrait, measured from its whole points",
-         PaperSettings{},
+         PaperSettings{.pageSize = a4},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"A4 landscape",
-         PaperSettings{.orientation = 1},
+         PaperSettings{.pageSize = a4, .orientation = 1},
          {1, 209903, 297039, "", shortEdge, 1, page}},
         {"A4 booklet: doubled to A3 and turned",
-         PaperSettings{.layout = 2},
+         PaperSettings{.pageSize = a4, .layout = 2},
          {0, 297039, 419806, "", shortEdge, 1, page}},
         {"A4 booklet landscape",
-         PaperSettings{.layout = 2, .orientation = 1},
+         PaperSettings{.pageSize = a4, .layout = 2, .orientation = 1},
          {0, 297039, 419806, "", longEdge, 0, page}},
         {"Letter: exact inches",
          PaperSettings{.pageSize = 17},
@@ -81,58 +60,60 @@ TEST(PageGeometry, WorksOutTheSheet) {
          PaperSettings{.pageSize = 0, .layout = 9},
          {36, 420158, 594078, "", shortEdge, 1, page}},
         {"a layout beyond the choices counts as none",
-         PaperSettings{.layout = 10},
+         PaperSettings{.pageSize = a4, .layout = 10},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"N-up 4 keeps portrait",
-         PaperSettings{.nUpCount = 3},
+         PaperSettings{.pageSize = a4, .nUpCount = 3},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"N-up 2 turns to landscape",
-         PaperSettings{.nUpCount = 1},
+         PaperSettings{.pageSize = a4, .nUpCount = 1},
          {1, 209903, 297039, "", shortEdge, 1, page}},
         {"N-up 8 reverse turns landscape to portrait",
-         PaperSettings{.nUpCount = 8, .orientation = 1},
+         PaperSettings{.pageSize = a4, .nUpCount = 8, .orientation = 1},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"N-up 16 reverse keeps",
-         PaperSettings{.nUpCount = 12},
+         PaperSettings{.pageSize = a4, .nUpCount = 12},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"N-up beyond the choices: undetermined, long edge",
-         PaperSettings{.nUpCount = 13, .binding = 2},
+         PaperSettings{.pageSize = a4, .nUpCount = 13, .binding = 2},
          {1, 209903, 297039, "", longEdge, undetermined, page}},
         {"orientation 2: undetermined",
-         PaperSettings{.orientation = 2},
+         PaperSettings{.pageSize = a4, .orientation = 2},
          {1, 209903, 297039, "", longEdge, undetermined, page}},
         {"negative orientation: undetermined",
-         PaperSettings{.orientation = -1},
+         PaperSettings{.pageSize = a4, .orientation = -1},
          {1, 209903, 297039, "", longEdge, undetermined, page}},
         {"top binding on portrait: short edge",
-         PaperSettings{.binding = 2},
+         PaperSettings{.pageSize = a4, .binding = 2},
          {1, 209903, 297039, "", shortEdge, 0, page}},
         {"top binding on landscape: long edge",
-         PaperSettings{.orientation = 1, .binding = 2},
+         PaperSettings{.pageSize = a4, .orientation = 1, .binding = 2},
          {1, 209903, 297039, "", longEdge, 1, page}},
         {"a given long edge stays",
-         PaperSettings{.feedDirection = 1, .orientation = 1},
+         PaperSettings{.pageSize = a4, .feedDirection = 1, .orientation = 1},
          {1, 209903, 297039, "", longEdge, 1, page}},
         {"a given short edge stays",
-         PaperSettings{.feedDirection = 2},
+         PaperSettings{.pageSize = a4, .feedDirection = 2},
          {1, 209903, 297039, "", shortEdge, 0, page}},
         {"target A3 from the millimetre columns",
-         PaperSettings{.pageSizeName = "ignored",
+         PaperSettings{.pageSize = a4,
+                       .pageSizeName = "ignored",
                        .targetPaperSize = 1,
                        .targetPaperSizeName = "A3",
                        .layout = 2},
          {0, 297000, 420000, "A3", shortEdge, 1, target}},
         {"target without a name",
-         PaperSettings{.targetPaperSize = 18},
+         PaperSettings{.pageSize = a4, .targetPaperSize = 18},
          {17, 215900, 279400, "", longEdge, 0, target}},
         {"custom target rounded to 1/1000 mm",
-         PaperSettings{.targetPaperSize = 37,
+         PaperSettings{.pageSize = a4,
+                       .targetPaperSize = 37,
                        .customTargetWidth = 2100005,
                        .customTargetHeight = 2970004,
                        .targetPaperSizeName = "Proof"},
          {36, 210001, 297000, "Proof", longEdge, 0, target}},
         {"target number without a row",
-         PaperSettings{.targetPaperSize = 38},
+         PaperSettings{.pageSize = a4, .targetPaperSize = 38},
          {36, 0, 0, "", longEdge, 0, target}},
         {"custom page keeps its name",
          PaperSettings{.pageSize = 36,
@@ -152,7 +133,7 @@ TEST(PageGeometry, WorksOutTheSheet) {
              .pageSize = 36, .customPageWidth = 0x80000000, .customPageHeight = 10, .layout = 1},
          {36, 1, 429496730, "", shortEdge, 1, page}},
         {"standard page ignores its name",
-         PaperSettings{.pageSizeName = "A4"},
+         PaperSettings{.pageSize = a4, .pageSizeName = "A4"},
          {1, 209903, 297039, "", longEdge, 0, page}},
         {"page size without a row",
          PaperSettings{.pageSize = 40},
@@ -163,7 +144,7 @@ TEST(PageGeometry, WorksOutTheSheet) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const PageGeometry g = geometryOf(c.settings);
+        const PageGeometry g = makePageGeometry(c.settings);
         EXPECT_EQ(g.paperId, c.expected.paperId);
         EXPECT_EQ(g.width, c.expected.width);
         EXPECT_EQ(g.height, c.expected.height);
@@ -177,10 +158,8 @@ TEST(PageGeometry, WorksOutTheSheet) {
 TEST(PageGeometry, NamesAreCutWithoutSplittingACharacter) {
     // 126 bytes, then a two-byte character that would end at byte 128: it is left out.
     const std::string name = std::string(126, 'x') + "\xC3\xA9" + "tail";
-    PaperSettings settings;
-    settings.targetPaperSize = 2;
-    settings.targetPaperSizeName = name.c_str();
-    const PageGeometry g = geometryOf(settings);
+    const PageGeometry g = makePageGeometry(
+        {.pageSize = a4, .targetPaperSize = 2, .targetPaperSizeName = name.c_str()});
     EXPECT_EQ(g.nameView(), std::string(126, 'x'));
     EXPECT_EQ(g.name.back(), '\0');
 }

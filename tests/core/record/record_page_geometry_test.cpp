@@ -38,8 +38,19 @@ TEST(PageGeometry, FromRecordReadsItsPaperSettings) {
     EXPECT_EQ(targeted.height, 487000u);
     EXPECT_EQ(targeted.nameView(), "Trimmed");
     EXPECT_EQ(targeted.source, sheetFromTargetPaperSize);
-    EXPECT_EQ(targeted, makePageGeometry(36, 2100005, 2970004, "Proof sheet", 0, 37, 3300000,
-                                         4870004, "Trimmed", 0, 1, 0, 2));
+    EXPECT_EQ(targeted, makePageGeometry({.pageSize = 36,
+                                          .customPageWidth = 2100005,
+                                          .customPageHeight = 2970004,
+                                          .pageSizeName = "Proof sheet",
+                                          .feedDirection = 0,
+                                          .targetPaperSize = 37,
+                                          .customTargetWidth = 3300000,
+                                          .customTargetHeight = 4870004,
+                                          .targetPaperSizeName = "Trimmed",
+                                          .layout = 0,
+                                          .nUpCount = 1,
+                                          .orientation = 0,
+                                          .binding = 2}));
 }
 
 TEST(PageGeometry, FromRecordStaysInsideAnUnterminatedName) {

@@ -391,7 +391,8 @@ TEST(FoldRules, APageSetupOfB4MergedIntoAZFoldedStapledAndStitchedRecord) {
              PdPlatformData setup;
              setup.DtPageSize.set(b4);
              setup.DtPageSizeName.assign("B4");
-             mergePlatformData(&record, &setup, nullptr, 0, &change.changedFields);
+             mergePlatformData(&record, &setup, nullptr, InputSlotMerge::keep,
+                               &change.changedFields);
          },
          {{DtPageSize, b4},
           {DtFold, 0},

@@ -71,7 +71,7 @@ TEST_F(Merge, ANewPageSetupHoldsTheDefaultPaperPortraitAndTheAutomaticSlot) {
 
 TEST_F(Merge, TheDefaultPaperStoresMarksAndSetsTheFivePageFieldsAndNothingElse) {
     const PdPlatformData data = setup(1, "A4");
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(concat({pageSizeMarks, pageSizeMarks}), changedNames());
     EXPECT_EQ((Names{"DtPageSizeName"}), differences(record, before));
     EXPECT_EQ("A4", record.DtPageSizeName.view());
@@ -82,7 +82,7 @@ TEST_F(Merge, AStandardPaperIdClearsTheCustomSize) {
     record.DtCustomPageSizeHeight.set(2345678);
     PdPlatformData data = setup(17, "Letter");
     data.DtCustomPageSizeWidth.set(99);  // read only for a custom size
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(17, record.DtPageSize.get());
     EXPECT_EQ(0u, record.DtCustomPageSizeWidth.get());
     EXPECT_EQ(0u, record.DtCustomPageSizeHeight.get());
@@ -93,7 +93,7 @@ TEST_F(Merge, ACustomSizeSendsTheJobToTray1AndForcesFullBleed) {
     PdPlatformData data = setup(36, "Poster");
     data.DtCustomPageSizeWidth.set(3000000);
     data.DtCustomPageSizeHeight.set(4000000);
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(36, record.DtPageSize.get());
     EXPECT_EQ(3000000u, record.DtCustomPageSizeWidth.get());
     EXPECT_EQ(4000000u, record.DtCustomPageSizeHeight.get());
@@ -115,7 +115,7 @@ TEST_F(Merge, AStandardPaperDropsAWideTargetPaperThatTheRequestDidNotMark) {
     // sends the target back to Auto, which leaves full bleed to the user.
     record.DtTargetPaperSize.set(22);
     const PdPlatformData data = setup(1, "A4");
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(0, record.DtTargetPaperSize.get());
     EXPECT_EQ(1, record.DtFullBleed.get());
     EXPECT_EQ(concat({pageSizeMarks,
@@ -126,7 +126,7 @@ TEST_F(Merge, AStandardPaperDropsAWideTargetPaperThatTheRequestDidNotMark) {
 
 TEST_F(Merge, AnOrientationRequestComesBeforeThePageSize) {
     const PdPlatformData data = setup(1, "A4", 1);
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(1, record.DtOrientation.get());
     EXPECT_EQ(concat({{"DtOrientation", "DtOrientation"}, pageSizeMarks, pageSizeMarks}),
               changedNames());
@@ -135,7 +135,7 @@ TEST_F(Merge, AnOrientationRequestComesBeforeThePageSize) {
     for (const std::uint8_t orientation : {std::uint8_t{1}, std::uint8_t{2}}) {
         changed.entries.clear();
         const PdPlatformData again = setup(1, "A4", orientation);
-        mergePlatformData(&record, &again, nullptr, 0, &changed);
+        mergePlatformData(&record, &again, nullptr, InputSlotMerge::keep, &changed);
         EXPECT_EQ(concat({pageSizeMarks, pageSizeMarks}), changedNames());
         EXPECT_EQ(1, record.DtOrientation.get());
     }
@@ -143,31 +143,39 @@ TEST_F(Merge, AnOrientationRequestComesBeforeThePageSize) {
 
 TEST_F(Merge, TheSlotIsTakenOnlyWhenAskedForGivenAndDifferent) {
     struct Case {
-        int take;
+        InputSlotMerge inputSlot;
         std::uint8_t slot;
         bool taken;
     };
-    const Case cases[] = {{1, 2, true}, {0, 2, false}, {2, 2, false}, {1, 6, false}, {1, 0, false}};
+    // A value that names neither way keeps the record's slot.
+    const auto neither = static_cast<InputSlotMerge>(2);
+    const Case cases[] = {
+        {.inputSlot = InputSlotMerge::take, .slot = 2, .taken = true},
+        {.inputSlot = InputSlotMerge::keep, .slot = 2, .taken = false},
+        {.inputSlot = neither, .slot = 2, .taken = false},
+        {.inputSlot = InputSlotMerge::take, .slot = 6, .taken = false},
+        {.inputSlot = InputSlotMerge::take, .slot = 0, .taken = false},
+    };
     for (const Case& c : cases) {
         record = before;
         changed.entries.clear();
         const PdPlatformData data = setup(1, "A4", 2, c.slot);
-        mergePlatformData(&record, &data, nullptr, c.take, &changed);
+        mergePlatformData(&record, &data, nullptr, c.inputSlot, &changed);
         const Names expected =
             c.taken ? concat({{"DtInputSlot", "DtInputSlot"}, pageSizeMarks, pageSizeMarks})
                     : concat({pageSizeMarks, pageSizeMarks});
-        EXPECT_EQ(expected, changedNames()) << c.take << " " << int{c.slot};
+        EXPECT_EQ(expected, changedNames()) << static_cast<int>(c.inputSlot) << " " << int{c.slot};
         EXPECT_EQ(c.taken ? c.slot : 0, record.DtInputSlot.get());
     }
 }
 
 TEST_F(Merge, WithoutAListOrWithoutRecordOrSetup) {
     const PdPlatformData data = setup(17, "Letter", 1);
-    mergePlatformData(nullptr, &data, nullptr, 1, &changed);
-    mergePlatformData(&record, nullptr, nullptr, 1, &changed);
+    mergePlatformData(nullptr, &data, nullptr, InputSlotMerge::take, &changed);
+    mergePlatformData(&record, nullptr, nullptr, InputSlotMerge::take, &changed);
     EXPECT_TRUE(changed.empty());
     EXPECT_EQ(0, std::memcmp(&record, &before, sizeof record));
-    mergePlatformData(&record, &data, nullptr, 1, nullptr);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::take, nullptr);
     EXPECT_EQ(17, record.DtPageSize.get());
     EXPECT_EQ(1, record.DtOrientation.get());
 }
@@ -187,19 +195,19 @@ CustomPaperPreferences unnamedPaper() {
 TEST_F(Merge, TheFirstCustomPaperOfTheSameNameDecidesThePageSizeType) {
     setCustomPaperReader(papersNamedLetter);
     const PdPlatformData data = setup(17, "Letter");
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(1, record.DtPageSizeType.get());
 
     // No paper matches: the record's own type stays.
     record.DtPageSizeType.set(2);
     const PdPlatformData other = setup(1, "A4");
-    mergePlatformData(&record, &other, nullptr, 0, &changed);
+    mergePlatformData(&record, &other, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(2, record.DtPageSizeType.get());
 
     // A paper without a name matches nothing, not even a setup without a name.
     setCustomPaperReader(unnamedPaper);
     const PdPlatformData unnamed = setup(1, "");
-    mergePlatformData(&record, &unnamed, nullptr, 0, &changed);
+    mergePlatformData(&record, &unnamed, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(2, record.DtPageSizeType.get());
 }
 
@@ -208,7 +216,7 @@ TEST_F(Merge, APaperNameKeepsItsBytesWhateverTheirEncoding) {
     // setup's name as it is, so the record's own name comes back unchanged.
     const char latin1[] = "Gr\366\337e A4";
     const PdPlatformData data = setup(1, latin1);
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(latin1, record.DtPageSizeName.view());
 
     PageSizeRequest request;
@@ -220,7 +228,7 @@ TEST_F(Merge, APaperNameKeepsItsBytesWhateverTheirEncoding) {
 TEST_F(Merge, ASetupNameWithoutTerminatorIsReadWithinItsBytes) {
     PdPlatformData data = setup(1, "");
     std::memset(data.DtPageSizeName.bytes, 'z', sizeof data.DtPageSizeName.bytes);
-    mergePlatformData(&record, &data, nullptr, 0, &changed);
+    mergePlatformData(&record, &data, nullptr, InputSlotMerge::keep, &changed);
     EXPECT_EQ(std::string(127, 'z'), record.DtPageSizeName.view());
 }
 

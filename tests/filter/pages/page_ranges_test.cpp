@@ -54,9 +54,14 @@ struct ShiftCase {
 
 TEST(PageRanges, ShiftsMarkPagesPushedOutOfRangeAsZero) {
     const ShiftCase cases[] = {
-        {{65530, 65535}, 10, true, {0, 0}}, {{3, 0}, 4, true, {7, 4}},   {{0, 0}, 0, true, {0, 0}},
-        {{1, 2}, 3, true, {4, 5}},          {{3, 10}, 5, false, {0, 5}}, {{5, 8}, 5, false, {0, 3}},
-        {{0, 9}, 2, false, {2, 7}},         {{4, 4}, 0, false, {4, 4}},
+        {.range = {65530, 65535}, .n = 10, .up = true, .expected = {0, 0}},
+        {.range = {3, 0}, .n = 4, .up = true, .expected = {7, 4}},
+        {.range = {0, 0}, .n = 0, .up = true, .expected = {0, 0}},
+        {.range = {1, 2}, .n = 3, .up = true, .expected = {4, 5}},
+        {.range = {3, 10}, .n = 5, .up = false, .expected = {0, 5}},
+        {.range = {5, 8}, .n = 5, .up = false, .expected = {0, 3}},
+        {.range = {0, 9}, .n = 2, .up = false, .expected = {2, 7}},
+        {.range = {4, 4}, .n = 0, .up = false, .expected = {4, 4}},
     };
     for (const ShiftCase& c : cases) {
         PageRange range = c.range;

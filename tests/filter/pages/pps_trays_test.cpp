@@ -22,9 +22,10 @@ PageSpecificList decode(const std::vector<unsigned char>& blob, bool tabImageShi
     return list;
 }
 
-PageSpecificList build(const PdCoreData& record, int listMode, int copiesFlag = 0) {
+PageSpecificList build(const PdCoreData& record, PageListMode listMode,
+                       HeaderCopyCount copyCount = HeaderCopyCount::absent) {
     PageSpecificList list;
-    buildPageSpecificList(record, list, listMode, copiesFlag);
+    buildPageSpecificList(record, list, listMode, copyCount);
     return list;
 }
 
@@ -89,7 +90,8 @@ TEST(PageSpecificDecode, ValuesAboveTheirRangeReadAsTheHighest) {
     EXPECT_EQ(e.prePunched, 1);
     EXPECT_EQ(e.tray, 7);
     EXPECT_EQ(e.sheetCount, 40);
-    EXPECT_EQ(e.tab, (TabDetail{1, 1, 2, 15, "T"}));
+    EXPECT_EQ(e.tab,
+              (TabDetail{.noTab = 1, .tabSet = 1, .insert = 2, .tabPosition = 15, .tabText = "T"}));
     ASSERT_EQ(e.insertions.size(), 1u);
     EXPECT_EQ(e.insertions[0].pageSetting, pageTab);
     EXPECT_EQ(e.insertions[0].punch, 5);
@@ -148,7 +150,10 @@ TEST(PageSpecificDecode, TabEntriesWithoutPagesAndTabImageShift) {
     EXPECT_EQ(decode(blob, false).size(), 3u);
     const PageSpecificList shifted = decode(blob, true);
     ASSERT_EQ(shifted.size(), 2u);
-    EXPECT_EQ(shifted[0].tab, (TabDetail{0, 0, tabInsertOff, 0, ""}));
+    EXPECT_EQ(
+        shifted[0].tab,
+        (TabDetail{
+            .noTab = 0, .tabSet = 0, .insert = tabInsertOff, .tabPosition = 0, .tabText = ""}));
     EXPECT_TRUE(shifted[0].insertions.empty());
     EXPECT_EQ(shifted[1].pageSetting, pageSameAsBody);
 }
@@ -169,23 +174,24 @@ TEST(PageSpecificList, RecordSettingsThatSuppressOrFilterEntries) {
                                    BlobEntry{.pageSetting = 2, .pages = {{8, 8}}},
                                    BlobEntry{.pageSetting = 5, .pages = {{10, 10}}},
                                });
-    EXPECT_EQ(build(record, 1).size(), 4u);
+    EXPECT_EQ(build(record, PageListMode::printed).size(), 4u);
 
     PdCoreData group = record;
     group.DtCollate.set(1);
-    EXPECT_TRUE(build(group, 1).empty());
+    EXPECT_TRUE(build(group, PageListMode::printed).empty());
 
     PdCoreData booklet = record;
     booklet.DtLayout.set(2);
-    const PageSpecificList blanks = build(booklet, 1);
+    const PageSpecificList blanks = build(booklet, PageListMode::printed);
     ASSERT_EQ(blanks.size(), 2u);
     EXPECT_EQ(blanks[0].pageSetting, pageInsertBlankBeforeFirstPage);
     EXPECT_EQ(blanks[1].pageSetting, pageInsertBlankSheet);
-    EXPECT_TRUE(build(booklet, 1, 1).empty());  // the PJL header's list refuses binding layouts
+    EXPECT_TRUE(build(booklet, PageListMode::printed, HeaderCopyCount::present)
+                    .empty());  // the PJL header's list refuses binding layouts
 
     PdCoreData stitched = record;
     stitched.DtStitch.set(1);
-    const PageSpecificList noTabs = build(stitched, 1);
+    const PageSpecificList noTabs = build(stitched, PageListMode::printed);
     ASSERT_EQ(noTabs.size(), 3u);
     for (const PageSpecificEntry& entry : noTabs) EXPECT_FALSE(isTabEntry(entry));
 }
@@ -198,7 +204,7 @@ TEST(PageSpecificList, TabSheetsBeforeAPageAreNumberedAsPrinted) {
                         .pages = {{5, 5}}};
     const BlobEntry later{.pageSetting = 0, .tray = 2, .pages = {{8, 9}}};
     test::setPageSpecificTrays(record, {tab, later});
-    PageSpecificList list = build(record, 1);
+    PageSpecificList list = build(record, PageListMode::printed);
     EXPECT_EQ(pagesOf(list),
               (std::vector<PageRangeList>{{{5, 5}}, {{6, 6}}, {{7, 7}}, {{10, 11}}}));
     EXPECT_EQ(list[0].tab.insert, tabInsertBefore);
@@ -212,13 +218,13 @@ TEST(PageSpecificList, TabSheetsBeforeAPageAreNumberedAsPrinted) {
     BlobEntry noTab = tab;
     noTab.tab.noTab = 1;
     test::setPageSpecificTrays(record, {noTab, later});
-    EXPECT_EQ(pagesOf(build(record, 1)),
+    EXPECT_EQ(pagesOf(build(record, PageListMode::printed)),
               (std::vector<PageRangeList>{{{5, 5}}, {{6, 6}}, {{10, 11}}}));
 
     BlobEntry equalSheets = tab;
     equalSheets.sheets = {BlobSheet{.staple = 3}, BlobSheet{.staple = 3}};
     test::setPageSpecificTrays(record, {equalSheets, later});
-    EXPECT_EQ(pagesOf(build(record, 1)),
+    EXPECT_EQ(pagesOf(build(record, PageListMode::printed)),
               (std::vector<PageRangeList>{{{5, 6}}, {{7, 7}}, {{10, 11}}}));
 }
 
@@ -230,12 +236,12 @@ TEST(PageSpecificList, TabSheetsAfterAPageByListMode) {
                         .pages = {{5, 5}}};
     const BlobEntry later{.pageSetting = 0, .tray = 2, .pages = {{8, 8}}};
     test::setPageSpecificTrays(record, {tab, later});
-    const PageSpecificList printed = build(record, 1);
+    const PageSpecificList printed = build(record, PageListMode::printed);
     EXPECT_EQ(pagesOf(printed),
               (std::vector<PageRangeList>{{{5, 5}}, {{6, 6}}, {{7, 7}}, {{10, 10}}}));
     EXPECT_EQ(printed[1].tab.insert, tabInsertAfter);
 
-    const PageSpecificList jobPages = build(record, 2);
+    const PageSpecificList jobPages = build(record, PageListMode::jobPages);
     EXPECT_EQ(pagesOf(jobPages),
               (std::vector<PageRangeList>{{{5, 5}}, {{6, 6}}, {{6, 6}}, {{8, 8}}}));
     EXPECT_EQ(jobPages[1].tab.insert, tabInsertBefore);
@@ -254,7 +260,7 @@ TEST(PageSpecificList, AutomaticTabPositionsPerSet) {
     entries.push_back({.pageSetting = 5, .tab = {.position = 2}, .pages = {{7, 7}}});
     entries.push_back({.pageSetting = 5, .pages = {{8, 8}}});
     test::setPageSpecificTrays(record, entries);
-    const PageSpecificList list = build(record, 2);
+    const PageSpecificList list = build(record, PageListMode::jobPages);
     std::vector<int> positions;
     for (const PageSpecificEntry& entry : list) positions.push_back(entry.tab.tabPosition);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 1, 2, 1, 2, 3}));
@@ -276,13 +282,17 @@ TEST(PageSpecificList, TabImageShiftKeepsTabPagesWithAutomaticPositionsOnly) {
             BlobEntry{.pageSetting = 5, .staple = 1, .tab = {.position = 9}, .pages = {{6, 6}}},
         });
     // The staple value keeps the printed list from joining the two tab pages.
-    for (int listMode : {1, 2}) {
+    for (const PageListMode listMode : {PageListMode::printed, PageListMode::jobPages}) {
+        SCOPED_TRACE(listMode == PageListMode::printed ? "printed" : "job pages");
         const PageSpecificList list = build(record, listMode);
-        ASSERT_EQ(list.size(), 2u) << listMode;
-        EXPECT_EQ(pagesOf(list), (std::vector<PageRangeList>{{{2, 2}}, {{6, 6}}})) << listMode;
-        EXPECT_EQ(list[0].tab, (TabDetail{0, 0, tabInsertOff, 1, ""})) << listMode;
-        EXPECT_EQ(list[1].tab.tabPosition, 2) << listMode;
-        EXPECT_TRUE(list[0].insertions.empty()) << listMode;
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(pagesOf(list), (std::vector<PageRangeList>{{{2, 2}}, {{6, 6}}}));
+        EXPECT_EQ(
+            list[0].tab,
+            (TabDetail{
+                .noTab = 0, .tabSet = 0, .insert = tabInsertOff, .tabPosition = 1, .tabText = ""}));
+        EXPECT_EQ(list[1].tab.tabPosition, 2);
+        EXPECT_TRUE(list[0].insertions.empty());
     }
 }
 
@@ -291,20 +301,21 @@ TEST(PageSpecificList, EqualEntriesMergeOnlyInThePrintedList) {
     const BlobEntry a{.pageSetting = 0, .tray = 2, .pages = {{3, 3}}};
     const BlobEntry b{.pageSetting = 0, .tray = 2, .pages = {{4, 6}}};
     test::setPageSpecificTrays(record, {a, b});
-    EXPECT_EQ(pagesOf(build(record, 1)), (std::vector<PageRangeList>{{{3, 6}}}));
-    EXPECT_EQ(build(record, 2).size(), 2u);
+    EXPECT_EQ(pagesOf(build(record, PageListMode::printed)),
+              (std::vector<PageRangeList>{{{3, 6}}}));
+    EXPECT_EQ(build(record, PageListMode::jobPages).size(), 2u);
 
     BlobEntry ended = b;
     ended.endFlag = 1;
     test::setPageSpecificTrays(record, {a, ended});
-    EXPECT_EQ(build(record, 1).size(), 2u);
+    EXPECT_EQ(build(record, PageListMode::printed).size(), 2u);
     BlobEntry otherCount = b;
     otherCount.sheetCount = 2;
     test::setPageSpecificTrays(record, {a, otherCount});
-    EXPECT_EQ(build(record, 1).size(), 2u);
+    EXPECT_EQ(build(record, PageListMode::printed).size(), 2u);
 }
 
-TEST(PageSpecificList, CopiesFlagCountsEqualSheetsInsteadOfNumberingThem) {
+TEST(PageSpecificList, AHeaderCopyCountCountsEqualSheetsInsteadOfNumberingThem) {
     PdCoreData record = test::tabRecord();
     const BlobEntry tab{
         .pageSetting = 5,
@@ -313,7 +324,7 @@ TEST(PageSpecificList, CopiesFlagCountsEqualSheetsInsteadOfNumberingThem) {
         .pages = {{5, 5}}};
     const BlobEntry later{.pageSetting = 0, .tray = 2, .pages = {{8, 9}}};
     test::setPageSpecificTrays(record, {tab, later});
-    const PageSpecificList list = build(record, 1, 1);
+    const PageSpecificList list = build(record, PageListMode::printed, HeaderCopyCount::present);
     // Other entries still count the inserted sheets.
     EXPECT_EQ(pagesOf(list), (std::vector<PageRangeList>{{{5, 5}}, {{5, 5}}, {{11, 12}}}));
     EXPECT_EQ(list[0].tab.insert, tabInsertBefore);
@@ -352,7 +363,7 @@ TEST(PageSpecificList, OrderAtTheSameFirstPage) {
     }
     EXPECT_EQ(order, (std::vector<std::string>{"1", "5before", "2", "0", "5after1", "5after2"}));
 
-    const PageSpecificList list = build(record, 1);
+    const PageSpecificList list = build(record, PageListMode::printed);
     ASSERT_FALSE(list.empty());
     EXPECT_EQ(list[0].pageSetting, pageInsertBlankBeforeFirstPage);
     EXPECT_TRUE(list[0].pages.empty());
