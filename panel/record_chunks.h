@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/record/core_data.h"
-#include "platform/print_settings.h"
+#include "dialog/print_settings.h"
 
 namespace pd {
 
