@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "core/record/default_record.h"
+#include "dialog/host_callback.h"
 #include "panel/record_chunks.h"
 #include "panel/settings_panel.h"
 #include "panel/summary_items.h"
-#include "platform/host_callback.h"
 #include "platform/measurement_system.h"
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

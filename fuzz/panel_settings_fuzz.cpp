@@ -21,9 +21,9 @@
 
 #include "core/catalog/option_catalogue.h"
 #include "core/record/validation.h"
+#include "dialog/host_callback.h"
 #include "panel/record_chunks.h"
 #include "panel/settings_panel.h"
-#include "platform/host_callback.h"
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 

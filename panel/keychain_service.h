@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/keychain.h"
+#include "dialog/keychain.h"
 
 namespace pd {
 

@@ -7,8 +7,8 @@
 #include "core/catalog/language.h"
 #include "core/record/core_data.h"
 #include "core/rules/platform_data.h"
-#include "platform/page_format.h"
-#include "platform/print_settings.h"
+#include "dialog/page_format.h"
+#include "dialog/print_settings.h"
 
 namespace pd {
 

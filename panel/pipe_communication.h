@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "dialog/application.h"
+#include "dialog/unique_fd.h"
 #include "panel/pipe_frame.h"
-#include "platform/application.h"
-#include "platform/unique_fd.h"
 
 namespace pd {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_level.h"
+#include "dialog/window_level.h"
 
 namespace pd {
 

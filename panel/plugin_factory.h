@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "platform/print_dialog_plugin.h"
+#include "dialog/print_dialog_plugin.h"
 
 namespace pd {
 

@@ -7,7 +7,7 @@
 
 #include "core/record/core_data.h"
 #include "core/record/record_chunks.h"
-#include "platform/print_settings.h"
+#include "dialog/print_settings.h"
 
 namespace pd {
 

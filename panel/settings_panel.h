@@ -15,8 +15,8 @@
 
 #include "core/record/core_data.h"
 #include "core/rules/platform_data.h"
+#include "dialog/print_dialog_plugin.h"
 #include "panel/pipe_communication.h"
-#include "platform/print_dialog_plugin.h"
 
 namespace pd {
 

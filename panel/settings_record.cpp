@@ -9,6 +9,7 @@
 #include "core/record/default_record.h"
 #include "core/record/validation.h"
 #include "panel/page_setup.h"
+#include "panel/ppd_language.h"
 #include "panel/record_chunks.h"
 #include "panel/settings_panel.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/string_dictionary.h"
+#include "dialog/string_dictionary.h"
 
 namespace pd {
 

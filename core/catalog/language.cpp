@@ -177,14 +177,13 @@ LanguageIndex systemLanguageIndex() {
     return languageIndexOfNumbers(preferredLanguageNumbers());
 }
 
-LanguageIndex ppdLanguageIndex(const ppd_file_t* ppd) {
-    if (!ppd) return languageUsEnglish;
-    if (ppd->lang_version) {
+LanguageIndex languageVersionIndex(const char* languageVersion) {
+    if (languageVersion) {
         const std::uint32_t count = std::min<std::uint32_t>(languageVersionOption.choiceCount,
                                                             languageVersionOption.choices.size());
         for (std::uint32_t choice = 0; choice < count; ++choice) {
             const char* keyword = languageVersionOption.choices[choice].names.ppdName;
-            if (!keyword || std::strcmp(keyword, ppd->lang_version) != 0) continue;
+            if (!keyword || std::strcmp(keyword, languageVersion) != 0) continue;
             // English, the first choice, leaves the language to the user's preference.
             if (choice != 0) return choice;
             break;

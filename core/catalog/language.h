@@ -5,8 +5,6 @@
 // A PPD may instead name its own language through its "LanguageVersion" entry.
 #pragma once
 
-#include <cups/ppd.h>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -83,9 +81,9 @@ bool usePreferredLanguagesOfFilter();
 // The language of the user's first preferred language that the driver has, else US English.
 LanguageIndex systemLanguageIndex();
 
-// The language that the PPD's "LanguageVersion" names among the choices of
+// The language that a PPD's "LanguageVersion" value names among the choices of
 // languageVersionOption; the system language when it names English or no known language or is
-// missing; US English without a PPD.
-LanguageIndex ppdLanguageIndex(const ppd_file_t* ppd);
+// missing (null).
+LanguageIndex languageVersionIndex(const char* languageVersion);
 
 }  // namespace pd

@@ -19,9 +19,9 @@
 #include "core/catalog/language.h"
 #include "core/record/core_data.h"
 #include "core/record/default_record.h"
+#include "dialog/host_callback.h"
 #include "panel/record_chunks.h"
 #include "panel/settings_panel.h"
-#include "platform/host_callback.h"
 #include "platform/measurement_system.h"
 
 #pragma GCC diagnostic push

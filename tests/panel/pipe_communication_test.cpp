@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "platform/process_launcher.h"
+#include "dialog/process_launcher.h"
 
 namespace pd {
 namespace {

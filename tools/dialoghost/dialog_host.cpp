@@ -8,8 +8,8 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/bundle.h"
-#include "platform/host_callback.h"
+#include "dialog/bundle.h"
+#include "dialog/host_callback.h"
 #include "tools/dialoghost/option_line.h"
 #include "tools/dialoghost/plugin_module.h"
 #include "tools/dialoghost/summary_line.h"

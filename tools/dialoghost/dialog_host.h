@@ -43,7 +43,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/page_format.h"
+#include "dialog/page_format.h"
 
 namespace pd {
 

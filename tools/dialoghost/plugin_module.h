@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/print_dialog_plugin.h"
+#include "dialog/print_dialog_plugin.h"
 
 namespace pd {
 

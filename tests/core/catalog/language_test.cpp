@@ -1,14 +1,8 @@
-// The PPD calls of libcups are marked deprecated; they remain the interface the driver works with.
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-
 #include "core/catalog/language.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -118,14 +112,7 @@ TEST(LanguageSelection, NumbersWithoutALanguageAreSkipped) {
     }
 }
 
-// A PPD record as the CUPS library fills it, with only the language version set.
-ppd_file_t ppdInLanguage(const char* languageVersion) {
-    ppd_file_t ppd{};
-    ppd.lang_version = const_cast<char*>(languageVersion);
-    return ppd;
-}
-
-TEST(PpdLanguageIndex, FollowsThePpdLanguageUnlessItIsEnglishOrUnknown) {
+TEST(LanguageVersionIndex, FollowsThePpdLanguageUnlessItIsEnglishOrUnknown) {
     const LanguageIndex system = systemLanguageIndex();
     const struct {
         const char* languageVersion;
@@ -146,37 +133,9 @@ TEST(PpdLanguageIndex, FollowsThePpdLanguageUnlessItIsEnglishOrUnknown) {
         {"", system},
         {nullptr, system},
     };
-    for (const auto& c : cases) {
-        const ppd_file_t ppd = ppdInLanguage(c.languageVersion);
-        EXPECT_EQ(ppdLanguageIndex(&ppd), c.index)
+    for (const auto& c : cases)
+        EXPECT_EQ(languageVersionIndex(c.languageVersion), c.index)
             << (c.languageVersion ? c.languageVersion : "(none)");
-    }
-    EXPECT_EQ(ppdLanguageIndex(nullptr), languageUsEnglish);
-}
-
-TEST(PpdLanguageIndex, ReadsTheLanguageVersionThatCupsReports) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("pd_language_" + std::to_string(getpid()) + ".ppd");
-    {
-        std::ofstream file(path);
-        file << "*PPD-Adobe: \"4.3\"\n"
-                "*FormatVersion: \"4.3\"\n"
-                "*FileVersion: \"1.0\"\n"
-                "*LanguageVersion: Korean\n"
-                "*LanguageEncoding: UTF-8\n"
-                "*PCFileName: \"TEST.PPD\"\n"
-                "*Manufacturer: \"Test\"\n"
-                "*Product: \"(Test)\"\n"
-                "*ModelName: \"Test\"\n"
-                "*ShortNickName: \"Test\"\n"
-                "*NickName: \"Test\"\n"
-                "*PSVersion: \"(3010.000) 0\"\n";
-    }
-    ppd_file_t* ppd = ppdOpenFile(path.c_str());
-    std::filesystem::remove(path);
-    ASSERT_NE(ppd, nullptr);
-    EXPECT_EQ(ppdLanguageIndex(ppd), languageKorean);
-    ppdClose(ppd);
 }
 
 // The preferred language list is read once per process, so each of these runs in a fresh
@@ -208,13 +167,10 @@ int languageOfFilter() {
 // A Japanese PPD wins over the French user; an English one leaves the French user's choice.
 int languageOfPpds() {
     const FakePreferredLanguages fake(Entries{"fr-FR", "de"});
-    const ppd_file_t english = ppdInLanguage("English");
-    const ppd_file_t japanese = ppdInLanguage("Japanese");
-    const ppd_file_t none = ppdInLanguage(nullptr);
-    if (ppdLanguageIndex(&japanese) != languageJapanese ||
-        ppdLanguageIndex(&none) != languageFrench || ppdLanguageIndex(nullptr) != languageUsEnglish)
+    if (languageVersionIndex("Japanese") != languageJapanese ||
+        languageVersionIndex(nullptr) != languageFrench)
         return stepFailed;
-    return static_cast<int>(ppdLanguageIndex(&english));
+    return static_cast<int>(languageVersionIndex("English"));
 }
 
 int languageOfLateFilter() {

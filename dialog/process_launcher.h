@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/unique_fd.h"
+#include "dialog/unique_fd.h"
 
 namespace pd {
 

@@ -1,4 +1,4 @@
-#include "platform/views.h"
+#include "dialog/views.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/user_identity.h"
+#include "dialog/user_identity.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/keychain.h"
+#include "dialog/keychain.h"
 #include "platform/utf8.h"
 
 namespace pd {

@@ -1,4 +1,4 @@
-#include "platform/application.h"
+#include "dialog/application.h"
 
 #include <unistd.h>
 

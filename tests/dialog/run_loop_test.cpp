@@ -1,4 +1,4 @@
-#include "platform/run_loop.h"
+#include "dialog/run_loop.h"
 
 #include <gtest/gtest.h>
 #include <sys/eventfd.h>
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/unique_fd.h"
+#include "dialog/application.h"
+#include "dialog/unique_fd.h"
 
 namespace pd {
 namespace {

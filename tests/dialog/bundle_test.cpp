@@ -1,4 +1,4 @@
-#include "platform/bundle.h"
+#include "dialog/bundle.h"
 
 #include <gtest/gtest.h>
 

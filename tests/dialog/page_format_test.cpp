@@ -1,4 +1,4 @@
-#include "platform/page_format.h"
+#include "dialog/page_format.h"
 
 #include <gtest/gtest.h>
 

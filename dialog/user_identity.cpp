@@ -1,4 +1,4 @@
-#include "platform/user_identity.h"
+#include "dialog/user_identity.h"
 
 #include <pwd.h>
 #include <unistd.h>

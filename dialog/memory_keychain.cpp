@@ -1,4 +1,4 @@
-#include "platform/keychain.h"
+#include "dialog/keychain.h"
 
 namespace pd {
 

@@ -1,4 +1,4 @@
-#include "platform/property_list.h"
+#include "dialog/property_list.h"
 
 namespace pd {
 

@@ -1,4 +1,4 @@
-#include "platform/run_loop.h"
+#include "dialog/run_loop.h"
 
 #include <poll.h>
 

@@ -1,4 +1,4 @@
-#include "platform/process_launcher.h"
+#include "dialog/process_launcher.h"
 
 #include <fcntl.h>
 #include <spawn.h>

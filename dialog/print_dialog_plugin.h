@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/bundle.h"
-#include "platform/host_callback.h"
-#include "platform/string_dictionary.h"
-#include "platform/views.h"
+#include "dialog/bundle.h"
+#include "dialog/host_callback.h"
+#include "dialog/string_dictionary.h"
+#include "dialog/views.h"
 
 namespace pd {
 

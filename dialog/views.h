@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window_level.h"
+#include "dialog/window_level.h"
 
 namespace pd {
 

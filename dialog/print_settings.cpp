@@ -1,4 +1,4 @@
-#include "platform/print_settings.h"
+#include "dialog/print_settings.h"
 
 #include <utility>
 

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dialog/views.h"
 #include "platform/preferred_languages.h"
-#include "platform/views.h"
 
 namespace pd {
 

@@ -1,4 +1,4 @@
-#include "platform/notification_center.h"
+#include "dialog/notification_center.h"
 
 #include <algorithm>
 

@@ -4,14 +4,14 @@
 
 #include <memory>
 
-#include "platform/application.h"
-#include "platform/file_panels.h"
-#include "platform/keychain.h"
-#include "platform/page_format.h"
-#include "platform/print_settings.h"
-#include "platform/printer.h"
-#include "platform/process_launcher.h"
-#include "platform/user_identity.h"
+#include "dialog/application.h"
+#include "dialog/file_panels.h"
+#include "dialog/keychain.h"
+#include "dialog/page_format.h"
+#include "dialog/print_settings.h"
+#include "dialog/printer.h"
+#include "dialog/process_launcher.h"
+#include "dialog/user_identity.h"
 
 struct ppd_file_s;
 

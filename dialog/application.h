@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/notification_center.h"
-#include "platform/run_loop.h"
-#include "platform/views.h"
+#include "dialog/notification_center.h"
+#include "dialog/run_loop.h"
+#include "dialog/views.h"
 
 namespace pd {
 

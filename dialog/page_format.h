@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/property_list.h"
+#include "dialog/property_list.h"
 
 namespace pd {
 
