@@ -7,6 +7,8 @@
 // other resolution is dropped.
 #include <utility>
 
+#include "core/catalog/choice_values.h"
+#include "core/record/page_lists.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -18,56 +20,67 @@ namespace {
 using enum MemberId;
 
 constexpr auto collateRules = ruleTable({
-    {when(own == 1, DtDivideOutput == 1), set(DtDivideOutput, 0)},
-    {when(own == 1, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtFold == 4), set(DtFold, 0)},
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtFrontCoverTray == 1), set(DtFrontCoverTray, 0)},
-    {when(own == 1, DtFrontCoverTray == 2), set(DtFrontCoverTray, 0)},
-    {when(own == 1, DtFrontCoverTray == 3), set(DtFrontCoverTray, 0)},
-    {when(own == 1, DtFrontCoverTray == 4), set(DtFrontCoverTray, 0)},
-    {when(own == 1, DtFrontCoverTray == 5), set(DtFrontCoverTray, 0)},
-    {when(own == 1, DtBackCoverTray == 1), set(DtBackCoverTray, 0)},
-    {when(own == 1, DtBackCoverTray == 2), set(DtBackCoverTray, 0)},
-    {when(own == 1, DtBackCoverTray == 3), set(DtBackCoverTray, 0)},
-    {when(own == 1, DtBackCoverTray == 4), set(DtBackCoverTray, 0)},
-    {when(own == 1, DtBackCoverTray == 5), set(DtBackCoverTray, 0)},
-    {when(own == 1, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == collateGroup, DtDivideOutput == 1), set(DtDivideOutput, 0)},
+    {when(own == collateGroup, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == collateGroup, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+    {when(own == collateGroup, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == collateGroup, DtFrontCoverTray == coverTray1),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtFrontCoverTray == coverTray2),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtFrontCoverTray == coverTray3),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtFrontCoverTray == coverTray4),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtFrontCoverTray == coverTray5),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtBackCoverTray == coverTray1), set(DtBackCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtBackCoverTray == coverTray2), set(DtBackCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtBackCoverTray == coverTray3), set(DtBackCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtBackCoverTray == coverTray4), set(DtBackCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtBackCoverTray == coverTray5), set(DtBackCoverTray, coverTrayNone)},
+    {when(own == collateGroup, DtTandem == 1), set(DtTandem, 0)},
 });
 
 constexpr auto tandemRules = ruleTable({
-    {when(own == 1, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 1, DtSetNumberingMode == 1), set(DtSetNumberingMode, 0)},
-    {when(own == 1, DtSetNumberingMode == 2), set(DtSetNumberingMode, 0)},
-    {when(own == 1, DtSetNumberingMode == 3), set(DtSetNumberingMode, 0)},
+    {when(own == 1, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == 1, DtSetNumberingMode == setNumberingStampForAllPages),
+     set(DtSetNumberingMode, setNumberingOff)},
+    {when(own == 1, DtSetNumberingMode == setNumberingStampForFirstPage),
+     set(DtSetNumberingMode, setNumberingOff)},
+    {when(own == 1, DtSetNumberingMode == setNumberingWatermarkForAllPages),
+     set(DtSetNumberingMode, setNumberingOff)},
     {when(own == 1, DtCopyProtection == 1), set(DtCopyProtection, 0)},
-    {when(own == 1, DtWaitMode == 5), set(DtWaitMode, 0)},
-    {when(own == 1, DtOutputMethod == 1), set(DtOutputMethod, 0)},
+    {when(own == 1, DtWaitMode == waitModeSecurePrint), set(DtWaitMode, waitModeNone)},
+    {when(own == 1, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
 });
 
 constexpr auto copyProtectionRules = ruleTable({
-    {when(own == 1, DtResolution == 0), set(DtResolution, 1)},
-    {when(own == 1, DtSetNumberingMode == 3), set(DtSetNumberingMode, 0)},
+    {when(own == 1, DtResolution == resolution600Dpi), set(DtResolution, resolution1200Dpi)},
+    {when(own == 1, DtSetNumberingMode == setNumberingWatermarkForAllPages),
+     set(DtSetNumberingMode, setNumberingOff)},
     {when(own == 1, DtTandem == 1), set(DtTandem, 0)},
 });
 
 constexpr auto setNumberingModeRules = ruleTable({
-    {when(own == 3, DtCopyProtection == 1), set(DtCopyProtection, 0)},
-    {when(own == 1, DtTandem == 1), set(DtTandem, 0)},
-    {when(own == 2, DtTandem == 1), set(DtTandem, 0)},
-    {when(own == 3, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == setNumberingWatermarkForAllPages, DtCopyProtection == 1),
+     set(DtCopyProtection, 0)},
+    {when(own == setNumberingStampForAllPages, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == setNumberingStampForFirstPage, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == setNumberingWatermarkForAllPages, DtTandem == 1), set(DtTandem, 0)},
 });
 
 constexpr auto resolutionRules = ruleTable({
-    {when(own == 0, DtCopyProtection == 1), set(DtCopyProtection, 0)},
-    {when(own == 1, DtSmoothing == 1), set(DtSmoothing, 0)},
-    {when(own == 1, DtSmoothing == 2), set(DtSmoothing, 0)},
-    {when(own == 1, DtSmoothing == 3), set(DtSmoothing, 0)},
-    {when(DtJobForm != 0xFFFFFFFF, valueOf(DtJobFormResolution) != own),
-     set(DtJobForm, 0xFFFFFFFF)},
-    {when(DtAppend != 0xFFFFFFFF, valueOf(DtAppendResolution) != own), set(DtAppend, 0xFFFFFFFF)},
-    {when(DtPrepend != 0xFFFFFFFF, valueOf(DtPrependResolution) != own),
-     set(DtPrepend, 0xFFFFFFFF)},
+    {when(own == resolution600Dpi, DtCopyProtection == 1), set(DtCopyProtection, 0)},
+    {when(own == resolution1200Dpi, DtSmoothing == smoothingDark), set(DtSmoothing, smoothingNone)},
+    {when(own == resolution1200Dpi, DtSmoothing == smoothingMedium),
+     set(DtSmoothing, smoothingNone)},
+    {when(own == resolution1200Dpi, DtSmoothing == smoothingLight),
+     set(DtSmoothing, smoothingNone)},
+    {when(DtJobForm != noForm, valueOf(DtJobFormResolution) != own), set(DtJobForm, noForm)},
+    {when(DtAppend != noForm, valueOf(DtAppendResolution) != own), set(DtAppend, noForm)},
+    {when(DtPrepend != noForm, valueOf(DtPrependResolution) != own), set(DtPrepend, noForm)},
 });
 
 // The record keeps the screen settings of the other resolution beside the current ones. A new

@@ -4,6 +4,7 @@
 // front cover; folding outside goes without either. Covers from the post inserter exclude ring
 // binding and N-to-1; a front cover from a tray turns an inside multi-letter fold outside and
 // excludes grouped output.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -15,68 +16,79 @@ namespace {
 
 using enum MemberId;
 
-constexpr auto nTo1Rules =
-    ruleTable(everyStapleOff(own == 1), everyPunchOff(own == 1),
-              rows({
-                  {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-                  {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
-                  {when(own == 1, DtFold == 4), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 1), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 2), set(DtFold, 0)},
-                  {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-                  {when(own == 1, DtPIFrontCoverTray == 1), set(DtPIFrontCoverTray, 0)},
-                  {when(own == 1, DtPIFrontCoverTray == 2), set(DtPIFrontCoverTray, 0)},
-                  {when(own == 1, DtPIBackCoverTray == 1), set(DtPIBackCoverTray, 0)},
-                  {when(own == 1, DtPIBackCoverTray == 2), set(DtPIBackCoverTray, 0)},
-              }));
+constexpr auto nTo1Rules = ruleTable(
+    everyStapleOff(own == 1), everyPunchOff(own == 1),
+    rows({
+        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == 0), set(DtFoldDirection, 1)},
+        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+        {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
+        {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+    }),
+    everyPostInserterCoverOff(own == 1));
 static_assert(nTo1Rules.size() == 20);
 
 constexpr auto foldDirectionRules = ruleTable({
-    {when(own == 0, DtFold == 4), set(DtFold, 0)},
-    {when(own == 1, DtFold == 1), set(DtFold, 0)},
-    {when(own == 1, DtFold == 2), set(DtFold, 0)},
-    {when(own == 1, DtFold == 3, DtFaceUp == 1), set(DtFaceUp, 0)},
-    {when(own == 0, DtFold == 3, DtFaceUp == 0), set(DtFaceUp, 1)},
-    {when(own == 0, DtFold == 3, DtNTo1 == 0), set(DtNTo1, 1)},
-    {when(own == 1, DtFold == 3, DtNTo1 == 1), set(DtNTo1, 0)},
-    {when(own == 0, DtFold == 3, DtFrontCoverTray == 1), set(DtFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtFrontCoverTray == 2), set(DtFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtFrontCoverTray == 3), set(DtFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtFrontCoverTray == 4), set(DtFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtFrontCoverTray == 5), set(DtFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtPIFrontCoverTray == 1), set(DtPIFrontCoverTray, 0)},
-    {when(own == 0, DtFold == 3, DtPIFrontCoverTray == 2), set(DtPIFrontCoverTray, 0)},
+    {when(own == 0, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+    {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
+    {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
+    {when(own == 1, DtFold == foldMultiLetter, DtFaceUp == 1), set(DtFaceUp, 0)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFaceUp == 0), set(DtFaceUp, 1)},
+    {when(own == 0, DtFold == foldMultiLetter, DtNTo1 == 0), set(DtNTo1, 1)},
+    {when(own == 1, DtFold == foldMultiLetter, DtNTo1 == 1), set(DtNTo1, 0)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFrontCoverTray == coverTray1),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFrontCoverTray == coverTray2),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFrontCoverTray == coverTray3),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFrontCoverTray == coverTray4),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtFrontCoverTray == coverTray5),
+     set(DtFrontCoverTray, coverTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtPIFrontCoverTray == postInserterTray1),
+     set(DtPIFrontCoverTray, postInserterTrayNone)},
+    {when(own == 0, DtFold == foldMultiLetter, DtPIFrontCoverTray == postInserterTray2),
+     set(DtPIFrontCoverTray, postInserterTrayNone)},
 });
 
 constexpr auto piFrontCoverTrayRules = ruleTable({
-    {when(own == 1, DtFoldDirection == 0, DtFold == 3), set(DtFold, 0)},
-    {when(own == 2, DtFoldDirection == 0, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 2, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtNTo1 == 1), set(DtNTo1, 0)},
-    {when(own == 2, DtNTo1 == 1), set(DtNTo1, 0)},
+    {when(own == postInserterTray1, DtFoldDirection == 0, DtFold == foldMultiLetter),
+     set(DtFold, foldNone)},
+    {when(own == postInserterTray2, DtFoldDirection == 0, DtFold == foldMultiLetter),
+     set(DtFold, foldNone)},
+    {when(own == postInserterTray1, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == postInserterTray2, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == postInserterTray1, DtNTo1 == 1), set(DtNTo1, 0)},
+    {when(own == postInserterTray2, DtNTo1 == 1), set(DtNTo1, 0)},
 });
 
 constexpr auto piBackCoverTrayRules = ruleTable({
-    {when(own == 1, DtFold == 3), set(DtFold, 0)},
-    {when(own == 2, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 2, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtNTo1 == 1), set(DtNTo1, 0)},
-    {when(own == 2, DtNTo1 == 1), set(DtNTo1, 0)},
+    {when(own == postInserterTray1, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == postInserterTray2, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == postInserterTray1, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == postInserterTray2, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == postInserterTray1, DtNTo1 == 1), set(DtNTo1, 0)},
+    {when(own == postInserterTray2, DtNTo1 == 1), set(DtNTo1, 0)},
 });
 
 constexpr auto frontCoverTrayRules = ruleTable({
-    {when(own == 1, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 2, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 3, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 4, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 5, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-    {when(own == 1, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 2, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 3, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 4, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 5, DtCollate == 1), set(DtCollate, 0)},
+    {when(own == coverTray1, DtFold == foldMultiLetter, DtFoldDirection == 0),
+     set(DtFoldDirection, 1)},
+    {when(own == coverTray2, DtFold == foldMultiLetter, DtFoldDirection == 0),
+     set(DtFoldDirection, 1)},
+    {when(own == coverTray3, DtFold == foldMultiLetter, DtFoldDirection == 0),
+     set(DtFoldDirection, 1)},
+    {when(own == coverTray4, DtFold == foldMultiLetter, DtFoldDirection == 0),
+     set(DtFoldDirection, 1)},
+    {when(own == coverTray5, DtFold == foldMultiLetter, DtFoldDirection == 0),
+     set(DtFoldDirection, 1)},
+    {when(own == coverTray1, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray2, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray3, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray4, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray5, DtCollate == collateGroup), set(DtCollate, collateSort)},
 });
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "core/catalog/choice_values.h"
 #include "core/record/page_lists.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
@@ -24,8 +25,9 @@ using enum MemberId;
 // member given.
 consteval auto formRules(MemberId resolution) {
     return ruleTable({
-        {when(own != 0xFFFFFFFF, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-        {when(own != 0xFFFFFFFF, valueOf(resolution) != valueOf(DtResolution)),
+        {when(own != noForm, DtOutputMethod == outputMethodForm),
+         set(DtOutputMethod, outputMethodPrint)},
+        {when(own != noForm, valueOf(resolution) != valueOf(DtResolution)),
          set(DtResolution, derived(otherResolution))},
     });
 }
@@ -35,41 +37,61 @@ constexpr auto prependRules = formRules(DtPrependResolution);
 constexpr auto appendRules = formRules(DtAppendResolution);
 
 constexpr auto outputMethodRules = ruleTable({
-    {when(own == 3, DtJobForm != 0xFFFFFFFF), set(DtJobForm, 0xFFFFFFFF)},
-    {when(own == 3, DtAppend != 0xFFFFFFFF), set(DtAppend, 0xFFFFFFFF)},
-    {when(own == 3, DtPrepend != 0xFFFFFFFF), set(DtPrepend, 0xFFFFFFFF)},
+    {when(own == outputMethodForm, DtJobForm != noForm), set(DtJobForm, noForm)},
+    {when(own == outputMethodForm, DtAppend != noForm), set(DtAppend, noForm)},
+    {when(own == outputMethodForm, DtPrepend != noForm), set(DtPrepend, noForm)},
     {when(), runStep(RuleStep::emptyPageSpecificFormsOfAForm)},
-    {when(own == 1, DtTandem == 1), set(DtTandem, 0)},
-    {when(own == 1, DtWaitMode == 1), set(DtWaitMode, 0)},
-    {when(own == 1, DtWaitMode == 2), set(DtWaitMode, 0)},
-    {when(own == 1, DtWaitMode == 3), set(DtWaitMode, 0)},
-    {when(own == 1, DtWaitMode == 4), set(DtWaitMode, 0)},
-    {when(own == 1, DtWaitMode == 5), set(DtWaitMode, 0)},
-    {when(own == 3, DtWaitMode == 1), set(DtWaitMode, 0)},
-    {when(own == 3, DtWaitMode == 2), set(DtWaitMode, 0)},
-    {when(own == 3, DtWaitMode == 3), set(DtWaitMode, 0)},
-    {when(own == 3, DtWaitMode == 4), set(DtWaitMode, 0)},
-    {when(own == 3, DtWaitMode == 5), set(DtWaitMode, 0)},
-    {when(own == 2, DtWaitMode == 5), set(DtWaitMode, 0)},
+    {when(own == outputMethodSaveInUserBox, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == outputMethodSaveInUserBox, DtWaitMode == waitModeProof),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodSaveInUserBox, DtWaitMode == waitModeProofFirst),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodSaveInUserBox, DtWaitMode == waitModeWait),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodSaveInUserBox, DtWaitMode == waitModeHoldPrint),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodSaveInUserBox, DtWaitMode == waitModeSecurePrint),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodForm, DtWaitMode == waitModeProof), set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodForm, DtWaitMode == waitModeProofFirst),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodForm, DtWaitMode == waitModeWait), set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodForm, DtWaitMode == waitModeHoldPrint), set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodForm, DtWaitMode == waitModeSecurePrint),
+     set(DtWaitMode, waitModeNone)},
+    {when(own == outputMethodSaveInUserBoxAndPrint, DtWaitMode == waitModeSecurePrint),
+     set(DtWaitMode, waitModeNone)},
 });
 
 constexpr auto waitModeRules = ruleTable({
-    {when(own == 5, DtTandem == 1), set(DtTandem, 0)},
-    {when(own == 1, DtOutputMethod == 1), set(DtOutputMethod, 0)},
-    {when(own == 2, DtOutputMethod == 1), set(DtOutputMethod, 0)},
-    {when(own == 3, DtOutputMethod == 1), set(DtOutputMethod, 0)},
-    {when(own == 4, DtOutputMethod == 1), set(DtOutputMethod, 0)},
-    {when(own == 5, DtOutputMethod == 1), set(DtOutputMethod, 0)},
-    {when(own == 1, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-    {when(own == 2, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-    {when(own == 3, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-    {when(own == 4, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-    {when(own == 5, DtOutputMethod == 3), set(DtOutputMethod, 0)},
-    {when(own == 5, DtOutputMethod == 2), set(DtOutputMethod, 0)},
+    {when(own == waitModeSecurePrint, DtTandem == 1), set(DtTandem, 0)},
+    {when(own == waitModeProof, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeProofFirst, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeWait, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeHoldPrint, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeSecurePrint, DtOutputMethod == outputMethodSaveInUserBox),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeProof, DtOutputMethod == outputMethodForm),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeProofFirst, DtOutputMethod == outputMethodForm),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeWait, DtOutputMethod == outputMethodForm),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeHoldPrint, DtOutputMethod == outputMethodForm),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeSecurePrint, DtOutputMethod == outputMethodForm),
+     set(DtOutputMethod, outputMethodPrint)},
+    {when(own == waitModeSecurePrint, DtOutputMethod == outputMethodSaveInUserBoxAndPrint),
+     set(DtOutputMethod, outputMethodPrint)},
 });
 
 constexpr auto pageSpecificFormsRules = ruleTable({
-    {when(DtOutputMethod == 3, derived(pageFormCount) != 0), set(DtOutputMethod, 0)},
+    {when(DtOutputMethod == outputMethodForm, derived(pageFormCount) != 0),
+     set(DtOutputMethod, outputMethodPrint)},
 });
 
 }  // namespace
@@ -78,8 +100,8 @@ void emptyPageSpecificFormsOfAForm(PdCoreData& record, ChangeContext& change) {
     PageFormList forms;
     decodePageFormList(record.DtPageSpecificForms.bytes, sizeof record.DtPageSpecificForms.bytes,
                        forms);
-    if (!ruleFires(RuleKind::yields, record.DtOutputMethod.get() == 3 && !forms.empty(),
-                   isInProgress(change, record, DtPageSpecificForms)))
+    if (!ruleFires(RuleKind::yields, isInProgress(change, record, DtPageSpecificForms),
+                   record.DtOutputMethod.get() == outputMethodForm && !forms.empty()))
         return;
     forms.clear();
     ByteBlock<1028> empty;

@@ -6,6 +6,7 @@
 // flag is on; with the flag on the repeat layouts (5 to 9) drop chapters, punching and (6 to 9)
 // stapling instead, and every layout drops the folds and cover trays it excludes. Then the paper
 // rules run, and booklet and adhesive binding take the binding edge that suits the orientation.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -17,12 +18,35 @@ namespace {
 
 using enum MemberId;
 
+// The choices that several lines list, in the order in which the lines test them: N-up other
+// than one page per sheet, the staples and punchings, and the layouts of two pages per sheet, of
+// which the repeat layouts and their reversed variants.
+constexpr std::int64_t multipleNUp[] = {nUpCount2, nUpCount2Reverse, nUpCount4,  nUpCount4Reverse,
+                                        nUpCount6, nUpCount6Reverse, nUpCount8,  nUpCount8Reverse,
+                                        nUpCount9, nUpCount9Reverse, nUpCount16, nUpCount16Reverse};
+constexpr std::int64_t stapleChoices[] = {stapleOneLeft,   stapleOneRight,  stapleOneOnBindingSide,
+                                          stapleTwoNarrow, stapleTwoNormal, stapleTwoWide};
+constexpr std::int64_t punchChoices[] = {punchTwoHoles, punchThreeHoles, punchFourHoles,
+                                         punchStreampunch};
+constexpr std::int64_t twoUpLayouts[] = {
+    layoutTwoInOne,           layoutTwoInOneReverse,    layoutRepeat,
+    layoutRepeatReverseLeft,  layoutRepeatReverseRight, layoutRepeatReverseTop,
+    layoutRepeatReverseBottom};
+constexpr std::int64_t repeatLayouts[] = {layoutRepeat, layoutRepeatReverseLeft,
+                                          layoutRepeatReverseRight, layoutRepeatReverseTop,
+                                          layoutRepeatReverseBottom};
+constexpr std::int64_t reversedRepeatLayouts[] = {layoutRepeatReverseLeft, layoutRepeatReverseRight,
+                                                  layoutRepeatReverseTop,
+                                                  layoutRepeatReverseBottom};
+
 // With the rule flag on: the cover trays that a layout excludes.
 consteval std::array<RuleRow, 6> coverTraysOff(std::int64_t layout) {
-    return joined(forEachOwn({layout}, DtPIFrontCoverTray, {1, 2}, 0, RuleGate::on),
-                  overriding({layout}, DtFrontCoverTray, 0, RuleGate::on),
-                  overriding({layout}, DtBackCoverTray, 0, RuleGate::on),
-                  forEachOwn({layout}, DtPIBackCoverTray, {1, 2}, 0, RuleGate::on));
+    return joined(forEachOwn({layout}, DtPIFrontCoverTray, {postInserterTray1, postInserterTray2},
+                             postInserterTrayNone, RuleGate::on),
+                  overriding({layout}, DtFrontCoverTray, coverTrayNone, RuleGate::on),
+                  overriding({layout}, DtBackCoverTray, coverTrayNone, RuleGate::on),
+                  forEachOwn({layout}, DtPIBackCoverTray, {postInserterTray1, postInserterTray2},
+                             postInserterTrayNone, RuleGate::on));
 }
 
 // One line per combination of layouts and values of a member, each expanded layout by layout and
@@ -30,55 +54,59 @@ consteval std::array<RuleRow, 6> coverTraysOff(std::int64_t layout) {
 // another setter is setting them.
 // clang-format off
 constexpr auto layoutRules = ruleTable(
-    overriding({0}, DtGutter, 0),
-    overriding({0}, DtCreep, 0),
-    forEachOwn({0}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({2}, DtNUpCount, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0),
-    forEachOwn({2}, DtChapterMode, {1}, 0, RuleGate::off),
-    forEachOwn({2}, DtDuplex, {0}, 1),
-    forEachOwn({2}, DtStaple, {1, 2, 3, 6, 5, 4}, 0),
-    forEachOwn({2}, DtPunch, {1, 2, 3, 4}, 0),
-    forEachOwn({2}, DtRingBinding, {1}, 0),
-    forEachOwn({2}, DtDivideOutput, {1}, 0),
-    forEachOwn({2}, DtFold, {1, 2, 3}, 0, RuleGate::on),
-    forEachOwn({1}, DtFold, {1, 2, 3, 4}, 0, RuleGate::on),
-    forEachOwn({3, 4, 5, 6, 7, 8, 9}, DtFold, {3}, 0, RuleGate::on),
-    overriding({2}, DtBackCoverTray, 0, RuleGate::on),
-    coverTraysOff(1),
-    coverTraysOff(3),
-    coverTraysOff(4),
-    overriding({1}, DtCreep, 0),
-    forEachOwn({1}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({1}, DtDuplex, {0}, 1),
-    forEachOwn({1}, DtStaple, {1, 2, 3, 6, 5, 4}, 0),
-    forEachOwn({1}, DtPunch, {1, 2, 3, 4}, 0),
-    forEachOwn({1}, DtRingBinding, {1}, 0),
-    forEachOwn({1}, DtNUpCount, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0),
-    forEachOwn({1}, DtChapterMode, {1}, 0, RuleGate::off),
-    overriding({3}, DtCreep, 0),
-    forEachOwn({3}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({3}, DtNUpCount, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0),
-    forEachOwn({3}, DtChapterMode, {1}, 0),
-    overriding({4}, DtCreep, 0),
-    forEachOwn({4}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({4}, DtNUpCount, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0),
-    forEachOwn({4}, DtChapterMode, {1}, 0),
-    overriding({5}, DtCreep, 0),
-    forEachOwn({5}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({5}, DtNUpCount, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0),
-    overriding({6, 7, 8, 9}, DtCreep, 0),
-    forEachOwn({6, 7, 8, 9}, DtBookletBlankInsertion, {1}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {1, 2}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {3, 4}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {5, 6}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {7, 8}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {9, 10}, 0),
-    forEachOwn({6, 7, 8, 9}, DtNUpCount, {11, 12}, 0),
-    forEachOwn({8, 9}, DtOrientation, {0}, 1),
-    forEachOwn({6, 7}, DtOrientation, {1}, 0),
-    forEachOwn({6, 7, 8, 9}, DtStaple, {1, 2, 3, 6, 5, 4}, 0, RuleGate::on),
-    forEachOwn({5, 6, 7, 8, 9}, DtPunch, {1, 2, 3, 4}, 0, RuleGate::on),
-    forEachOwn({5, 6, 7, 8, 9}, DtChapterMode, {1}, 0, RuleGate::on),
+    overriding({layoutNone}, DtGutter, 0),
+    overriding({layoutNone}, DtCreep, 0),
+    forEachOwn({layoutNone}, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn({layoutBooklet}, DtNUpCount, multipleNUp, nUpCount1),
+    forEachOwn({layoutBooklet}, DtChapterMode, {1}, 0, RuleGate::off),
+    forEachOwn({layoutBooklet}, DtDuplex, {0}, 1),
+    forEachOwn({layoutBooklet}, DtStaple, stapleChoices, stapleNone),
+    forEachOwn({layoutBooklet}, DtPunch, punchChoices, punchNone),
+    forEachOwn({layoutBooklet}, DtRingBinding, {1}, 0),
+    forEachOwn({layoutBooklet}, DtDivideOutput, {1}, 0),
+    forEachOwn({layoutBooklet}, DtFold, {foldZFold1, foldZFold2, foldMultiLetter}, foldNone,
+               RuleGate::on),
+    forEachOwn({layoutAdhesiveBinding}, DtFold,
+               {foldZFold1, foldZFold2, foldMultiLetter, foldMultiCenter}, foldNone, RuleGate::on),
+    forEachOwn(twoUpLayouts, DtFold, {foldMultiLetter}, foldNone, RuleGate::on),
+    overriding({layoutBooklet}, DtBackCoverTray, coverTrayNone, RuleGate::on),
+    coverTraysOff(layoutAdhesiveBinding),
+    coverTraysOff(layoutTwoInOne),
+    coverTraysOff(layoutTwoInOneReverse),
+    overriding({layoutAdhesiveBinding}, DtCreep, 0),
+    forEachOwn({layoutAdhesiveBinding}, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn({layoutAdhesiveBinding}, DtDuplex, {0}, 1),
+    forEachOwn({layoutAdhesiveBinding}, DtStaple, stapleChoices, stapleNone),
+    forEachOwn({layoutAdhesiveBinding}, DtPunch, punchChoices, punchNone),
+    forEachOwn({layoutAdhesiveBinding}, DtRingBinding, {1}, 0),
+    forEachOwn({layoutAdhesiveBinding}, DtNUpCount, multipleNUp, nUpCount1),
+    forEachOwn({layoutAdhesiveBinding}, DtChapterMode, {1}, 0, RuleGate::off),
+    overriding({layoutTwoInOne}, DtCreep, 0),
+    forEachOwn({layoutTwoInOne}, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn({layoutTwoInOne}, DtNUpCount, multipleNUp, nUpCount1),
+    forEachOwn({layoutTwoInOne}, DtChapterMode, {1}, 0),
+    overriding({layoutTwoInOneReverse}, DtCreep, 0),
+    forEachOwn({layoutTwoInOneReverse}, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn({layoutTwoInOneReverse}, DtNUpCount, multipleNUp, nUpCount1),
+    forEachOwn({layoutTwoInOneReverse}, DtChapterMode, {1}, 0),
+    overriding({layoutRepeat}, DtCreep, 0),
+    forEachOwn({layoutRepeat}, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn({layoutRepeat}, DtNUpCount, multipleNUp, nUpCount1),
+    overriding(reversedRepeatLayouts, DtCreep, 0),
+    forEachOwn(reversedRepeatLayouts, DtBookletBlankInsertion, {1}, 0),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount2, nUpCount2Reverse}, nUpCount1),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount4, nUpCount4Reverse}, nUpCount1),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount6, nUpCount6Reverse}, nUpCount1),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount8, nUpCount8Reverse}, nUpCount1),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount9, nUpCount9Reverse}, nUpCount1),
+    forEachOwn(reversedRepeatLayouts, DtNUpCount, {nUpCount16, nUpCount16Reverse}, nUpCount1),
+    forEachOwn({layoutRepeatReverseTop, layoutRepeatReverseBottom}, DtOrientation,
+               {orientationPortrait}, orientationLandscape),
+    forEachOwn({layoutRepeatReverseLeft, layoutRepeatReverseRight}, DtOrientation,
+               {orientationLandscape}, orientationPortrait),
+    forEachOwn(reversedRepeatLayouts, DtStaple, stapleChoices, stapleNone, RuleGate::on),
+    forEachOwn(repeatLayouts, DtPunch, punchChoices, punchNone, RuleGate::on),
+    forEachOwn(repeatLayouts, DtChapterMode, {1}, 0, RuleGate::on),
     rows({{when(), runStep(RuleStep::resolvePaperRules)}}),
     bookletBindingRules(given, valueOf(DtOrientation)));
 // clang-format on

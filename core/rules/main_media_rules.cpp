@@ -1,6 +1,7 @@
 // The setters of the main paper's media type and weight. Each first lets the finishing settings
 // meet the changed media of the Auto source; then book and rough paper (types 3 and 4) and the
 // weights Thick5 to Thick7 (8 to 10) exclude each other: whichever is set second wins.
+#include "core/catalog/choice_values.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -13,22 +14,34 @@ using enum MemberId;
 
 constexpr auto mediaTypeAutoRules = ruleTable({
     {when(), runStep(RuleStep::resolveSlotMediaRules)},
-    {when(own == 3, DtMediaWeightAuto == 8), set(DtMediaWeightAuto, 0)},
-    {when(own == 3, DtMediaWeightAuto == 9), set(DtMediaWeightAuto, 0)},
-    {when(own == 3, DtMediaWeightAuto == 10), set(DtMediaWeightAuto, 0)},
-    {when(own == 4, DtMediaWeightAuto == 8), set(DtMediaWeightAuto, 0)},
-    {when(own == 4, DtMediaWeightAuto == 9), set(DtMediaWeightAuto, 0)},
-    {when(own == 4, DtMediaWeightAuto == 10), set(DtMediaWeightAuto, 0)},
+    {when(own == mediaTypeBook, DtMediaWeightAuto == mediaWeightThick5),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
+    {when(own == mediaTypeBook, DtMediaWeightAuto == mediaWeightThick6),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
+    {when(own == mediaTypeBook, DtMediaWeightAuto == mediaWeightThick7),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
+    {when(own == mediaTypeRough, DtMediaWeightAuto == mediaWeightThick5),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
+    {when(own == mediaTypeRough, DtMediaWeightAuto == mediaWeightThick6),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
+    {when(own == mediaTypeRough, DtMediaWeightAuto == mediaWeightThick7),
+     set(DtMediaWeightAuto, mediaWeightNoSet)},
 });
 
 constexpr auto mediaWeightAutoRules = ruleTable({
     {when(), runStep(RuleStep::resolveSlotMediaRules)},
-    {when(own == 8, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},
-    {when(own == 9, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},
-    {when(own == 10, DtMediaTypeAuto == 3), set(DtMediaTypeAuto, 0)},
-    {when(own == 8, DtMediaTypeAuto == 4), set(DtMediaTypeAuto, 0)},
-    {when(own == 9, DtMediaTypeAuto == 4), set(DtMediaTypeAuto, 0)},
-    {when(own == 10, DtMediaTypeAuto == 4), set(DtMediaTypeAuto, 0)},
+    {when(own == mediaWeightThick5, DtMediaTypeAuto == mediaTypeBook),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
+    {when(own == mediaWeightThick6, DtMediaTypeAuto == mediaTypeBook),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
+    {when(own == mediaWeightThick7, DtMediaTypeAuto == mediaTypeBook),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
+    {when(own == mediaWeightThick5, DtMediaTypeAuto == mediaTypeRough),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
+    {when(own == mediaWeightThick6, DtMediaTypeAuto == mediaTypeRough),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
+    {when(own == mediaWeightThick7, DtMediaTypeAuto == mediaTypeRough),
+     set(DtMediaTypeAuto, mediaTypeNoSet)},
 });
 
 }  // namespace

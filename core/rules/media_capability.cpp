@@ -24,40 +24,39 @@ constexpr std::uint8_t ringBinding[] = {1, 2, 3, 8, 9, 10};
 
 constexpr MediaRefusal refusesNothing{{}, false};
 
-MediaRefusal mediaRefusal(std::uint32_t mediaFeature, const InstalledOptions* options) {
+MediaRefusal mediaRefusal(MediaFeature mediaFeature, const InstalledOptions* options) {
     const bool foldUnit = optionByteIs(options, 3, 1, 1);
     switch (mediaFeature) {
-        case 0:
-        case 1:
+        case MediaFeature::duplex:
+        case MediaFeature::faceDown:
             return {thick7Only, false};
-        case 2:
-        case 3:
-        case 4:
+        case MediaFeature::twoHolePunch:
+        case MediaFeature::threeHolePunch:
+        case MediaFeature::fourHolePunch:
             if (optionByteIs(options, 2, 1, 4)) return {thin2AndThick7, true};
             if (optionByteIs(options, 8, 1, 4)) return {punchUnitB, true};
             return refusesNothing;
-        case 5:
+        case MediaFeature::streamPunch:
             return {streamPunch, true};
-        case 6:
+        case MediaFeature::staple:
             return {thin2AndThick7, false};
-        case 7:
+        case MediaFeature::zFold:
             return {zFold, false};
-        case 8:
+        case MediaFeature::multiLetterFold:
             return foldUnit ? MediaRefusal{multiLetterFold, false} : refusesNothing;
-        case 9:
+        case MediaFeature::multiCenterFold:
             return foldUnit ? MediaRefusal{thin2AndThick7, false} : refusesNothing;
-        case 10:
+        case MediaFeature::foldAndStaple:
             return foldUnit ? MediaRefusal{foldAndStaple, false} : refusesNothing;
-        case 11:
+        case MediaFeature::ringBinding:
             return {ringBinding, true};
-        default:
-            return refusesNothing;
     }
+    return refusesNothing;
 }
 
 }  // namespace
 
-bool isMediaAllowed(const MediaAttributes& media, std::uint32_t mediaFeature,
+bool isMediaAllowed(const MediaAttributes& media, MediaFeature mediaFeature,
                     const InstalledOptions* options) {
     if (media == unspecifiedMedia) return true;
     const MediaRefusal refusal = mediaRefusal(mediaFeature, options);

@@ -1,13 +1,14 @@
 // Which media the printer's finishing functions accept.
 //
-// A function is named by its media feature number (0 to 11); its refusal list names weights and
-// pre-punched media it cannot handle. Pure functions over constant data.
+// A function is named by its MediaFeature; its refusal list names weights and pre-punched media
+// it cannot handle. Pure functions over constant data.
 #pragma once
 
 #include <cstdint>
 
 #include "core/record/tray_media.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -19,10 +20,10 @@ inline constexpr MediaAttributes unspecifiedMedia{mediaTypeUnspecified, mediaWei
                                                   mediaColorUnspecified,
                                                   mediaPrepunchedUnspecified};
 
-// Whether the function of the media feature number accepts the media. Fully unspecified media
-// and numbers above 11 are always accepted; some lists apply only with certain installed units
+// Whether the function accepts the media. Fully unspecified media, and any media for a value that
+// names no function, are always accepted; some lists apply only with certain installed units
 // (options may be null).
-bool isMediaAllowed(const MediaAttributes& media, std::uint32_t mediaFeature,
+bool isMediaAllowed(const MediaAttributes& media, MediaFeature mediaFeature,
                     const InstalledOptions* options);
 
 }  // namespace pd

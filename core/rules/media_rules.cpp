@@ -14,7 +14,7 @@ using enum MemberId;
 constexpr std::uint8_t autoSlot = 0;
 
 bool slotMediaAllowed(const PdCoreData& record, const ChangeContext& change,
-                      std::uint32_t mediaFeature) {
+                      MediaFeature mediaFeature) {
     return isMediaAllowed(trayMediaAttributes(record.DtInputSlot.get(), record), mediaFeature,
                           change.installedOptions);
 }
@@ -36,7 +36,7 @@ constexpr AutoMediaAttribute autoMediaAttributes[] = {
 // refuses on its own: type and weight through their setters whether or not they are being
 // changed, colour and pre-punched by direct writes.
 void resetRefusedAutoMedia(PdCoreData& record, ChangeContext& change, const MediaAttributes& media,
-                           std::uint32_t mediaFeature) {
+                           MediaFeature mediaFeature) {
     for (const AutoMediaAttribute& a : autoMediaAttributes) {
         if (media.*a.attribute == 0) continue;
         MediaAttributes alone = unspecifiedMedia;
@@ -49,7 +49,7 @@ void resetRefusedAutoMedia(PdCoreData& record, ChangeContext& change, const Medi
 }  // namespace
 
 void applyMediaRule(PdCoreData& record, ChangeContext& change, MemberId finishing,
-                    std::int64_t giveWay, std::uint32_t mediaFeature) {
+                    std::int64_t giveWay, MediaFeature mediaFeature) {
     if (slotMediaAllowed(record, change, mediaFeature)) return;
     if (isInProgress(change, record.DtInputSlot) || isSlotMediaChanged(change.inProgress, record)) {
         storeMember(record, finishing, giveWay, change);
@@ -64,7 +64,7 @@ void applyMediaRule(PdCoreData& record, ChangeContext& change, MemberId finishin
 }
 
 void applySlotMediaCheck(PdCoreData& record, ChangeContext& change, MemberId finishing,
-                         std::int64_t offValue, std::uint32_t mediaFeature) {
+                         std::int64_t offValue, MediaFeature mediaFeature) {
     if (slotMediaAllowed(record, change, mediaFeature)) return;
     if (!isInProgress(change, record.DtInputSlot) &&
         isMediaAllowed(trayMediaAttributes(autoSlot, record), mediaFeature,

@@ -7,6 +7,7 @@
 #include "core/record/core_data.h"
 #include "core/record/member_id.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -16,12 +17,12 @@ namespace pd {
 // Auto media too, each Auto attribute that it refuses on its own is reset (the attributes as
 // they were before the rule acted); then the slot goes to Auto.
 void applyMediaRule(PdCoreData& record, ChangeContext& change, MemberId finishing,
-                    std::int64_t giveWay, std::uint32_t mediaFeature);
+                    std::int64_t giveWay, MediaFeature mediaFeature);
 
 // One check of the slot-media rules. When the media feature refuses the selected slot's media:
 // the slot goes to Auto when it is not being changed and the feature accepts the Auto media;
 // otherwise the finishing member is set to offValue unless it is being changed.
 void applySlotMediaCheck(PdCoreData& record, ChangeContext& change, MemberId finishing,
-                         std::int64_t offValue, std::uint32_t mediaFeature);
+                         std::int64_t offValue, MediaFeature mediaFeature);
 
 }  // namespace pd

@@ -3,6 +3,7 @@
 // other than 1 selects its variant. Either offset and both stapler trays exclude the multi-letter
 // and multi-centre folds and ring binding; the StaplerSub tray (2) also excludes every staple
 // and both offsets.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -14,20 +15,18 @@ namespace {
 
 using enum MemberId;
 
-constexpr std::uint32_t offsetFeature = 1;
-
 // The rows of either offset that is on, after its first row.
 constexpr auto offsetExclusions = rows({
-    {when(own == 1, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtFold == 4), set(DtFold, 0)},
+    {when(own == 1, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
     {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtOutputBin == 2), set(DtOutputBin, 0)},
+    {when(own == 1, DtOutputBin == outputBinStaplerSub), set(DtOutputBin, outputBinAuto)},
 });
 
 constexpr auto offsetCopiesRules =
     ruleTable(rows({{when(own == 0, DtOffsetPages == 1), set(DtOffsetPages, 0)}}), offsetExclusions,
               rows({{when(own == 0), set(DtOffsetCopiesCount, 1), RuleKind::forced}}),
-              sheetRules(when(own == 1), offsetFeature));
+              sheetRules(when(own == 1), PaperFeature::offsetOutput));
 
 constexpr auto offsetPagesRules = ruleTable(
     rows({{when(own == 1, DtOffsetCopies == 0), set(DtOffsetCopies, 1)}}), offsetExclusions,
@@ -35,7 +34,7 @@ constexpr auto offsetPagesRules = ruleTable(
         {when(own != 0), set(DtOffsetCopiesCount, 1), RuleKind::forced},
         {when(own == 0), set(DtOffsetPagesCount, 1), RuleKind::forced},
     }),
-    sheetRules(when(own == 1), offsetFeature));
+    sheetRules(when(own == 1), PaperFeature::offsetOutput));
 static_assert(offsetCopiesRules.size() == 9 && offsetPagesRules.size() == 10);
 
 // The forced rows also act while their target is being set.
@@ -52,17 +51,18 @@ constexpr auto offsetPagesCountRules = ruleTable({
 // After the staples that StaplerSub (2) cannot take: both stapler trays exclude ring binding and
 // the folds 3 and 4, and StaplerSub both offsets.
 constexpr auto staplerTrayExclusions = rows({
-    {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 2, DtRingBinding == 1), set(DtRingBinding, 0)},
-    {when(own == 1, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtFold == 4), set(DtFold, 0)},
-    {when(own == 2, DtFold == 3), set(DtFold, 0)},
-    {when(own == 2, DtFold == 4), set(DtFold, 0)},
-    {when(own == 2, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
-    {when(own == 2, DtOffsetPages == 1), set(DtOffsetPages, 0)},
+    {when(own == outputBinStaplerMain, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == outputBinStaplerSub, DtRingBinding == 1), set(DtRingBinding, 0)},
+    {when(own == outputBinStaplerMain, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == outputBinStaplerMain, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+    {when(own == outputBinStaplerSub, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == outputBinStaplerSub, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+    {when(own == outputBinStaplerSub, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
+    {when(own == outputBinStaplerSub, DtOffsetPages == 1), set(DtOffsetPages, 0)},
 });
 
-constexpr auto outputBinRules = ruleTable(everyStapleOff(own == 2), staplerTrayExclusions);
+constexpr auto outputBinRules =
+    ruleTable(everyStapleOff(own == outputBinStaplerSub), staplerTrayExclusions);
 static_assert(outputBinRules.size() == 14);
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The setters of the paper and sheet members and of the binding edge.
+#include "core/catalog/choice_values.h"
+#include "core/catalog/paper_size.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
@@ -11,14 +13,11 @@ namespace {
 
 using enum MemberId;
 
-// The restriction of the automatic paper source.
-constexpr std::uint32_t autoSlotFeature = 21;
-
 // The finishing settings first meet the new slot's media; then, with the slot on Auto (0), the
 // sheet must suit the automatic source.
 constexpr auto inputSlotRules =
     ruleTable(rows({{when(), runStep(RuleStep::resolveSlotMediaRules)}}),
-              sheetRules(when(own == 0), autoSlotFeature));
+              sheetRules(when(own == inputSlotAuto), PaperFeature::autoSlot));
 
 constexpr auto sheetSizeRules = ruleTable({
     {when(), runStep(RuleStep::resolvePaperRules)},
@@ -29,38 +28,51 @@ constexpr auto sheetSizeRules = ruleTable({
 constexpr auto pageSizeRules = ruleTable({
     {when(), runStep(RuleStep::resolvePaperRules)},
     {when(), runStep(RuleStep::checkFullBleed)},
-    {when(is(standardPage), is(wideTarget)), set(DtTargetPaperSize, 0)},
+    {when(is(standardPage), is(wideTarget)), set(DtTargetPaperSize, noTargetPaperSize)},
 });
 
 // Portrait takes the left and right variants of the reversed two-up repeat layouts (6, 7),
 // landscape the top and bottom ones (8, 9). The binding of adhesive binding and booklets follows
 // the orientation given.
-constexpr auto orientationRules = ruleTable(rows({
-                                                {when(own == 0, DtLayout == 8), set(DtLayout, 6)},
-                                                {when(own == 0, DtLayout == 9), set(DtLayout, 7)},
-                                                {when(own == 1, DtLayout == 6), set(DtLayout, 8)},
-                                                {when(own == 1, DtLayout == 7), set(DtLayout, 9)},
-                                            }),
-                                            bookletBindingRules(valueOf(DtLayout), given),
-                                            rows({{when(), runStep(RuleStep::resolvePaperRules)}}));
+constexpr auto orientationRules =
+    ruleTable(rows({
+                  {when(own == orientationPortrait, DtLayout == layoutRepeatReverseTop),
+                   set(DtLayout, layoutRepeatReverseLeft)},
+                  {when(own == orientationPortrait, DtLayout == layoutRepeatReverseBottom),
+                   set(DtLayout, layoutRepeatReverseRight)},
+                  {when(own == orientationLandscape, DtLayout == layoutRepeatReverseLeft),
+                   set(DtLayout, layoutRepeatReverseTop)},
+                  {when(own == orientationLandscape, DtLayout == layoutRepeatReverseRight),
+                   set(DtLayout, layoutRepeatReverseBottom)},
+              }),
+              bookletBindingRules(valueOf(DtLayout), given),
+              rows({{when(), runStep(RuleStep::resolvePaperRules)}}));
 
 // A corner staple (1 left, 2 right) goes only with a top binding (2): with a side binding (0, 1)
 // it becomes the plain single staple (3), and the plain single staple with a top binding goes to
 // the corner of the binding asked for. The during rows adjust a staple that a setter further out
 // is setting.
 constexpr auto bindingRules = ruleTable({
-    {when(own == 0, DtStaple == 1), set(DtStaple, 3)},
-    {when(own == 1, DtStaple == 2), set(DtStaple, 3)},
-    {when(own == 1, DtStaple == 1), set(DtStaple, 3)},
-    {when(own == 0, DtStaple == 2), set(DtStaple, 3)},
-    {when(own == 2, DtStaple == 3, given == 1), set(DtStaple, 2)},
-    {when(own == 2, DtStaple == 3, given != 1), set(DtStaple, 1)},
-    {when(own == 2, DtStaple == 3, given == 0), set(DtStaple, 1), RuleKind::during},
-    {when(own == 2, DtStaple == 3, given == 1), set(DtStaple, 2), RuleKind::during},
-    {when(own == 0, DtStaple == 1), set(DtStaple, 3), RuleKind::during},
-    {when(own == 1, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
-    {when(own == 1, DtStaple == 1), set(DtStaple, 3), RuleKind::during},
-    {when(own == 0, DtStaple == 2), set(DtStaple, 3), RuleKind::during},
+    {when(own == bindingLeft, DtStaple == stapleOneLeft), set(DtStaple, stapleOneOnBindingSide)},
+    {when(own == bindingRight, DtStaple == stapleOneRight), set(DtStaple, stapleOneOnBindingSide)},
+    {when(own == bindingRight, DtStaple == stapleOneLeft), set(DtStaple, stapleOneOnBindingSide)},
+    {when(own == bindingLeft, DtStaple == stapleOneRight), set(DtStaple, stapleOneOnBindingSide)},
+    {when(own == bindingTop, DtStaple == stapleOneOnBindingSide, given == bindingRight),
+     set(DtStaple, stapleOneRight)},
+    {when(own == bindingTop, DtStaple == stapleOneOnBindingSide, given != bindingRight),
+     set(DtStaple, stapleOneLeft)},
+    {when(own == bindingTop, DtStaple == stapleOneOnBindingSide, given == bindingLeft),
+     set(DtStaple, stapleOneLeft), RuleKind::during},
+    {when(own == bindingTop, DtStaple == stapleOneOnBindingSide, given == bindingRight),
+     set(DtStaple, stapleOneRight), RuleKind::during},
+    {when(own == bindingLeft, DtStaple == stapleOneLeft), set(DtStaple, stapleOneOnBindingSide),
+     RuleKind::during},
+    {when(own == bindingRight, DtStaple == stapleOneRight), set(DtStaple, stapleOneOnBindingSide),
+     RuleKind::during},
+    {when(own == bindingRight, DtStaple == stapleOneLeft), set(DtStaple, stapleOneOnBindingSide),
+     RuleKind::during},
+    {when(own == bindingLeft, DtStaple == stapleOneRight), set(DtStaple, stapleOneOnBindingSide),
+     RuleKind::during},
     {when(), runStep(RuleStep::resolvePaperRules)},
 });
 

@@ -6,9 +6,11 @@ namespace pd {
 
 namespace {
 
-// The refusal tables, named after a feature that uses them; each row's number is a page-size
-// number, and the end row has number 0. T14 describes the paper path itself.
-constexpr PaperSizeRefusal tableT2[] = {
+// The refusal tables, named after the features that use them; each row's number is a page-size
+// number, and the end row has number 0. Offset output refuses what one staple refuses when
+// installed-options byte 1 is 1; tray 3 refuses different papers with each of the two
+// single-tray units (installed-options byte 6 at 2 or 3).
+constexpr PaperSizeRefusal zFoldPaperRefusals[] = {
     {3, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},
     {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0}, {14, 0, 0, 0, 0, 0},
     {15, 0, 0, 0, 0, 0}, {16, 0, 0, 0, 0, 0}, {17, 0, 0, 0, 0, 0}, {19, 0, 0, 0, 0, 0},
@@ -17,7 +19,7 @@ constexpr PaperSizeRefusal tableT2[] = {
     {28, 0, 0, 0, 0, 0}, {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0},
     {32, 0, 0, 0, 0, 0}, {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {37, 0, 0, 0, 0, 0},
     {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT3[] = {
+constexpr PaperSizeRefusal multiLetterFoldPaperRefusals[] = {
     {1, 0, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},  {5, 0, 0, 0, 0, 0},
     {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},  {9, 0, 0, 0, 0, 0},
     {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0}, {13, 0, 0, 0, 0, 0},
@@ -27,16 +29,17 @@ constexpr PaperSizeRefusal tableT3[] = {
     {27, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0}, {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0},
     {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0}, {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0},
     {35, 0, 0, 0, 0, 0}, {36, 0, 0, 0, 0, 0}, {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT4[] = {
+constexpr PaperSizeRefusal multiCenterFoldOrFoldAndStaplePaperRefusals[] = {
     {3, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {12, 0, 0, 0, 0, 0}, {19, 0, 0, 0, 0, 0},
     {20, 0, 0, 0, 0, 0}, {23, 0, 0, 0, 0, 0}, {27, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0},
     {32, 0, 0, 0, 0, 0}, {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT5[] = {
+constexpr PaperSizeRefusal creasedMultiCenterFoldPaperRefusals[] = {
     {3, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {12, 0, 0, 0, 0, 0}, {19, 0, 0, 0, 0, 0},
     {20, 0, 0, 0, 0, 0}, {23, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0},
     {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT7[] = {{20, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT8[] = {
+constexpr PaperSizeRefusal oneStapleOrOffsetPaperRefusals[] = {{20, 0, 0, 0, 0, 0},
+                                                               {0, 0, 0, 0, 0, 0}};
+constexpr PaperSizeRefusal twoStaplesPaperRefusals[] = {
     {1, 1, 0, 0, 0, 0},  {3, 2, 0, 0, 0, 0},  {4, 1, 0, 0, 0, 0},  {5, 2, 0, 0, 0, 0},
     {6, 1, 0, 0, 0, 0},  {7, 2, 0, 0, 0, 0},  {8, 1, 0, 0, 0, 0},  {9, 1, 0, 0, 0, 0},
     {10, 1, 0, 0, 0, 0}, {11, 1, 0, 0, 0, 0}, {12, 2, 0, 0, 0, 0}, {13, 1, 0, 0, 0, 0},
@@ -46,7 +49,7 @@ constexpr PaperSizeRefusal tableT8[] = {
     {28, 1, 0, 0, 0, 0}, {29, 1, 0, 0, 0, 0}, {31, 2, 0, 0, 0, 0}, {32, 2, 0, 0, 0, 0},
     {33, 2, 0, 0, 0, 0}, {34, 2, 0, 0, 0, 0}, {35, 1, 0, 0, 0, 0}, {36, 2, 0, 0, 0, 0},
     {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT9[] = {
+constexpr PaperSizeRefusal twoHolePunchPaperRefusals[] = {
     {1, 1, 0, 0, 0, 0},  {3, 2, 0, 0, 0, 0},  {4, 1, 0, 0, 0, 0},  {6, 1, 0, 0, 0, 0},
     {8, 0, 0, 0, 0, 0},  {9, 1, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 1, 0, 0, 0, 0},
     {12, 2, 0, 0, 0, 0}, {13, 1, 0, 0, 0, 0}, {14, 1, 0, 0, 0, 0}, {15, 1, 0, 0, 0, 0},
@@ -56,7 +59,7 @@ constexpr PaperSizeRefusal tableT9[] = {
     {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0},
     {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {35, 1, 0, 0, 0, 0}, {37, 0, 0, 0, 0, 0},
     {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT10[] = {
+constexpr PaperSizeRefusal zFoldStaplePaperRefusals[] = {
     {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},  {5, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},
     {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},  {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0},
     {12, 0, 0, 0, 0, 0}, {14, 0, 0, 0, 0, 0}, {15, 0, 0, 0, 0, 0}, {16, 0, 0, 0, 0, 0},
@@ -65,7 +68,7 @@ constexpr PaperSizeRefusal tableT10[] = {
     {26, 0, 0, 0, 0, 0}, {27, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0}, {29, 0, 0, 0, 0, 0},
     {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0}, {33, 0, 0, 0, 0, 0},
     {34, 0, 0, 0, 0, 0}, {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT11[] = {
+constexpr PaperSizeRefusal threeOrFourHolePunchPaperRefusals[] = {
     {1, 1, 0, 0, 0, 0},  {2, 2, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 1, 0, 0, 0, 0},
     {5, 2, 0, 0, 0, 0},  {6, 1, 0, 0, 0, 0},  {7, 2, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},
     {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 1, 0, 0, 0, 0}, {12, 2, 0, 0, 0, 0},
@@ -76,7 +79,7 @@ constexpr PaperSizeRefusal tableT11[] = {
     {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0},
     {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {35, 1, 0, 0, 0, 0}, {36, 2, 0, 0, 0, 0},
     {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT13[] = {
+constexpr PaperSizeRefusal streamPunchPaperRefusals[] = {
     {1, 0, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},  {5, 0, 0, 0, 0, 0},
     {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},  {9, 0, 0, 0, 0, 0},
     {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0}, {13, 0, 0, 0, 0, 0},
@@ -86,7 +89,7 @@ constexpr PaperSizeRefusal tableT13[] = {
     {27, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0}, {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0},
     {31, 0, 0, 0, 0, 0}, {32, 2, 0, 0, 0, 0}, {33, 2, 0, 0, 0, 0}, {34, 2, 0, 0, 0, 0},
     {35, 0, 0, 0, 0, 0}, {36, 0, 0, 0, 0, 0}, {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT14[] = {
+constexpr PaperSizeRefusal paperPathRefusals[] = {
     {1, 1, 0, 0, 0, 0},  {3, 2, 0, 0, 0, 0},  {4, 1, 0, 0, 0, 0},  {6, 1, 0, 0, 0, 0},
     {8, 1, 0, 0, 0, 0},  {9, 1, 0, 0, 0, 0},  {10, 1, 0, 0, 0, 0}, {11, 1, 0, 0, 0, 0},
     {12, 2, 0, 0, 0, 0}, {13, 1, 0, 0, 0, 0}, {14, 1, 0, 0, 0, 0}, {15, 1, 0, 0, 0, 0},
@@ -94,7 +97,7 @@ constexpr PaperSizeRefusal tableT14[] = {
     {21, 1, 0, 0, 0, 0}, {23, 2, 0, 0, 0, 0}, {24, 1, 0, 0, 0, 0}, {26, 1, 0, 0, 0, 0},
     {28, 1, 0, 0, 0, 0}, {29, 1, 0, 0, 0, 0}, {31, 2, 0, 0, 0, 0}, {32, 2, 0, 0, 0, 0},
     {33, 2, 0, 0, 0, 0}, {34, 2, 0, 0, 0, 0}, {35, 1, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT15[] = {
+constexpr PaperSizeRefusal sideImagePositionPaperRefusals[] = {
     {1, 0, 0, 0, 0, 0},  {2, 0, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},
     {5, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},
     {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0},
@@ -102,7 +105,7 @@ constexpr PaperSizeRefusal tableT15[] = {
     {17, 0, 0, 0, 0, 0}, {18, 0, 0, 0, 0, 0}, {19, 0, 0, 0, 0, 0}, {20, 0, 0, 0, 0, 0},
     {32, 0, 0, 0, 0, 0}, {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {35, 0, 0, 0, 0, 0},
     {36, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT16[] = {
+constexpr PaperSizeRefusal ringBindingFirstInsideOrLastOutsidePaperRefusals[] = {
     {1, 0, 0, 0, 0, 0},  {2, 2, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},
     {5, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},
     {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0},
@@ -113,7 +116,7 @@ constexpr PaperSizeRefusal tableT16[] = {
     {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 0, 0, 0, 0, 0},
     {33, 0, 0, 0, 0, 0}, {34, 0, 0, 0, 0, 0}, {35, 0, 0, 0, 0, 0}, {36, 0, 0, 0, 0, 0},
     {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT17[] = {
+constexpr PaperSizeRefusal ringBindingFirstOutsideOrLastInsidePaperRefusals[] = {
     {1, 0, 0, 0, 0, 0},  {2, 2, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},
     {5, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {8, 0, 0, 0, 0, 0},
     {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0}, {12, 0, 0, 0, 0, 0},
@@ -124,66 +127,65 @@ constexpr PaperSizeRefusal tableT17[] = {
     {29, 0, 0, 0, 0, 0}, {30, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {32, 2, 0, 0, 0, 0},
     {33, 0, 0, 0, 0, 0}, {34, 2, 0, 0, 0, 0}, {35, 0, 0, 0, 0, 0}, {36, 0, 0, 0, 0, 0},
     {37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT20a[] = {
+constexpr PaperSizeRefusal tray3PaperRefusalsWithTrayUnit2[] = {
     {1, 0, 0, 0, 0, 0},  {3, 0, 0, 0, 0, 0},  {4, 0, 0, 0, 0, 0},  {6, 0, 0, 0, 0, 0},
     {8, 0, 0, 0, 0, 0},  {9, 0, 0, 0, 0, 0},  {10, 0, 0, 0, 0, 0}, {11, 0, 0, 0, 0, 0},
     {13, 0, 0, 0, 0, 0}, {14, 0, 0, 0, 0, 0}, {15, 0, 0, 0, 0, 0}, {16, 0, 0, 0, 0, 0},
     {17, 0, 0, 0, 0, 0}, {19, 0, 0, 0, 0, 0}, {20, 0, 0, 0, 0, 0}, {21, 0, 0, 0, 0, 0},
     {23, 0, 0, 0, 0, 0}, {24, 0, 0, 0, 0, 0}, {26, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0},
     {29, 0, 0, 0, 0, 0}, {31, 0, 0, 0, 0, 0}, {35, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT20b[] = {
+constexpr PaperSizeRefusal tray3PaperRefusalsWithTrayUnit3[] = {
     {3, 0, 0, 0, 0, 0},  {5, 0, 0, 0, 0, 0},  {7, 0, 0, 0, 0, 0},  {19, 0, 0, 0, 0, 0},
     {20, 0, 0, 0, 0, 0}, {23, 0, 0, 0, 0, 0}, {25, 0, 0, 0, 0, 0}, {27, 0, 0, 0, 0, 0},
     {31, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableT21[] = {{37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-constexpr PaperSizeRefusal tableNone[] = {{0, 0, 0, 0, 0, 0}};
+constexpr PaperSizeRefusal autoSlotPaperRefusals[] = {{37, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
+constexpr PaperSizeRefusal refusesNoPaper[] = {{0, 0, 0, 0, 0, 0}};
 
-const PaperSizeRefusal* refusalTable(std::uint32_t feature, const InstalledOptions* options) {
+const PaperSizeRefusal* refusalTable(PaperFeature feature, const InstalledOptions* options) {
     const bool punchUnit = optionByteIs(options, 2, 1, 4) || optionByteIs(options, 8, 1, 4);
     switch (feature) {
-        case 1:
-            return optionByteIs(options, 1, 1, 1) ? tableT7 : tableNone;
-        case 2:
-            return tableT2;
-        case 3:
-            return tableT3;
-        case 4:
-        case 6:
-            return tableT4;
-        case 5:
-            return tableT5;
-        case 7:
-            return tableT7;
-        case 8:
-            return tableT8;
-        case 9:
-            return punchUnit ? tableT9 : tableNone;
-        case 10:
-            return tableT10;
-        case 11:
-        case 12:
-            return punchUnit ? tableT11 : tableNone;
-        case 13:
-            return tableT13;
-        case 14:
-            return tableT14;
-        case 15:
-            return tableT15;
-        case 16:
-        case 19:
-            return tableT16;
-        case 17:
-        case 18:
-            return tableT17;
-        case 20:
-            if (optionByteIs(options, 6, 2, 2)) return tableT20a;
-            if (optionByteIs(options, 6, 3, 3)) return tableT20b;
-            return tableNone;
-        case 21:
-            return tableT21;
-        default:
-            return tableNone;
+        case PaperFeature::offsetOutput:
+            return optionByteIs(options, 1, 1, 1) ? oneStapleOrOffsetPaperRefusals : refusesNoPaper;
+        case PaperFeature::zFold:
+            return zFoldPaperRefusals;
+        case PaperFeature::multiLetterFold:
+            return multiLetterFoldPaperRefusals;
+        case PaperFeature::multiCenterFold:
+        case PaperFeature::foldAndStaple:
+            return multiCenterFoldOrFoldAndStaplePaperRefusals;
+        case PaperFeature::creasedMultiCenterFold:
+            return creasedMultiCenterFoldPaperRefusals;
+        case PaperFeature::oneStaple:
+            return oneStapleOrOffsetPaperRefusals;
+        case PaperFeature::twoStaples:
+            return twoStaplesPaperRefusals;
+        case PaperFeature::twoHolePunch:
+            return punchUnit ? twoHolePunchPaperRefusals : refusesNoPaper;
+        case PaperFeature::zFoldStaple:
+            return zFoldStaplePaperRefusals;
+        case PaperFeature::threeHolePunch:
+        case PaperFeature::fourHolePunch:
+            return punchUnit ? threeOrFourHolePunchPaperRefusals : refusesNoPaper;
+        case PaperFeature::streamPunch:
+            return streamPunchPaperRefusals;
+        case PaperFeature::paperPath:
+            return paperPathRefusals;
+        case PaperFeature::sideImagePosition:
+            return sideImagePositionPaperRefusals;
+        case PaperFeature::ringBindingFirstInside:
+        case PaperFeature::ringBindingLastOutside:
+            return ringBindingFirstInsideOrLastOutsidePaperRefusals;
+        case PaperFeature::ringBindingFirstOutside:
+        case PaperFeature::ringBindingLastInside:
+            return ringBindingFirstOutsideOrLastInsidePaperRefusals;
+        case PaperFeature::tray3:
+            if (optionByteIs(options, 6, 2, 2)) return tray3PaperRefusalsWithTrayUnit2;
+            if (optionByteIs(options, 6, 3, 3)) return tray3PaperRefusalsWithTrayUnit3;
+            return refusesNoPaper;
+        case PaperFeature::autoSlot:
+            return autoSlotPaperRefusals;
     }
+    return refusesNoPaper;
 }
 
 const PaperSizeRefusal* findRefusal(const PaperSizeRefusal* table, std::uint32_t pageSizeNumber) {
@@ -199,7 +201,7 @@ bool fitsOneWay(std::uint32_t min1, std::uint32_t min2, std::uint32_t max1, std:
 
 }  // namespace
 
-bool isPaperSizeAllowed(const PageGeometry& sheet, std::uint32_t feature,
+bool isPaperSizeAllowed(const PageGeometry& sheet, PaperFeature feature,
                         const InstalledOptions* options) {
     const std::uint32_t number = pageSizeNumberFromPaperId(sheet.paperId);
     const PaperSizeRefusal* row = findRefusal(refusalTable(feature, options), number);
@@ -223,7 +225,8 @@ bool fitsSizeRange(std::uint32_t min1, std::uint32_t min2, std::uint32_t max1, s
 
 std::uint32_t paperFeedCapability(const PageGeometry& sheet) {
     if (sheet.paperId == noPaperId) return feedCapabilityAny;
-    const PaperSizeRefusal* row = findRefusal(tableT14, pageSizeNumberFromPaperId(sheet.paperId));
+    const PaperSizeRefusal* row =
+        findRefusal(paperPathRefusals, pageSizeNumberFromPaperId(sheet.paperId));
     if (row == nullptr) return feedCapabilityUnlisted;
     if (row->feed == feedDirectionLongEdge) return feedCapabilityShortEdgeOnly;
     if (row->feed == feedDirectionShortEdge) return feedCapabilityLongEdgeOnly;

@@ -1,13 +1,14 @@
 // Which sheets the printer's finishing functions and paper paths accept.
 //
-// A function is named by its feature number (1 to 21); its refusal table lists the papers it
-// cannot handle, each in every feed direction or in one. Pure functions over constant data.
+// A function is named by its PaperFeature; its refusal table lists the papers it cannot handle,
+// each in every feed direction or in one. Pure functions over constant data.
 #pragma once
 
 #include <cstdint>
 
 #include "core/catalog/page_geometry.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -31,9 +32,9 @@ inline constexpr std::uint32_t feedCapabilityShortEdgeOnly = 3;
 inline constexpr std::uint32_t feedCapabilityLongEdgeOnly = 5;
 inline constexpr std::uint32_t feedCapabilityUnlisted = 7;
 
-// Whether the function of the feature number accepts the sheet. Numbers outside 1 to 21 accept
-// everything; some tables apply only with certain installed units (options may be null).
-bool isPaperSizeAllowed(const PageGeometry& sheet, std::uint32_t feature,
+// Whether the function accepts the sheet. A value that names no function accepts everything;
+// some tables apply only with certain installed units (options may be null).
+bool isPaperSizeAllowed(const PageGeometry& sheet, PaperFeature feature,
                         const InstalledOptions* options);
 
 // Whether a custom sheet of width x height (1/1000 mm) fed in feed direction fits the ranges;

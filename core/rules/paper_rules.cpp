@@ -1,5 +1,6 @@
 #include "core/rules/paper_rules.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
 #include "core/rules/paper_capability.h"
@@ -14,64 +15,86 @@ namespace {
 
 using enum MemberId;
 
-// A feature that is on while its condition holds, the number of its refusal table, and how it is
-// switched off: its member goes to offValue through its setter.
+// A feature that is on while its condition holds, the function whose refusals it meets, and how
+// it is switched off: its member goes to offValue through its setter.
 struct PaperRule {
     RuleCondition on;
-    std::uint32_t feature;
+    PaperFeature feature;
     MemberId switched;
     std::uint8_t offValue;
 };
 
 // In evaluation order: the order decides which feature gives way first.
 constexpr PaperRule paperRules[] = {
-    {when(DtPrintPosition == 0), 15, DtPrintPosition, 1},
-    {when(DtPrintPosition == 2), 15, DtPrintPosition, 1},
-    {when(DtOffsetCopies == 1), 1, DtOffsetCopies, 0},
-    {when(DtOffsetPages == 1), 1, DtOffsetPages, 0},
-    {when(DtPunch == 1), 9, DtPunch, 0},
-    {when(DtPunch == 2), 11, DtPunch, 0},
-    {when(DtPunch == 3), 12, DtPunch, 0},
-    {when(DtPunch == 4), 13, DtPunch, 0},
-    {when(DtStaple == 3), 7, DtStaple, 0},
-    {when(DtStaple == 1), 7, DtStaple, 0},
-    {when(DtStaple == 2), 7, DtStaple, 0},
-    {when(DtStaple == 6), 8, DtStaple, 0},
-    {when(DtStaple == 5), 8, DtStaple, 0},
-    {when(DtStaple == 4), 8, DtStaple, 0},
-    {when(DtFold == 1, DtStaple == 3), 10, DtFold, 0},
-    {when(DtFold == 1, DtStaple == 1), 10, DtFold, 0},
-    {when(DtFold == 1, DtStaple == 2), 10, DtFold, 0},
-    {when(DtFold == 1, DtStaple == 6), 10, DtFold, 0},
-    {when(DtFold == 1, DtStaple == 5), 10, DtFold, 0},
-    {when(DtFold == 1, DtStaple == 4), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 3), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 1), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 2), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 6), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 5), 10, DtFold, 0},
-    {when(DtFold == 2, DtStaple == 4), 10, DtFold, 0},
-    {when(DtFold == 1), 2, DtFold, 0},
-    {when(DtFold == 2), 2, DtFold, 0},
-    {when(DtFold == 3), 3, DtFold, 0},
-    {when(DtFold == 4), 4, DtFold, 0},
-    {when(DtFold == 4, DtCrease == 1), 5, DtFold, 0},
-    {when(DtFold == 4, DtCrease == 2), 5, DtFold, 0},
-    {when(DtFold == 4, DtCrease == 3), 5, DtFold, 0},
-    {when(DtFold == 4, DtCrease == 4), 5, DtFold, 0},
-    {when(DtStitch == 1), 6, DtStitch, 0},
-    {when(DtRingBinding == 1, DtPrintedSideFirst == 0), 16, DtRingBinding, 0},
-    {when(DtRingBinding == 1, DtPrintedSideLast == 1), 19, DtRingBinding, 0},
-    {when(DtRingBinding == 1, DtPrintedSideFirst == 1), 17, DtRingBinding, 0},
-    {when(DtRingBinding == 1, DtPrintedSideLast == 0), 18, DtRingBinding, 0},
-    {when(DtInputSlot == 3), 20, DtInputSlot, 0},
-    {when(DtInputSlot == 0), 21, DtInputSlot, 1},
+    {when(DtPrintPosition == printPositionLeft), PaperFeature::sideImagePosition, DtPrintPosition,
+     printPositionMiddle},
+    {when(DtPrintPosition == printPositionRight), PaperFeature::sideImagePosition, DtPrintPosition,
+     printPositionMiddle},
+    {when(DtOffsetCopies == 1), PaperFeature::offsetOutput, DtOffsetCopies, 0},
+    {when(DtOffsetPages == 1), PaperFeature::offsetOutput, DtOffsetPages, 0},
+    {when(DtPunch == punchTwoHoles), PaperFeature::twoHolePunch, DtPunch, punchNone},
+    {when(DtPunch == punchThreeHoles), PaperFeature::threeHolePunch, DtPunch, punchNone},
+    {when(DtPunch == punchFourHoles), PaperFeature::fourHolePunch, DtPunch, punchNone},
+    {when(DtPunch == punchStreampunch), PaperFeature::streamPunch, DtPunch, punchNone},
+    {when(DtStaple == stapleOneOnBindingSide), PaperFeature::oneStaple, DtStaple, stapleNone},
+    {when(DtStaple == stapleOneLeft), PaperFeature::oneStaple, DtStaple, stapleNone},
+    {when(DtStaple == stapleOneRight), PaperFeature::oneStaple, DtStaple, stapleNone},
+    {when(DtStaple == stapleTwoNarrow), PaperFeature::twoStaples, DtStaple, stapleNone},
+    {when(DtStaple == stapleTwoNormal), PaperFeature::twoStaples, DtStaple, stapleNone},
+    {when(DtStaple == stapleTwoWide), PaperFeature::twoStaples, DtStaple, stapleNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleOneOnBindingSide), PaperFeature::zFoldStaple,
+     DtFold, foldNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleOneLeft), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleOneRight), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleTwoNarrow), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleTwoNormal), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold1, DtStaple == stapleTwoWide), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleOneOnBindingSide), PaperFeature::zFoldStaple,
+     DtFold, foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleOneLeft), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleOneRight), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleTwoNarrow), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleTwoNormal), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold2, DtStaple == stapleTwoWide), PaperFeature::zFoldStaple, DtFold,
+     foldNone},
+    {when(DtFold == foldZFold1), PaperFeature::zFold, DtFold, foldNone},
+    {when(DtFold == foldZFold2), PaperFeature::zFold, DtFold, foldNone},
+    {when(DtFold == foldMultiLetter), PaperFeature::multiLetterFold, DtFold, foldNone},
+    {when(DtFold == foldMultiCenter), PaperFeature::multiCenterFold, DtFold, foldNone},
+    {when(DtFold == foldMultiCenter, DtCrease == creaseOnePiece),
+     PaperFeature::creasedMultiCenterFold, DtFold, foldNone},
+    {when(DtFold == foldMultiCenter, DtCrease == creaseTwoPieces),
+     PaperFeature::creasedMultiCenterFold, DtFold, foldNone},
+    {when(DtFold == foldMultiCenter, DtCrease == creaseThreePieces),
+     PaperFeature::creasedMultiCenterFold, DtFold, foldNone},
+    {when(DtFold == foldMultiCenter, DtCrease == creaseFourPieces),
+     PaperFeature::creasedMultiCenterFold, DtFold, foldNone},
+    {when(DtStitch == 1), PaperFeature::foldAndStaple, DtStitch, 0},
+    {when(DtRingBinding == 1, DtPrintedSideFirst == printedSideInside),
+     PaperFeature::ringBindingFirstInside, DtRingBinding, 0},
+    {when(DtRingBinding == 1, DtPrintedSideLast == printedSideOutside),
+     PaperFeature::ringBindingLastOutside, DtRingBinding, 0},
+    {when(DtRingBinding == 1, DtPrintedSideFirst == printedSideOutside),
+     PaperFeature::ringBindingFirstOutside, DtRingBinding, 0},
+    {when(DtRingBinding == 1, DtPrintedSideLast == printedSideInside),
+     PaperFeature::ringBindingLastInside, DtRingBinding, 0},
+    {when(DtInputSlot == inputSlotTray3), PaperFeature::tray3, DtInputSlot, inputSlotAuto},
+    {when(DtInputSlot == inputSlotAuto), PaperFeature::autoSlot, DtInputSlot, inputSlotTray1},
 };
 static_assert(std::size(paperRules) == 41);
 
 // Tries the binding edge that suits the sheet while a paper member is being changed, else the
 // edge on the other axis; only the one proposal. True when the binding moved.
-bool moveBinding(PdCoreData& record, ChangeContext& change, std::uint32_t feature) {
+bool moveBinding(PdCoreData& record, ChangeContext& change, PaperFeature feature) {
     if (isBindingChanged(record, change)) return false;
     std::uint32_t edge;
     if (isPaperSizeChanged(record, change)) {
@@ -103,7 +126,7 @@ void resolvePaperRules(PdCoreData& record, ChangeContext& change) {
             continue;
         }
         if (moveBinding(record, change, row.feature)) continue;
-        if (ruleFires(RuleKind::yields, true, isInProgress(change, record, row.switched))) {
+        if (ruleFires(RuleKind::yields, isInProgress(change, record, row.switched), true)) {
             setterOf(row.switched)(record, row.offValue, change);
             ++change.depth;
             resolvePaperRules(record, change);

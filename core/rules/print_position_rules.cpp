@@ -2,6 +2,7 @@
 // position's table accepts (a wide "W" paper or a custom size); when it refuses the sheet, the
 // feed direction goes to Auto, the binding turns to the other edge, or a wide target paper is
 // sought. Middle has no rules.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_table.h"
@@ -14,11 +15,11 @@ namespace {
 
 using enum MemberId;
 
-constexpr std::uint32_t imagePositionPaper = 15;
-
 constexpr auto printPositionRules =
-    ruleTable(sheetRules(when(own == 0), imagePositionPaper, wideTargetPaperSize),
-              sheetRules(when(own == 2), imagePositionPaper, wideTargetPaperSize));
+    ruleTable(sheetRules(when(own == printPositionLeft), PaperFeature::sideImagePosition,
+                         wideTargetPaperSize),
+              sheetRules(when(own == printPositionRight), PaperFeature::sideImagePosition,
+                         wideTargetPaperSize));
 static_assert(printPositionRules.size() == 6);
 
 }  // namespace

@@ -16,7 +16,7 @@ bool sheetsDiffer(const PdCoreData& a, const PdCoreData& b) {
            (sheetA.width != sheetB.width || sheetA.height != sheetB.height);
 }
 
-bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature) {
+bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, PaperFeature feature) {
     return probeOnCopy(
         record, change,
         [](PdCoreData& copy, ChangeContext& nested) {
@@ -28,7 +28,7 @@ bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std:
 }
 
 bool probeBinding(const PdCoreData& record, std::uint8_t binding, const ChangeContext& change,
-                  std::uint32_t feature) {
+                  PaperFeature feature) {
     return probeOnCopy(
         record, change,
         [binding](PdCoreData& copy, ChangeContext& nested) { setBinding(copy, binding, nested); },

@@ -7,6 +7,7 @@
 
 #include "core/record/core_data.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -24,12 +25,12 @@ bool probeOnCopy(const PdCoreData& record, const ChangeContext& change, Trial&& 
 
 // With DtFeedDir on Auto (a direct write), does the copy still equal the record by
 // `recordsEqual` for the feature, that is, does the feature accept the sheet?
-bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature);
+bool probeFeedDirOff(const PdCoreData& record, const ChangeContext& change, PaperFeature feature);
 
 // After setBinding(binding) and its rules, does the copy still equal the record by
 // `recordsEqual` for the feature?
 bool probeBinding(const PdCoreData& record, std::uint8_t binding, const ChangeContext& change,
-                  std::uint32_t feature);
+                  PaperFeature feature);
 
 // Does switching the staple off (setStaple(0) and its rules) change the printed sheet?
 bool probeStaple(const PdCoreData& record, const ChangeContext& change);

@@ -40,7 +40,7 @@ bool stapleSettingsEquivalent(const PdCoreData& a, const PdCoreData& b) {
 }
 
 bool recordsEqual(const PdCoreData& candidate, const PdCoreData& reference,
-                  const InstalledOptions* options, std::uint32_t feature) {
+                  const InstalledOptions* options, PaperFeature feature) {
     constexpr std::size_t bindingOffset = offsetof(PdCoreData, DtBinding);
     constexpr std::size_t feedDirOffset = offsetof(PdCoreData, DtFeedDir);
     constexpr std::size_t stapleOffset = offsetof(PdCoreData, DtStaple);

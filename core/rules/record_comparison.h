@@ -5,6 +5,7 @@
 
 #include "core/record/core_data.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -12,7 +13,7 @@ namespace pd {
 // FavoriteSettingsData, DtBinding and DtFeedDir (texts up to their NUL, DtStaple by
 // `stapleSettingsEquivalent`), and the feature accepts the candidate's sheet.
 bool recordsEqual(const PdCoreData& candidate, const PdCoreData& reference,
-                  const InstalledOptions* options, std::uint32_t feature);
+                  const InstalledOptions* options, PaperFeature feature);
 
 // True when the staples are equal, or one is the plain single staple (3) placed by its record's
 // binding side on the corner that the other names: 1StapleLeft with a Left binding,

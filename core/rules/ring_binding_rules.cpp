@@ -5,6 +5,7 @@
 // binding edge or target paper. Ring binding must suit the media of the paper source: when it
 // does not, it gives way while the source or its media are being changed, and otherwise moves the
 // job to the Auto source.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -16,44 +17,39 @@ namespace {
 
 using enum MemberId;
 
-// Paper feature numbers by the printed side of the first sheet (inside, outside) and of the last
-// sheet (inside, outside), and the media feature number.
-constexpr std::uint32_t firstInsidePaper = 16;
-constexpr std::uint32_t firstOutsidePaper = 17;
-constexpr std::uint32_t lastInsidePaper = 18;
-constexpr std::uint32_t lastOutsidePaper = 19;
-constexpr std::uint32_t ringBindingMedia = 11;
-
 // The value of the member stays 1 through the sheet rules: it is in progress and no overriding
 // rule sets it, so testing it in every row is testing it once.
-constexpr auto ringBindingRules =
-    ruleTable(rows({
-                  {when(own == 1, DtLayout == 2), set(DtLayout, 0)},
-                  {when(own == 1, DtLayout == 1), set(DtLayout, 0)},
-              }),
-              everyStapleOff(own == 1), everyPunchOff(own == 1),
-              rows({
-                  {when(own == 1, DtFold == 1), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 2), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 3), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 4), set(DtFold, 0)},
-                  {when(own == 1, DtFaceUp == 1), set(DtFaceUp, 0)},
-                  {when(own == 1, DtNTo1 == 1), set(DtNTo1, 0)},
-                  {when(own == 1, DtCollate == 1), set(DtCollate, 0)},
-                  {when(own == 1, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
-                  {when(own == 1, DtOffsetPages == 1), set(DtOffsetPages, 0)},
-                  {when(own == 1, DtPIFrontCoverTray == 1), set(DtPIFrontCoverTray, 0)},
-                  {when(own == 1, DtPIFrontCoverTray == 2), set(DtPIFrontCoverTray, 0)},
-                  {when(own == 1, DtPIBackCoverTray == 1), set(DtPIBackCoverTray, 0)},
-                  {when(own == 1, DtPIBackCoverTray == 2), set(DtPIBackCoverTray, 0)},
-                  {when(own == 1, DtOutputBin == 1), set(DtOutputBin, 0)},
-                  {when(own == 1, DtOutputBin == 2), set(DtOutputBin, 0)},
-              }),
-              sheetRules(when(own == 1, DtPrintedSideFirst == 0), firstInsidePaper),
-              sheetRules(when(own == 1, DtPrintedSideLast == 1), lastOutsidePaper),
-              sheetRules(when(own == 1, DtPrintedSideFirst == 1), firstOutsidePaper),
-              sheetRules(when(own == 1, DtPrintedSideLast == 0), lastInsidePaper),
-              rows({{when(own == 1), mediaRule(ringBindingMedia, 0)}}));
+constexpr auto ringBindingRules = ruleTable(
+    rows({
+        {when(own == 1, DtLayout == layoutBooklet), set(DtLayout, layoutNone)},
+        {when(own == 1, DtLayout == layoutAdhesiveBinding), set(DtLayout, layoutNone)},
+    }),
+    everyStapleOff(own == 1), everyPunchOff(own == 1),
+    rows({
+        {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+        {when(own == 1, DtFaceUp == 1), set(DtFaceUp, 0)},
+        {when(own == 1, DtNTo1 == 1), set(DtNTo1, 0)},
+        {when(own == 1, DtCollate == collateGroup), set(DtCollate, collateSort)},
+        {when(own == 1, DtOffsetCopies == 1), set(DtOffsetCopies, 0)},
+        {when(own == 1, DtOffsetPages == 1), set(DtOffsetPages, 0)},
+    }),
+    everyPostInserterCoverOff(own == 1),
+    rows({
+        {when(own == 1, DtOutputBin == outputBinStaplerMain), set(DtOutputBin, outputBinAuto)},
+        {when(own == 1, DtOutputBin == outputBinStaplerSub), set(DtOutputBin, outputBinAuto)},
+    }),
+    sheetRules(when(own == 1, DtPrintedSideFirst == printedSideInside),
+               PaperFeature::ringBindingFirstInside),
+    sheetRules(when(own == 1, DtPrintedSideLast == printedSideOutside),
+               PaperFeature::ringBindingLastOutside),
+    sheetRules(when(own == 1, DtPrintedSideFirst == printedSideOutside),
+               PaperFeature::ringBindingFirstOutside),
+    sheetRules(when(own == 1, DtPrintedSideLast == printedSideInside),
+               PaperFeature::ringBindingLastInside),
+    rows({{when(own == 1), mediaRule(MediaFeature::ringBinding, 0)}}));
 static_assert(ringBindingRules.size() == 40);
 
 }  // namespace

@@ -2,8 +2,9 @@
 // of a table written as one line per combination of the setter's values and a member's values,
 // the sheet rules, with which a setting that is on reacts when its finishing feature refuses the
 // printed sheet (alone, or with another setting giving way before a target paper is sought), the
-// rows that turn every staple or every punch choice off, and the binding edge that adhesive
-// binding and booklets take from the orientation. Included by the units that hold tables.
+// rows that turn every staple, every punch choice or both post-inserter covers off, and the
+// binding edge that adhesive binding and booklets take from the orientation. Included by the
+// units that hold tables.
 #pragma once
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/catalog/choice_values.h"
+#include "core/catalog/page_geometry.h"
 #include "core/record/member_id.h"
 #include "core/rules/rule_derivations.h"
 #include "core/rules/rule_rows.h"
@@ -23,14 +26,15 @@ namespace pd {
 // direction on Auto, the binding turns to the finishing side when that alone makes the sheet
 // pass; else, unless a member that makes the sheet is being changed, the target paper becomes
 // what search finds for the feature (0 included).
-consteval std::array<RuleRow, 3> sheetRules(const RuleCondition& on, std::uint32_t feature,
+consteval std::array<RuleRow, 3> sheetRules(const RuleCondition& on, PaperFeature feature,
                                             Derivation search = standardTargetPaperSize) {
     using enum MemberId;
     return {{
-        {withTests(on, DtFeedDir != 0, is(sheetRefused, feature),
+        {withTests(on, DtFeedDir != feedDirectionAuto, is(sheetRefused, feature),
                    is(feedDirectionOffHelps, feature)),
-         set(DtFeedDir, 0), RuleKind::write},
-        {withTests(on, DtFeedDir == 0, is(sheetRefused, feature), is(finishingSideHelps, feature)),
+         set(DtFeedDir, feedDirectionAuto), RuleKind::write},
+        {withTests(on, DtFeedDir == feedDirectionAuto, is(sheetRefused, feature),
+                   is(finishingSideHelps, feature)),
          set(DtBinding, derived(finishingSideOf))},
         {withTests(on, isNot(paperSizeChanging), is(sheetRefused, feature)),
          set(DtTargetPaperSize, derived(search, feature))},
@@ -42,7 +46,7 @@ consteval std::array<RuleRow, 3> sheetRules(const RuleCondition& on, std::uint32
 // written directly) goes to 0 unless that would change the printed sheet, as changesSheet (a
 // probe on a copy) answers. A Z-folded sheet that stapling refuses lets the fold give way this
 // way before it gets a target paper.
-consteval std::array<RuleRow, 4> sheetRulesGivingWay(const RuleCondition& on, std::uint32_t feature,
+consteval std::array<RuleRow, 4> sheetRulesGivingWay(const RuleCondition& on, PaperFeature feature,
                                                      MemberId giving, Derivation changesSheet) {
     const std::array<RuleRow, 3> sheet = sheetRules(on, feature);
     const RuleKind kind = isWrittenDirectly(giving) ? RuleKind::write : RuleKind::yields;
@@ -107,31 +111,46 @@ constexpr std::array<RuleRow, Owns> overriding(const std::int64_t (&owns)[Owns],
     return rows;
 }
 
-// While on holds, each staple choice (3, 1, 2, 6, 5, 4) goes to None, unless the staple is being
-// set.
+// While on holds, each staple choice goes to None, unless the staple is being set.
 consteval std::array<RuleRow, 6> everyStapleOff(const RuleTest& on) {
-    return fieldRows(when(on), MemberId::DtStaple, {3, 1, 2, 6, 5, 4}, 0);
+    return fieldRows(when(on), MemberId::DtStaple,
+                     {stapleOneOnBindingSide, stapleOneLeft, stapleOneRight, stapleTwoNarrow,
+                      stapleTwoNormal, stapleTwoWide},
+                     stapleNone);
 }
 
-// While on holds, each punch choice 1 to 4 goes to None, unless the punch is being set.
+// While on holds, each tray of the post inserter goes to None as the front cover, then as the
+// back cover, unless the cover is being set.
+consteval std::array<RuleRow, 4> everyPostInserterCoverOff(const RuleTest& on) {
+    using enum MemberId;
+    return joined(fieldRows(when(on), DtPIFrontCoverTray, {postInserterTray1, postInserterTray2},
+                            postInserterTrayNone),
+                  fieldRows(when(on), DtPIBackCoverTray, {postInserterTray1, postInserterTray2},
+                            postInserterTrayNone));
+}
+
+// While on holds, each punch choice goes to None, unless the punch is being set.
 consteval std::array<RuleRow, 4> everyPunchOff(const RuleTest& on) {
-    return fieldRows(when(on), MemberId::DtPunch, {1, 2, 3, 4}, 0);
+    return fieldRows(when(on), MemberId::DtPunch,
+                     {punchTwoHoles, punchThreeHoles, punchFourHoles, punchStreampunch}, punchNone);
 }
 
-// Adhesive binding (1) and booklets (2) bind at a side in portrait (0) and at the top (2) in
-// landscape (1): a binding that does not suit the orientation goes to the finishing side, unless
-// it is being set. The layout and the orientation are each the value given to the setter or a
-// member of the record.
+// Adhesive binding and booklets bind at a side in portrait and at the top in landscape: a binding
+// that does not suit the orientation goes to the finishing side, unless it is being set. The layout
+// and the orientation are each the value given to the setter or a member of the record.
 consteval std::array<RuleRow, 4> bookletBindingRules(Operand layout, Operand orientation) {
     using enum MemberId;
     return {{
-        {when(layout == 1, orientation == 0, DtBinding == 2),
+        {when(layout == layoutAdhesiveBinding, orientation == orientationPortrait,
+              DtBinding == bindingTop),
          set(DtBinding, derived(finishingSideOf))},
-        {when(layout == 1, orientation == 1, DtBinding != 2),
+        {when(layout == layoutAdhesiveBinding, orientation == orientationLandscape,
+              DtBinding != bindingTop),
          set(DtBinding, derived(finishingSideOf))},
-        {when(layout == 2, orientation == 0, DtBinding == 2),
+        {when(layout == layoutBooklet, orientation == orientationPortrait, DtBinding == bindingTop),
          set(DtBinding, derived(finishingSideOf))},
-        {when(layout == 2, orientation == 1, DtBinding != 2),
+        {when(layout == layoutBooklet, orientation == orientationLandscape,
+              DtBinding != bindingTop),
          set(DtBinding, derived(finishingSideOf))},
     }};
 }

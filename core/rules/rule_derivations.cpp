@@ -1,5 +1,6 @@
 #include "core/rules/rule_derivations.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/catalog/paper_size.h"
 #include "core/record/record_page_geometry.h"
 #include "core/rules/binding_side.h"
@@ -11,24 +12,24 @@
 namespace pd {
 
 std::int64_t derivedValue(Derivation derivation, const PdCoreData& record,
-                          const ChangeContext& change, std::uint32_t parameter) {
+                          const ChangeContext& change, PaperFeature feature) {
     switch (derivation) {
         case sheetRefused:
-            return !isPaperSizeAllowed(pageGeometryFromCoreData(record), parameter,
+            return !isPaperSizeAllowed(pageGeometryFromCoreData(record), feature,
                                        change.installedOptions);
         case feedDirectionOffHelps:
-            return probeFeedDirOff(record, change, parameter);
+            return probeFeedDirOff(record, change, feature);
         case finishingSideHelps:
             return probeBinding(record, static_cast<std::uint8_t>(finishingSide(record)), change,
-                                parameter);
+                                feature);
         case finishingSideOf:
             return finishingSide(record);
         case paperSizeChanging:
             return isPaperSizeChanged(record, change);
         case standardTargetPaperSize:
-            return findTargetPaperSize(record, change, standardSizeSearch, parameter);
+            return findTargetPaperSize(record, change, standardSizeSearch, feature);
         case wideTargetPaperSize:
-            return findTargetPaperSize(record, change, wideSizeSearch, parameter);
+            return findTargetPaperSize(record, change, wideSizeSearch, feature);
         case foldOffChangesSheet:
             return probeFold(record, change);
         case stapleOffChangesSheet:
@@ -36,7 +37,8 @@ std::int64_t derivedValue(Derivation derivation, const PdCoreData& record,
         case creaseOffChangesSheet:
             return probeCreaseOff(record, change);
         case otherResolution:
-            return record.DtResolution.get() == 0 ? 1 : 0;
+            return record.DtResolution.get() == resolution600Dpi ? resolution1200Dpi
+                                                                 : resolution600Dpi;
         case pageFormCount:
             return readBE16(record.DtPageSpecificForms.bytes);
         case paperFullBleedClass:

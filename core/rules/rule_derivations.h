@@ -12,7 +12,7 @@
 
 namespace pd {
 
-// The parameter of a derivation is the finishing feature where it names one, else unused.
+// A derivation that names a finishing feature asks about the feature of its operand.
 enum class Derivation : std::uint8_t {
     // 1 when the feature refuses the record's printed sheet, else 0.
     sheetRefused,
@@ -54,6 +54,6 @@ using enum Derivation;
 
 // The value of the derivation for the record and the change.
 std::int64_t derivedValue(Derivation derivation, const PdCoreData& record,
-                          const ChangeContext& change, std::uint32_t parameter);
+                          const ChangeContext& change, PaperFeature feature);
 
 }  // namespace pd

@@ -35,7 +35,7 @@ std::int64_t evaluate(const Operand& operand, const PdCoreData& record, const Ch
         case OperandKind::member:
             return readMember(record, operand.member);
         case OperandKind::derived:
-            return derivedValue(operand.derive, record, change, operand.parameter);
+            return derivedValue(operand.derive, record, change, operand.feature);
     }
     return 0;
 }
@@ -96,25 +96,27 @@ void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleR
                     applyStep(action.step, record, change);
                     break;
                 case ActionShape::mediaRule:
-                    applyMediaRule(record, change, call->own, value, action.parameter);
+                    applyMediaRule(record, change, call->own, value, action.mediaFeature);
                     break;
                 case ActionShape::slotMediaCheck:
-                    applySlotMediaCheck(record, change, action.target, value, action.parameter);
+                    applySlotMediaCheck(record, change, action.target, value, action.mediaFeature);
                     break;
                 case ActionShape::store:
                     break;
             }
             continue;
         }
-        const bool inProgress = isInProgress(change, record, action.target);
-        if (!ruleFires(row.kind, true, inProgress) ||
-            !holds(row.condition, true, record, change, call))
-            continue;
-        const std::int64_t value = evaluate(action.value, record, change, call);
-        if (row.kind == RuleKind::forced && !inProgress &&
-            readMember(record, action.target) == value)
-            continue;
-        storeMember(record, action.target, value, change);
+        // The value is worked out once the derived tests hold, before a forced row compares it.
+        std::int64_t value = 0;
+        const auto testsHold = [&] {
+            if (!holds(row.condition, true, record, change, call)) return false;
+            value = evaluate(action.value, record, change, call);
+            return true;
+        };
+        const auto targetHoldsValue = [&] { return readMember(record, action.target) == value; };
+        if (ruleFires(row.kind, isInProgress(change, record, action.target), testsHold,
+                      targetHoldsValue))
+            storeMember(record, action.target, value, change);
     }
 }
 

@@ -10,13 +10,13 @@
 //     {when(own == 1, DtStaple == 3), set(DtStaple, 0)}           yields: DtStaple not in progress
 //     {when(own == 0), set(DtHorizontalShift, 0), RuleKind::forced}  also while in progress
 //     {when(), runStep(RuleStep::resolvePaperRules)}              a step at its place in the order
-//     {when(own == 1), mediaRule(0, 0)}                           the slot's media against feature
+//     {when(own == 1), mediaRule(MediaFeature::duplex, 0)}        the slot's media against duplex
 //     0
 //
 // Tests compare operands: the setter's own member as the record holds it (own), the value the
 // setter was given (given), any number member of 8, 16 or 32 bits, signed or not (a MemberId, or
 // valueOf(id) to compare two members), a constant, or a value derived from the record and the
-// change (derived(f, parameter)), such as a capability test or a probe. Tests are free of effects:
+// change (derived(f, feature)), such as a capability test or a probe. Tests are free of effects:
 // the engine makes a row's member tests first and its derived tests only when the others hold and
 // the row's kind admits the target's in-progress state.
 #pragma once
@@ -27,6 +27,7 @@
 
 #include "core/record/core_data.h"
 #include "core/record/member_id.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -47,23 +48,33 @@ enum class RuleKind : std::uint8_t {
     write,
 };
 
-// Whether a row acts. guard is the row's condition; targetCondition is, for the overriding rows,
-// that the target does not yet hold the row's value. A forced row still needs its guard.
-constexpr bool ruleFires(RuleKind kind, bool guard, bool targetInProgress,
-                         bool targetCondition = true) {
-    if (!guard) return false;
+// Whether a row acts on its target: the whole meaning of its kind. The row's tests that remain
+// (testsHold) and whether the target already holds the row's value (targetHoldsValue) are asked
+// only while the answer can still change, the tests first: a row whose kind refuses the target's
+// in-progress state makes no further test, and only a forced row compares its target's value.
+template <typename TestsHold, typename TargetHoldsValue>
+constexpr bool ruleFires(RuleKind kind, bool targetInProgress, const TestsHold& testsHold,
+                         const TargetHoldsValue& targetHoldsValue) {
     switch (kind) {
         case RuleKind::yields:
-            return !targetInProgress && targetCondition;
+            return !targetInProgress && testsHold();
         case RuleKind::forced:
-            return targetInProgress || targetCondition;
+            return testsHold() && (targetInProgress || !targetHoldsValue());
         case RuleKind::during:
-            return targetInProgress && targetCondition;
+            return targetInProgress && testsHold();
         case RuleKind::always:
         case RuleKind::write:
-            return targetCondition;
+            return testsHold();
     }
     return false;
+}
+
+// The same for a row whose tests and target are already known.
+constexpr bool ruleFires(RuleKind kind, bool targetInProgress, bool testsHold,
+                         bool targetHoldsValue = false) {
+    return ruleFires(
+        kind, targetInProgress, [testsHold] { return testsHold; },
+        [targetHoldsValue] { return targetHoldsValue; });
 }
 
 // When a row runs: always, only with the rule flag on, or only with it off (or absent).
@@ -97,7 +108,8 @@ enum class OperandKind : std::uint8_t { constant, own, given, member, derived };
 // Widest member first, so that an operand carries no padding: a table holds many.
 struct Operand {
     std::int64_t constant = 0;
-    std::uint32_t parameter = 0;
+    // The finishing feature that a derivation asks about, where it asks about one.
+    PaperFeature feature{};
     OperandKind kind = OperandKind::constant;
     MemberId member{};
     Derivation derive{};
@@ -109,8 +121,8 @@ inline constexpr Operand given{.kind = OperandKind::given};
 constexpr Operand valueOf(MemberId member) {
     return {.kind = OperandKind::member, .member = member};
 }
-constexpr Operand derived(Derivation derive, std::uint32_t parameter = 0) {
-    return {.parameter = parameter, .kind = OperandKind::derived, .derive = derive};
+constexpr Operand derived(Derivation derive, PaperFeature feature = {}) {
+    return {.feature = feature, .kind = OperandKind::derived, .derive = derive};
 }
 constexpr Operand constant(std::int64_t value) {
     return {.constant = value};
@@ -144,11 +156,11 @@ constexpr RuleTest operator!=(MemberId left, std::int64_t right) {
 }
 
 // Tests of a derivation that answers yes (1) or no (0).
-constexpr RuleTest is(Derivation derive, std::uint32_t parameter = 0) {
-    return derived(derive, parameter) != 0;
+constexpr RuleTest is(Derivation derive, PaperFeature feature = {}) {
+    return derived(derive, feature) != 0;
 }
-constexpr RuleTest isNot(Derivation derive, std::uint32_t parameter = 0) {
-    return derived(derive, parameter) == 0;
+constexpr RuleTest isNot(Derivation derive, PaperFeature feature = {}) {
+    return derived(derive, feature) == 0;
 }
 
 inline constexpr std::size_t maxRuleTests = 5;
@@ -193,8 +205,8 @@ enum class ActionShape : std::uint8_t {
 struct RuleAction {
     MemberId target{};
     Operand value;
-    // The media feature number of a media rule or check.
-    std::uint32_t parameter = 0;
+    // The media feature of a media rule or check.
+    MediaFeature mediaFeature{};
     ActionShape shape = ActionShape::store;
     // The step of a step action, which then takes the place of the store.
     RuleStep step{};
@@ -217,7 +229,7 @@ constexpr RuleAction runStep(RuleStep step) {
 // media feature refuses the media of the selected slot, the setting gives way (its setter runs
 // again with giveWay) while the slot or its media are being changed; otherwise the media of the
 // Auto slot that the feature refuses on their own are reset and the slot goes to Auto.
-constexpr RuleAction mediaRule(std::uint32_t mediaFeature, std::int64_t giveWay) {
+constexpr RuleAction mediaRule(MediaFeature mediaFeature, std::int64_t giveWay) {
     return {MemberId{}, constant(giveWay), mediaFeature, ActionShape::mediaRule};
 }
 
@@ -225,7 +237,7 @@ constexpr RuleAction mediaRule(std::uint32_t mediaFeature, std::int64_t giveWay)
 // refuses the media of the selected slot, the slot goes to Auto if it is not being changed and
 // the Auto media pass; otherwise the finishing member, unless it is being changed, is set to
 // offValue.
-constexpr RuleAction slotMediaCheck(std::uint32_t mediaFeature, MemberId finishing,
+constexpr RuleAction slotMediaCheck(MediaFeature mediaFeature, MemberId finishing,
                                     std::int64_t offValue) {
     return {finishing, constant(offValue), mediaFeature, ActionShape::slotMediaCheck};
 }

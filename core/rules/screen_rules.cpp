@@ -3,6 +3,7 @@
 // another angle switches thinning off.
 #include <array>
 
+#include "core/catalog/choice_values.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 #include "core/rules/setters.h"
@@ -28,10 +29,10 @@ consteval auto screenRules(bool ofThinning) {
     for (std::uint8_t level = 1; level <= thinningLevels; ++level) {
         for (std::uint8_t angle = 0; angle < angleCount; ++angle) {
             if (angle == thinningAngle) continue;
-            rows[next++] =
-                ofThinning ? RuleRow{when(own == level, DtScreenAngle == angle),
-                                     set(DtScreenAngle, thinningAngle)}
-                           : RuleRow{when(own == angle, DtThinning == level), set(DtThinning, 0)};
+            rows[next++] = ofThinning ? RuleRow{when(own == level, DtScreenAngle == angle),
+                                                set(DtScreenAngle, thinningAngle)}
+                                      : RuleRow{when(own == angle, DtThinning == level),
+                                                set(DtThinning, thinningNone)};
         }
     }
     return ruleTable(rows);

@@ -31,22 +31,23 @@ inline bool isInProgress(const ChangeContext& change, const PdCoreData& record, 
     return change.inProgress.contains(fieldIdentity(record, member));
 }
 
-// Steps 1 and 2 of a setter: the member goes to the in-progress list and to the caller's list,
-// and the cascade is one level deeper.
+// The start of a setter: the member goes to the in-progress list and to the caller's list, and
+// the cascade is one level deeper.
 inline void beginSetter(const PdCoreData& record, MemberId own, ChangeContext& change) {
     change.inProgress.append(fieldIdentity(record, own));
     change.changedFields.append(fieldIdentity(record, own));
     ++change.depth;
 }
 
-// Step 5: the setter's own entry, the last of the in-progress list, goes.
+// The end of a setter: its own entry, the last of the in-progress list, goes.
 inline void endSetter(ChangeContext& change) {
     change.inProgress.removeLast();
     --change.depth;
 }
 
-// Steps 1 to 5 of a setter of a number member. rules() applies the setter's rows in order; each
-// row reads the own member afresh from the record.
+// A setter of a number member from start to end: marks the member, stores the value, lets rules()
+// apply the setter's rows in order (each row reads the own member afresh from the record) and
+// unmarks the member.
 template <std::invocable Rules>
 void runRuleSetter(PdCoreData& record, MemberId own, std::int64_t value, ChangeContext& change,
                    Rules&& rules) {
@@ -67,7 +68,7 @@ bool conditionHolds(const RuleCondition& condition, const PdCoreData& record,
 void applyRules(PdCoreData& record, ChangeContext& change, std::span<const RuleRow> rows,
                 const RuleCall* call);
 
-// Steps 1 to 5 with the setter's table; without one the setter marks, stores and unmarks.
+// A setter with its table; without one the setter marks, stores and unmarks.
 inline void runRuleSetter(PdCoreData& record, MemberId own, std::int64_t value,
                           ChangeContext& change, std::span<const RuleRow> rows = {}) {
     const RuleCall call{own, value};
@@ -76,7 +77,7 @@ inline void runRuleSetter(PdCoreData& record, MemberId own, std::int64_t value,
 
 // The member's value before the change, for a setter that compares: the snapshot's value when
 // the change began with this member (it is the first in-progress entry), otherwise value itself,
-// so that a setter reached through a rule sees no difference. Call it after step 1.
+// so that a setter reached through a rule sees no difference. Call it once the setter has begun.
 template <MemberId member>
 std::int64_t previousValue(const PdCoreData& record, std::int64_t value,
                            const ChangeContext& change) {

@@ -1,5 +1,6 @@
 #include "core/rules/slot_media_rules.h"
 
+#include "core/catalog/choice_values.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
 
@@ -9,28 +10,33 @@ namespace {
 
 using enum MemberId;
 
-// Media feature numbers: 7 Z-fold, 9 and 8 the multi-centre and multi-letter folds without
-// creases, 10 fold and staple, 0 duplex, 6 stapling, 2 to 5 the punch choices, 11 ring binding,
-// 1 face-down output. The last check turns face-down output face up instead of off.
+// The last check turns face-down output face up instead of off.
 constexpr auto slotMediaRules = resolverTable({
-    {when(DtFold == 1), slotMediaCheck(7, DtFold, 0)},
-    {when(DtFold == 2), slotMediaCheck(7, DtFold, 0)},
-    {when(DtCrease == 0, DtFold == 4), slotMediaCheck(9, DtFold, 0)},
-    {when(DtCrease == 0, DtFold == 3), slotMediaCheck(8, DtFold, 0)},
-    {when(DtStitch == 1), slotMediaCheck(10, DtStitch, 0)},
-    {when(DtDuplex == 1), slotMediaCheck(0, DtDuplex, 0)},
-    {when(DtStaple == 3), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtStaple == 1), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtStaple == 2), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtStaple == 6), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtStaple == 5), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtStaple == 4), slotMediaCheck(6, DtStaple, 0)},
-    {when(DtPunch == 1), slotMediaCheck(2, DtPunch, 0)},
-    {when(DtPunch == 2), slotMediaCheck(3, DtPunch, 0)},
-    {when(DtPunch == 3), slotMediaCheck(4, DtPunch, 0)},
-    {when(DtPunch == 4), slotMediaCheck(5, DtPunch, 0)},
-    {when(DtRingBinding == 1), slotMediaCheck(11, DtRingBinding, 0)},
-    {when(DtFaceUp == 0), slotMediaCheck(1, DtFaceUp, 1)},
+    {when(DtFold == foldZFold1), slotMediaCheck(MediaFeature::zFold, DtFold, foldNone)},
+    {when(DtFold == foldZFold2), slotMediaCheck(MediaFeature::zFold, DtFold, foldNone)},
+    {when(DtCrease == creaseOff, DtFold == foldMultiCenter),
+     slotMediaCheck(MediaFeature::multiCenterFold, DtFold, foldNone)},
+    {when(DtCrease == creaseOff, DtFold == foldMultiLetter),
+     slotMediaCheck(MediaFeature::multiLetterFold, DtFold, foldNone)},
+    {when(DtStitch == 1), slotMediaCheck(MediaFeature::foldAndStaple, DtStitch, 0)},
+    {when(DtDuplex == 1), slotMediaCheck(MediaFeature::duplex, DtDuplex, 0)},
+    {when(DtStaple == stapleOneOnBindingSide),
+     slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtStaple == stapleOneLeft), slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtStaple == stapleOneRight), slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtStaple == stapleTwoNarrow), slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtStaple == stapleTwoNormal), slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtStaple == stapleTwoWide), slotMediaCheck(MediaFeature::staple, DtStaple, stapleNone)},
+    {when(DtPunch == punchTwoHoles),
+     slotMediaCheck(MediaFeature::twoHolePunch, DtPunch, punchNone)},
+    {when(DtPunch == punchThreeHoles),
+     slotMediaCheck(MediaFeature::threeHolePunch, DtPunch, punchNone)},
+    {when(DtPunch == punchFourHoles),
+     slotMediaCheck(MediaFeature::fourHolePunch, DtPunch, punchNone)},
+    {when(DtPunch == punchStreampunch),
+     slotMediaCheck(MediaFeature::streamPunch, DtPunch, punchNone)},
+    {when(DtRingBinding == 1), slotMediaCheck(MediaFeature::ringBinding, DtRingBinding, 0)},
+    {when(DtFaceUp == 0), slotMediaCheck(MediaFeature::faceDown, DtFaceUp, 1)},
 });
 static_assert(slotMediaRules.size() == 18);
 

@@ -4,6 +4,7 @@
 // output. Face-up output excludes stapling, punching, ring binding, the Z-folds and the
 // multi-centre fold, and folds a multi-letter fold inside; face-down output folds it outside and
 // needs media that the face-down path takes.
+#include "core/catalog/choice_values.h"
 #include "core/rules/row_groups.h"
 #include "core/rules/rule_table.h"
 #include "core/rules/setter_shape.h"
@@ -15,47 +16,48 @@ namespace {
 
 using enum MemberId;
 
-constexpr std::uint32_t faceDownMedia = 1;
-
 constexpr auto smoothingRules = ruleTable({
-    {when(own == 1, DtResolution == 1), set(DtResolution, 0)},
-    {when(own == 2, DtResolution == 1), set(DtResolution, 0)},
-    {when(own == 3, DtResolution == 1), set(DtResolution, 0)},
+    {when(own == smoothingDark, DtResolution == resolution1200Dpi),
+     set(DtResolution, resolution600Dpi)},
+    {when(own == smoothingMedium, DtResolution == resolution1200Dpi),
+     set(DtResolution, resolution600Dpi)},
+    {when(own == smoothingLight, DtResolution == resolution1200Dpi),
+     set(DtResolution, resolution600Dpi)},
 });
 
 constexpr auto backCoverTrayRules = ruleTable({
-    {when(own == 1, DtFold == 3), set(DtFold, 0)},
-    {when(own == 2, DtFold == 3), set(DtFold, 0)},
-    {when(own == 3, DtFold == 3), set(DtFold, 0)},
-    {when(own == 4, DtFold == 3), set(DtFold, 0)},
-    {when(own == 5, DtFold == 3), set(DtFold, 0)},
-    {when(own == 1, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 2, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 3, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 4, DtCollate == 1), set(DtCollate, 0)},
-    {when(own == 5, DtCollate == 1), set(DtCollate, 0)},
+    {when(own == coverTray1, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == coverTray2, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == coverTray3, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == coverTray4, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == coverTray5, DtFold == foldMultiLetter), set(DtFold, foldNone)},
+    {when(own == coverTray1, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray2, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray3, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray4, DtCollate == collateGroup), set(DtCollate, collateSort)},
+    {when(own == coverTray5, DtCollate == collateGroup), set(DtCollate, collateSort)},
 });
 
 static_assert(backCoverTrayRules.size() == 10);
 
 constexpr auto divideOutputRules = ruleTable({
-    {when(own == 1, DtStaple == 0), set(DtStaple, 5)},
-    {when(own == 1, DtCollate == 1), set(DtCollate, 0)},
+    {when(own == 1, DtStaple == stapleNone), set(DtStaple, stapleTwoNormal)},
+    {when(own == 1, DtCollate == collateGroup), set(DtCollate, collateSort)},
 });
 
 // Face-down output that the slot's media refuse turns face up while the slot or its media are
 // being changed.
-constexpr auto faceUpRules =
-    ruleTable(everyStapleOff(own == 1), everyPunchOff(own == 1),
-              rows({
-                  {when(own == 1, DtFold == 3, DtFoldDirection == 1), set(DtFoldDirection, 0)},
-                  {when(own == 1, DtFold == 4), set(DtFold, 0)},
-                  {when(own == 0, DtFold == 3, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-                  {when(own == 1, DtFold == 1), set(DtFold, 0)},
-                  {when(own == 1, DtFold == 2), set(DtFold, 0)},
-                  {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
-                  {when(own == 0), mediaRule(faceDownMedia, 1)},
-              }));
+constexpr auto faceUpRules = ruleTable(
+    everyStapleOff(own == 1), everyPunchOff(own == 1),
+    rows({
+        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+        {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
+        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == 0), set(DtFoldDirection, 1)},
+        {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
+        {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
+        {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},
+        {when(own == 0), mediaRule(MediaFeature::faceDown, 1)},
+    }));
 static_assert(faceUpRules.size() == 17);
 
 }  // namespace

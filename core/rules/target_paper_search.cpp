@@ -46,7 +46,7 @@ PageGeometry sheetForTarget(const PdCoreData& record, std::uint32_t target) {
     });
 }
 
-bool acceptsTarget(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature,
+bool acceptsTarget(const PdCoreData& record, const ChangeContext& change, PaperFeature feature,
                    std::uint32_t target) {
     return isPaperSizeAllowed(sheetForTarget(record, target), feature, change.installedOptions);
 }
@@ -54,14 +54,14 @@ bool acceptsTarget(const PdCoreData& record, const ChangeContext& change, std::u
 // Runs trial on a copy of record in a change nested in change, and asks whether the feature
 // accepts the copy's sheet for target.
 template <typename Trial>
-bool acceptsTargetAfter(const PdCoreData& record, const ChangeContext& change,
-                        std::uint32_t feature, std::uint32_t target, Trial&& trial) {
+bool acceptsTargetAfter(const PdCoreData& record, const ChangeContext& change, PaperFeature feature,
+                        std::uint32_t target, Trial&& trial) {
     return probeOnCopy(record, change, std::forward<Trial>(trial), [&](const PdCoreData& copy) {
         return acceptsTarget(copy, change, feature, target);
     });
 }
 
-bool candidatePasses(const PdCoreData& record, const ChangeContext& change, std::uint32_t feature,
+bool candidatePasses(const PdCoreData& record, const ChangeContext& change, PaperFeature feature,
                      std::uint32_t target) {
     if (acceptsTarget(record, change, feature, target)) return true;
     if (isBindingChanged(record, change)) return false;
@@ -88,7 +88,7 @@ bool isInchRegion(const PdCoreData& record) {
 }  // namespace
 
 std::uint32_t findTargetPaperSizeA(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t feature, std::uint32_t c1, std::uint32_t c2,
+                                   PaperFeature feature, std::uint32_t c1, std::uint32_t c2,
                                    std::uint32_t c3, std::uint32_t c4, std::uint32_t c5) {
     for (const std::uint32_t candidate : {noTargetPaperSize, c1, c2, c3, c4, c5})
         if (candidatePasses(record, change, feature, candidate)) return candidate;
@@ -98,7 +98,7 @@ std::uint32_t findTargetPaperSizeA(const PdCoreData& record, const ChangeContext
 }
 
 std::uint32_t findTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                  std::uint32_t searchKind, std::uint32_t feature) {
+                                  std::uint32_t searchKind, PaperFeature feature) {
     const bool inch = isInchRegion(record);
     if (searchKind == wideSizeSearch) {
         const std::uint32_t a3Wide = wideNumber(a3PaperId);

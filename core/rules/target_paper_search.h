@@ -6,6 +6,7 @@
 
 #include "core/record/core_data.h"
 #include "core/rules/change_context.h"
+#include "core/rules/finishing_features.h"
 
 namespace pd {
 
@@ -18,12 +19,12 @@ inline constexpr std::uint32_t wideSizeSearch = 2;
 // falls back to the own small size; kind 2 searches the wide sizes with `findTargetPaperSizeA`.
 // The caller stores the answer with setTargetPaperSize, 0 included.
 std::uint32_t findTargetPaperSize(const PdCoreData& record, const ChangeContext& change,
-                                  std::uint32_t searchKind, std::uint32_t feature);
+                                  std::uint32_t searchKind, PaperFeature feature);
 
 // Tries 0, c1 to c5, then the wide sizes 23, 24, 25, 26, 27 and 31, and answers the first that
 // passes; c1 when none does.
 std::uint32_t findTargetPaperSizeA(const PdCoreData& record, const ChangeContext& change,
-                                   std::uint32_t feature, std::uint32_t c1, std::uint32_t c2,
+                                   PaperFeature feature, std::uint32_t c1, std::uint32_t c2,
                                    std::uint32_t c3, std::uint32_t c4, std::uint32_t c5);
 
 }  // namespace pd

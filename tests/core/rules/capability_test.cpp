@@ -28,80 +28,130 @@ InstalledOptions withByte(std::size_t index, std::uint8_t value) {
 }
 
 TEST(PaperCapability, FeaturesAcceptOrRefuseSheetsAsTheirTablesSay) {
+    using enum PaperFeature;
     struct Case {
-        std::uint32_t paperId, feed, feature;
-        bool allowed;
+        std::uint32_t paper = 0;
+        std::uint32_t feed = 0;
+        PaperFeature feature{};
+        bool allowed = false;
     };
     const Case cases[] = {
         // Postcard is refused by one staple in every feed direction.
-        {postcard, feedDirectionLongEdge, 7, false},
-        {postcard, feedDirectionShortEdge, 7, false},
-        {postcard, feedDirectionAuto, 7, false},
-        {a4, feedDirectionLongEdge, 7, true},
+        {.paper = postcard, .feed = feedDirectionLongEdge, .feature = oneStaple, .allowed = false},
+        {.paper = postcard, .feed = feedDirectionShortEdge, .feature = oneStaple, .allowed = false},
+        {.paper = postcard, .feed = feedDirectionAuto, .feature = oneStaple, .allowed = false},
+        {.paper = a4, .feed = feedDirectionLongEdge, .feature = oneStaple, .allowed = true},
         // Image position left or right needs a wide paper.
-        {a4, feedDirectionLongEdge, 15, false},
-        {a4Wide, feedDirectionLongEdge, 15, true},
-        {letter, feedDirectionShortEdge, 15, false},
+        {.paper = a4,
+         .feed = feedDirectionLongEdge,
+         .feature = sideImagePosition,
+         .allowed = false},
+        {.paper = a4Wide,
+         .feed = feedDirectionLongEdge,
+         .feature = sideImagePosition,
+         .allowed = true},
+        {.paper = letter,
+         .feed = feedDirectionShortEdge,
+         .feature = sideImagePosition,
+         .allowed = false},
         // A row for one feed direction refuses only that one; an unresolved direction passes.
-        {a3, feedDirectionLongEdge, 8, false},
-        {a3, feedDirectionShortEdge, 8, true},
-        {a3, feedDirectionAuto, 8, true},
-        {a5, feedDirectionShortEdge, 8, false},
-        {a4Tab, feedDirectionLongEdge, 13, true},
-        {a4Tab, feedDirectionShortEdge, 13, false},
-        // Numbers without a table accept everything.
-        {postcard, feedDirectionLongEdge, 0, true},
-        {postcard, feedDirectionLongEdge, 22, true},
-        {postcard, feedDirectionLongEdge, 1000, true},
-        {postcard, feedDirectionLongEdge, 14, false},
+        {.paper = a3, .feed = feedDirectionLongEdge, .feature = twoStaples, .allowed = false},
+        {.paper = a3, .feed = feedDirectionShortEdge, .feature = twoStaples, .allowed = true},
+        {.paper = a3, .feed = feedDirectionAuto, .feature = twoStaples, .allowed = true},
+        {.paper = a5, .feed = feedDirectionShortEdge, .feature = twoStaples, .allowed = false},
+        {.paper = a4Tab, .feed = feedDirectionLongEdge, .feature = streamPunch, .allowed = true},
+        {.paper = a4Tab, .feed = feedDirectionShortEdge, .feature = streamPunch, .allowed = false},
+        // Values that name no function accept everything; the paper path has a table.
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = PaperFeature{0},
+         .allowed = true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = PaperFeature{22},
+         .allowed = true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = PaperFeature{1000},
+         .allowed = true},
+        {.paper = postcard, .feed = feedDirectionLongEdge, .feature = paperPath, .allowed = false},
         // Without installed units these features have no table.
-        {postcard, feedDirectionLongEdge, 1, true},
-        {postcard, feedDirectionLongEdge, 9, true},
-        {postcard, feedDirectionLongEdge, 11, true},
-        {postcard, feedDirectionLongEdge, 12, true},
-        {postcard, feedDirectionLongEdge, 20, true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = offsetOutput,
+         .allowed = true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = twoHolePunch,
+         .allowed = true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = threeHolePunch,
+         .allowed = true},
+        {.paper = postcard,
+         .feed = feedDirectionLongEdge,
+         .feature = fourHolePunch,
+         .allowed = true},
+        {.paper = postcard, .feed = feedDirectionLongEdge, .feature = tray3, .allowed = true},
         // The automatic tray refuses only the custom size, whatever its measures.
-        {noPaperId, feedDirectionLongEdge, 21, false},
-        {a3, feedDirectionLongEdge, 21, true},
+        {.paper = noPaperId, .feed = feedDirectionLongEdge, .feature = autoSlot, .allowed = false},
+        {.paper = a3, .feed = feedDirectionLongEdge, .feature = autoSlot, .allowed = true},
         // An id without a row counts as the custom size.
-        {200, feedDirectionLongEdge, 21, false},
-        {noPaperId, feedDirectionLongEdge, 7, true},
-        {noPaperId, feedDirectionLongEdge, 8, true},
+        {.paper = 200, .feed = feedDirectionLongEdge, .feature = autoSlot, .allowed = false},
+        {.paper = noPaperId, .feed = feedDirectionLongEdge, .feature = oneStaple, .allowed = true},
+        {.paper = noPaperId, .feed = feedDirectionLongEdge, .feature = twoStaples, .allowed = true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.allowed, isPaperSizeAllowed(sheet(c.paperId, c.feed), c.feature, nullptr))
-            << "paper " << c.paperId << " feed " << c.feed << " feature " << c.feature;
+        EXPECT_EQ(c.allowed, isPaperSizeAllowed(sheet(c.paper, c.feed), c.feature, nullptr))
+            << "paper " << c.paper << " feed " << c.feed << " feature "
+            << static_cast<std::uint32_t>(c.feature);
 }
 
 TEST(PaperCapability, EveryTableListingTheCustomSizeRefusesEveryCustomSheet) {
-    const std::uint32_t refusing[] = {2, 3, 10, 13, 16, 17, 18, 19, 21};
-    for (const std::uint32_t feature : refusing) {
+    using enum PaperFeature;
+    const PaperFeature refusing[] = {zFold,
+                                     multiLetterFold,
+                                     zFoldStaple,
+                                     streamPunch,
+                                     ringBindingFirstInside,
+                                     ringBindingFirstOutside,
+                                     ringBindingLastInside,
+                                     ringBindingLastOutside,
+                                     autoSlot};
+    for (const PaperFeature feature : refusing) {
+        const auto number = static_cast<std::uint32_t>(feature);
         EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 0, 100000, 100000), feature, nullptr))
-            << feature;
-        EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1, 1, 1), feature, nullptr)) << feature;
+            << number;
+        EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1, 1, 1), feature, nullptr)) << number;
     }
     const InstalledOptions punch = withByte(2, 1);
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1), 9, &punch));
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1), 11, &punch));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1), PaperFeature::twoHolePunch, &punch));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(noPaperId, 1), PaperFeature::threeHolePunch, &punch));
 }
 
 TEST(PaperCapability, InstalledUnitsSwitchTablesOn) {
     const InstalledOptions punchA = withByte(2, 1);
     const InstalledOptions punchB = withByte(8, 4);
     const InstalledOptions punchNone = withByte(2, 5);
-    EXPECT_TRUE(isPaperSizeAllowed(sheet(a4, feedDirectionLongEdge), 11, &punchA));
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(a4, feedDirectionShortEdge), 11, &punchA));
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(letter, feedDirectionShortEdge), 12, &punchB));
-    EXPECT_TRUE(isPaperSizeAllowed(sheet(letter, feedDirectionShortEdge), 12, &punchNone));
+    EXPECT_TRUE(isPaperSizeAllowed(sheet(a4, feedDirectionLongEdge), PaperFeature::threeHolePunch,
+                                   &punchA));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(a4, feedDirectionShortEdge), PaperFeature::threeHolePunch,
+                                    &punchA));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(letter, feedDirectionShortEdge),
+                                    PaperFeature::fourHolePunch, &punchB));
+    EXPECT_TRUE(isPaperSizeAllowed(sheet(letter, feedDirectionShortEdge),
+                                   PaperFeature::fourHolePunch, &punchNone));
 
     const InstalledOptions offsetUnit = withByte(1, 1);
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(postcard, 1), 1, &offsetUnit));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(postcard, 1), PaperFeature::offsetOutput, &offsetUnit));
 
     const InstalledOptions tray3a = withByte(6, 2);
     const InstalledOptions tray3b = withByte(6, 3);
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(a3, 1), 20, &tray3a));  // only in T20a
-    EXPECT_TRUE(isPaperSizeAllowed(sheet(a3, 1), 20, &tray3b));
-    EXPECT_FALSE(isPaperSizeAllowed(sheet(4, 1), 20, &tray3b));  // QXB5 only in T20b
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(a3, 1), PaperFeature::tray3,
+                                    &tray3a));  // refused with the first single-tray unit only
+    EXPECT_TRUE(isPaperSizeAllowed(sheet(a3, 1), PaperFeature::tray3, &tray3b));
+    EXPECT_FALSE(isPaperSizeAllowed(sheet(4, 1), PaperFeature::tray3,
+                                    &tray3b));  // QXB5: with the second single-tray unit only
 }
 
 TEST(PaperCapability, SizeRangesFitByFeedDirection) {
@@ -138,31 +188,35 @@ MediaAttributes prepunched() {
 }
 
 TEST(MediaCapability, FeaturesRefuseWeightsAndPrepunchedMediaAsTheirListsSay) {
-    for (std::uint32_t feature = 0; feature <= 12; ++feature) {
-        const bool thick7Refused =
-            feature <= 1 || feature == 5 || feature == 6 || feature == 7 || feature == 11;
-        EXPECT_EQ(!thick7Refused, isMediaAllowed(weight(10), feature, nullptr)) << feature;
-        EXPECT_TRUE(isMediaAllowed(weight(0), feature, nullptr)) << feature;
-        EXPECT_TRUE(isMediaAllowed(MediaAttributes{0, 0, 0, 0}, feature, nullptr)) << feature;
-        EXPECT_TRUE(isMediaAllowed(unspecifiedMedia, feature, nullptr)) << feature;
-        const bool prepunchedRefused = feature == 5 || feature == 11;
-        EXPECT_EQ(!prepunchedRefused, isMediaAllowed(prepunched(), feature, nullptr)) << feature;
+    using enum MediaFeature;
+    // Every function and one value past the last, which names none.
+    for (std::uint32_t number = 0; number <= 12; ++number) {
+        const MediaFeature feature{number};
+        const bool thick7Refused = feature == duplex || feature == faceDown ||
+                                   feature == streamPunch || feature == staple ||
+                                   feature == zFold || feature == ringBinding;
+        EXPECT_EQ(!thick7Refused, isMediaAllowed(weight(10), feature, nullptr)) << number;
+        EXPECT_TRUE(isMediaAllowed(weight(0), feature, nullptr)) << number;
+        EXPECT_TRUE(isMediaAllowed(MediaAttributes{0, 0, 0, 0}, feature, nullptr)) << number;
+        EXPECT_TRUE(isMediaAllowed(unspecifiedMedia, feature, nullptr)) << number;
+        const bool prepunchedRefused = feature == streamPunch || feature == ringBinding;
+        EXPECT_EQ(!prepunchedRefused, isMediaAllowed(prepunched(), feature, nullptr)) << number;
     }
-    EXPECT_FALSE(isMediaAllowed(weight(1), 6, nullptr));
-    EXPECT_TRUE(isMediaAllowed(weight(2), 6, nullptr));
-    EXPECT_FALSE(isMediaAllowed(weight(3), 5, nullptr));
-    EXPECT_TRUE(isMediaAllowed(weight(4), 7, nullptr));
-    EXPECT_FALSE(isMediaAllowed(weight(5), 7, nullptr));
+    EXPECT_FALSE(isMediaAllowed(weight(1), MediaFeature::staple, nullptr));
+    EXPECT_TRUE(isMediaAllowed(weight(2), MediaFeature::staple, nullptr));
+    EXPECT_FALSE(isMediaAllowed(weight(3), MediaFeature::streamPunch, nullptr));
+    EXPECT_TRUE(isMediaAllowed(weight(4), MediaFeature::zFold, nullptr));
+    EXPECT_FALSE(isMediaAllowed(weight(5), MediaFeature::zFold, nullptr));
 
     const InstalledOptions punchA = withByte(2, 2);
     const InstalledOptions punchB = withByte(8, 1);
     const InstalledOptions folder = withByte(3, 1);
-    EXPECT_FALSE(isMediaAllowed(prepunched(), 3, &punchA));
-    EXPECT_TRUE(isMediaAllowed(weight(2), 3, &punchA));
-    EXPECT_FALSE(isMediaAllowed(weight(2), 3, &punchB));
-    EXPECT_FALSE(isMediaAllowed(weight(6), 8, &folder));
-    EXPECT_TRUE(isMediaAllowed(weight(6), 8, nullptr));
-    EXPECT_FALSE(isMediaAllowed(weight(8), 10, &folder));
+    EXPECT_FALSE(isMediaAllowed(prepunched(), MediaFeature::threeHolePunch, &punchA));
+    EXPECT_TRUE(isMediaAllowed(weight(2), MediaFeature::threeHolePunch, &punchA));
+    EXPECT_FALSE(isMediaAllowed(weight(2), MediaFeature::threeHolePunch, &punchB));
+    EXPECT_FALSE(isMediaAllowed(weight(6), MediaFeature::multiLetterFold, &folder));
+    EXPECT_TRUE(isMediaAllowed(weight(6), MediaFeature::multiLetterFold, nullptr));
+    EXPECT_FALSE(isMediaAllowed(weight(8), MediaFeature::foldAndStaple, &folder));
 }
 
 }  // namespace

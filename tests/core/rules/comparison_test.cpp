@@ -9,6 +9,9 @@
 namespace pd {
 namespace {
 
+// A value that names no finishing function: every sheet passes, and only the members count.
+constexpr PaperFeature everySheet{};
+
 template <std::size_t N>
 FixedText<N> text(const char* bytes, std::size_t length) {
     FixedText<N> result;
@@ -44,50 +47,56 @@ TEST(RecordComparison, IgnoresBindingFeedDirectionSignatureAndFavourites) {
     candidate.DtFeedDir.set(1);
     candidate.layoutSignature.set(7);
     candidate.FavoriteSettingsData.wordValue.set(9);
-    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, 0));
+    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, everySheet));
     candidate.DtRelayServerScreenId.bytes[0] = 'x';  // the last member counts
-    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, 0));
+    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, everySheet));
 }
 
 TEST(RecordComparison, AnyOtherMemberOrARefusedSheetMakesThemUnequal) {
     const PdCoreData reference = test::plainA4Record();
     PdCoreData candidate = reference;
-    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, 15));  // feature 15 refuses A4
-    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, 7));
+    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, PaperFeature::sideImagePosition));
+    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, PaperFeature::oneStaple));
     candidate.DtGutter.set(1);
-    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, 0));
+    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, everySheet));
     candidate = reference;
     candidate.DtPageSpecificTrays.bytes[21201] = 1;
-    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, 0));
+    EXPECT_FALSE(recordsEqual(candidate, reference, nullptr, everySheet));
     candidate = reference;
     candidate.DtPageSizeName.bytes[5] = 'x';  // after the terminator
-    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, 0));
+    EXPECT_TRUE(recordsEqual(candidate, reference, nullptr, everySheet));
 
     PdCoreData full = reference;
     std::memset(full.DtWaitModePassword.bytes, 'p', sizeof full.DtWaitModePassword.bytes);
-    EXPECT_FALSE(recordsEqual(full, full, nullptr, 0));
+    EXPECT_FALSE(recordsEqual(full, full, nullptr, everySheet));
 }
 
 TEST(RecordComparison, AStaplePlacedByTheBindingEqualsTheCornerStapleOnThatSide) {
     struct Case {
-        std::uint8_t candidateStaple, candidateBinding, referenceStaple, referenceBinding;
+        std::uint8_t staple, binding, otherStaple, otherBinding;
         bool equal;
     };
     const Case cases[] = {
-        {3, 0, 1, 0, true},  {3, 2, 1, 0, false}, {1, 2, 3, 0, true},
-        {3, 1, 2, 2, true},  {3, 0, 2, 0, false}, {1, 0, 2, 0, false},
-        {1, 0, 2, 1, false}, {3, 2, 3, 0, true},  {4, 0, 4, 2, true},
+        {.staple = 3, .binding = 0, .otherStaple = 1, .otherBinding = 0, .equal = true},
+        {.staple = 3, .binding = 2, .otherStaple = 1, .otherBinding = 0, .equal = false},
+        {.staple = 1, .binding = 2, .otherStaple = 3, .otherBinding = 0, .equal = true},
+        {.staple = 3, .binding = 1, .otherStaple = 2, .otherBinding = 2, .equal = true},
+        {.staple = 3, .binding = 0, .otherStaple = 2, .otherBinding = 0, .equal = false},
+        {.staple = 1, .binding = 0, .otherStaple = 2, .otherBinding = 0, .equal = false},
+        {.staple = 1, .binding = 0, .otherStaple = 2, .otherBinding = 1, .equal = false},
+        {.staple = 3, .binding = 2, .otherStaple = 3, .otherBinding = 0, .equal = true},
+        {.staple = 4, .binding = 0, .otherStaple = 4, .otherBinding = 2, .equal = true},
     };
     for (const Case& c : cases) {
         PdCoreData candidate = test::plainA4Record();
         PdCoreData reference = test::plainA4Record();
-        candidate.DtStaple.set(c.candidateStaple);
-        candidate.DtBinding.set(c.candidateBinding);
-        reference.DtStaple.set(c.referenceStaple);
-        reference.DtBinding.set(c.referenceBinding);
-        EXPECT_EQ(c.equal, recordsEqual(candidate, reference, nullptr, 0))
-            << int{c.candidateStaple} << "/" << int{c.candidateBinding} << " against "
-            << int{c.referenceStaple} << "/" << int{c.referenceBinding};
+        candidate.DtStaple.set(c.staple);
+        candidate.DtBinding.set(c.binding);
+        reference.DtStaple.set(c.otherStaple);
+        reference.DtBinding.set(c.otherBinding);
+        EXPECT_EQ(c.equal, recordsEqual(candidate, reference, nullptr, everySheet))
+            << int{c.staple} << "/" << int{c.binding} << " against " << int{c.otherStaple} << "/"
+            << int{c.otherBinding};
         EXPECT_EQ(c.equal, stapleSettingsEquivalent(reference, candidate));
         EXPECT_EQ(c.equal, stapleSettingsEquivalent(candidate, reference));
     }

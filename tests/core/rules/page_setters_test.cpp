@@ -89,11 +89,16 @@ TEST_F(PageSizeSetter, AStandardPageDropsAWideTargetPaper) {
         std::uint8_t page, target, expectedTarget;
     };
     const Case cases[] = {
-        {a4, 21, 0},       // QXA3W on A4: back to Auto
-        {a4, 31, 0},       // QXStatementW
-        {a4, 2, 2},        // a standard target stays
-        {a3Wide, 22, 22},  // a wide page keeps it
-        {custom, 21, 21},  // and so does a custom one
+        // QXA3W on A4: back to Auto
+        {.page = a4, .target = 21, .expectedTarget = 0},
+        // QXStatementW
+        {.page = a4, .target = 31, .expectedTarget = 0},
+        // a standard target stays
+        {.page = a4, .target = 2, .expectedTarget = 2},
+        // a wide page keeps it
+        {.page = a3Wide, .target = 22, .expectedTarget = 22},
+        // and so does a custom one
+        {.page = custom, .target = 21, .expectedTarget = 21},
     };
     for (const Case& c : cases) {
         record.DtTargetPaperSize.set(c.target);
@@ -116,7 +121,12 @@ TEST_F(OrientationSetter, TurnsTheReversedRepeatLayoutsWithThePage) {
     struct Case {
         std::uint8_t orientation, layout, expected;
     };
-    const Case cases[] = {{1, 6, 8}, {1, 7, 9}, {1, 8, 8}, {0, 8, 6}, {0, 9, 7}, {0, 6, 6}};
+    const Case cases[] = {{.orientation = 1, .layout = 6, .expected = 8},
+                          {.orientation = 1, .layout = 7, .expected = 9},
+                          {.orientation = 1, .layout = 8, .expected = 8},
+                          {.orientation = 0, .layout = 8, .expected = 6},
+                          {.orientation = 0, .layout = 9, .expected = 7},
+                          {.orientation = 0, .layout = 6, .expected = 6}};
     for (const Case& c : cases) {
         record.DtLayout.set(c.layout);
         setOrientation(record, c.orientation, change);
@@ -129,10 +139,17 @@ TEST_F(OrientationSetter, MovesABookletBindingBetweenTopAndSide) {
         std::uint8_t orientation, layout, binding, staple, nUp, expected;
     };
     const Case cases[] = {
-        {0, 2, 2, 2, 0, 1},  // portrait, top: the right single staple names the side
-        {0, 2, 2, 1, 0, 0}, {0, 2, 2, 0, 4, 1},  // a reversed N-up order
-        {0, 2, 2, 0, 3, 0}, {1, 1, 0, 0, 0, 2},  // landscape with a side binding goes to the top
-        {1, 2, 2, 0, 0, 2}, {0, 3, 2, 0, 0, 2},  // another layout: nothing
+        // portrait, top: the right single staple names the side
+        {.orientation = 0, .layout = 2, .binding = 2, .staple = 2, .nUp = 0, .expected = 1},
+        {.orientation = 0, .layout = 2, .binding = 2, .staple = 1, .nUp = 0, .expected = 0},
+        // a reversed N-up order
+        {.orientation = 0, .layout = 2, .binding = 2, .staple = 0, .nUp = 4, .expected = 1},
+        {.orientation = 0, .layout = 2, .binding = 2, .staple = 0, .nUp = 3, .expected = 0},
+        // landscape with a side binding goes to the top
+        {.orientation = 1, .layout = 1, .binding = 0, .staple = 0, .nUp = 0, .expected = 2},
+        {.orientation = 1, .layout = 2, .binding = 2, .staple = 0, .nUp = 0, .expected = 2},
+        // another layout: nothing
+        {.orientation = 0, .layout = 3, .binding = 2, .staple = 0, .nUp = 0, .expected = 2},
     };
     for (const Case& c : cases) {
         record.DtLayout.set(c.layout);
@@ -151,8 +168,12 @@ TEST_F(BindingSetter, KeepsTheSingleStapleOnTheBindingsCorner) {
     struct Case {
         std::uint8_t binding, staple, expected;
     };
-    const Case cases[] = {{0, 1, 3}, {1, 2, 3}, {1, 1, 3}, {0, 2, 3}, {2, 3, 1},
-                          {2, 1, 1}, {2, 2, 2}, {0, 3, 3}, {0, 4, 4}};
+    const Case cases[] = {
+        {.binding = 0, .staple = 1, .expected = 3}, {.binding = 1, .staple = 2, .expected = 3},
+        {.binding = 1, .staple = 1, .expected = 3}, {.binding = 0, .staple = 2, .expected = 3},
+        {.binding = 2, .staple = 3, .expected = 1}, {.binding = 2, .staple = 1, .expected = 1},
+        {.binding = 2, .staple = 2, .expected = 2}, {.binding = 0, .staple = 3, .expected = 3},
+        {.binding = 0, .staple = 4, .expected = 4}};
     for (const Case& c : cases) {
         record.DtBinding.set(c.binding == 2 ? 0 : 2);
         record.DtStaple.set(c.staple);
@@ -170,19 +191,35 @@ using FullBleedRule = Fixture;
 TEST_F(FullBleedRule, ThePaperForcesFullBleedOnOrOffAfterEachPaperChange) {
     constexpr std::uint8_t pageSize = 0, targetPaperSize = 1;
     struct Case {
-        std::uint8_t setter, value, page, target, fullBleed, expected;
+        std::uint8_t setter = 0;
+        std::uint8_t value = 0;
+        std::uint8_t page = 0;
+        // The target paper before the change: none unless a case names one.
+        std::uint8_t target = 0;
+        std::uint8_t fullBleed = 0;
+        std::uint8_t expected = 0;
     };
     const Case cases[] = {
-        {pageSize, a3Wide, a4, 0, 1, 0},         // a wide page on its own: off
-        {pageSize, 31, a4, 0, 0, 1},             // a tab paper: on
-        {pageSize, custom, a4, 0, 0, 1},         // a custom page: on
-        {pageSize, a3, a4, 0, 1, 1},             // a standard page on its own: as chosen
-        {pageSize, a3Wide, a4, 0, 2, 2},         // a stored value other than 0 and 1 stays
-        {targetPaperSize, 8, a3Wide, 0, 1, 0},   // SRA3 as target: off, even on a wide page
-        {targetPaperSize, 37, a4, 0, 0, 1},      // a custom target: on
-        {targetPaperSize, 2, a3Wide, 0, 1, 0},   // a wide page on a standard target: off
-        {targetPaperSize, 22, a4, 0, 0, 1},      // a standard page on a wide target: on
-        {targetPaperSize, 22, a3Wide, 0, 1, 0},  // a wide page on a wide target: off
+        // a wide page on its own: off
+        {.setter = pageSize, .value = a3Wide, .page = a4, .fullBleed = 1, .expected = 0},
+        // a tab paper: on
+        {.setter = pageSize, .value = 31, .page = a4, .fullBleed = 0, .expected = 1},
+        // a custom page: on
+        {.setter = pageSize, .value = custom, .page = a4, .fullBleed = 0, .expected = 1},
+        // a standard page on its own: as chosen
+        {.setter = pageSize, .value = a3, .page = a4, .fullBleed = 1, .expected = 1},
+        // a stored value other than 0 and 1 stays
+        {.setter = pageSize, .value = a3Wide, .page = a4, .fullBleed = 2, .expected = 2},
+        // SRA3 as target: off, even on a wide page
+        {.setter = targetPaperSize, .value = 8, .page = a3Wide, .fullBleed = 1, .expected = 0},
+        // a custom target: on
+        {.setter = targetPaperSize, .value = 37, .page = a4, .fullBleed = 0, .expected = 1},
+        // a wide page on a standard target: off
+        {.setter = targetPaperSize, .value = 2, .page = a3Wide, .fullBleed = 1, .expected = 0},
+        // a standard page on a wide target: on
+        {.setter = targetPaperSize, .value = 22, .page = a4, .fullBleed = 0, .expected = 1},
+        // a wide page on a wide target: off
+        {.setter = targetPaperSize, .value = 22, .page = a3Wide, .fullBleed = 1, .expected = 0},
     };
     for (const Case& c : cases) {
         record.DtPageSize.set(c.page);

@@ -140,7 +140,7 @@ TEST_F(RuleEngine, StepsRunAtTheirPlaceWhenTheirTestsHold) {
 // Stapling on a heavy tray whose Auto media are heavy too: the slot goes to Auto and the refused
 // weight is reset. Duplex and face-down output, which only the heavy weight refused, stay.
 TEST_F(RuleEngine, TheMediaRuleLosesNoSettingToAMediumThatItResets) {
-    constexpr RuleRow rows[] = {{when(own == 3), mediaRule(6, 0)}};
+    constexpr RuleRow rows[] = {{when(own == 3), mediaRule(MediaFeature::staple, 0)}};
     record.DtStaple.set(3);
     record.DtDuplex.set(1);
     record.DtInputSlot.set(1);

@@ -58,12 +58,12 @@ struct MemberValue {
 // from the default, the members in progress when the change opens (as a request marks them), the
 // setter calls, then the values expected of some members and the caller's list in order.
 struct WholeChange {
-    const char* name;
-    std::vector<MemberValue> start;
-    std::vector<MemberId> marked;
+    const char* name = "";
+    std::vector<MemberValue> start = {};
+    std::vector<MemberId> marked = {};
     std::function<void(PdCoreData&, ChangeContext&)> run;
-    std::vector<MemberValue> expected;
-    Names changed;
+    std::vector<MemberValue> expected = {};
+    Names changed = {};
     // Members that the change alters on purpose without listing them.
     std::vector<MemberId> unlisted = {};
 };

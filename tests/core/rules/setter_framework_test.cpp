@@ -20,25 +20,68 @@ using test::Names;
 TEST(RuleKinds, ConsultTheTargetsInProgressStateAsTheirKindSays) {
     struct Case {
         RuleKind kind;
-        bool guard, inProgress, condition, fires;
+        bool inProgress = false;
+        bool testsHold = false;
+        bool holdsValue = false;
+        bool fires = false;
     };
     const Case cases[] = {
-        {RuleKind::yields, true, false, true, true},
-        {RuleKind::yields, true, true, true, false},
-        {RuleKind::yields, true, false, false, false},
-        {RuleKind::forced, true, true, false, true},
-        {RuleKind::forced, true, false, true, true},
-        {RuleKind::forced, true, false, false, false},
-        {RuleKind::forced, false, true, true, false},
-        {RuleKind::during, true, true, true, true},
-        {RuleKind::during, true, false, true, false},
-        {RuleKind::always, true, true, true, true},
-        {RuleKind::always, true, false, false, false},
-        {RuleKind::write, true, true, true, true},
+        {.kind = RuleKind::yields, .inProgress = false, .testsHold = true, .fires = true},
+        {.kind = RuleKind::yields, .inProgress = true, .testsHold = true, .fires = false},
+        {.kind = RuleKind::yields, .inProgress = false, .testsHold = false, .fires = false},
+        {.kind = RuleKind::yields,
+         .inProgress = false,
+         .testsHold = true,
+         .holdsValue = true,
+         .fires = true},
+        {.kind = RuleKind::forced,
+         .inProgress = true,
+         .testsHold = true,
+         .holdsValue = true,
+         .fires = true},
+        {.kind = RuleKind::forced, .inProgress = false, .testsHold = true, .fires = true},
+        {.kind = RuleKind::forced,
+         .inProgress = false,
+         .testsHold = true,
+         .holdsValue = true,
+         .fires = false},
+        {.kind = RuleKind::forced, .inProgress = true, .testsHold = false, .fires = false},
+        {.kind = RuleKind::during, .inProgress = true, .testsHold = true, .fires = true},
+        {.kind = RuleKind::during, .inProgress = false, .testsHold = true, .fires = false},
+        {.kind = RuleKind::always, .inProgress = true, .testsHold = true, .fires = true},
+        {.kind = RuleKind::always, .inProgress = false, .testsHold = false, .fires = false},
+        {.kind = RuleKind::write, .inProgress = true, .testsHold = true, .fires = true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.fires, ruleFires(c.kind, c.guard, c.inProgress, c.condition))
-            << static_cast<int>(c.kind) << c.guard << c.inProgress << c.condition;
+        EXPECT_EQ(c.fires, ruleFires(c.kind, c.inProgress, c.testsHold, c.holdsValue))
+            << static_cast<int>(c.kind) << c.inProgress << c.testsHold << c.holdsValue;
+}
+
+TEST(RuleKinds, AskTheTestsAndTheTargetsValueOnlyWhileTheAnswerCanChange) {
+    // The engine's derived tests probe copies of the record, and a value may be a search: a row
+    // whose kind refuses the target's state asks neither, and only a forced row asks the value.
+    struct Case {
+        RuleKind kind;
+        bool inProgress;
+        int testsAsked, valueAsked;
+    };
+    const Case cases[] = {
+        {.kind = RuleKind::yields, .inProgress = true, .testsAsked = 0, .valueAsked = 0},
+        {.kind = RuleKind::yields, .inProgress = false, .testsAsked = 1, .valueAsked = 0},
+        {.kind = RuleKind::during, .inProgress = false, .testsAsked = 0, .valueAsked = 0},
+        {.kind = RuleKind::forced, .inProgress = true, .testsAsked = 1, .valueAsked = 0},
+        {.kind = RuleKind::forced, .inProgress = false, .testsAsked = 1, .valueAsked = 1},
+        {.kind = RuleKind::write, .inProgress = false, .testsAsked = 1, .valueAsked = 0},
+    };
+    for (const Case& c : cases) {
+        int testsAsked = 0;
+        int valueAsked = 0;
+        ruleFires(
+            c.kind, c.inProgress, [&] { return ++testsAsked != 0; },
+            [&] { return ++valueAsked == 0; });
+        EXPECT_EQ(c.testsAsked, testsAsked) << static_cast<int>(c.kind) << c.inProgress;
+        EXPECT_EQ(c.valueAsked, valueAsked) << static_cast<int>(c.kind) << c.inProgress;
+    }
 }
 
 TEST(SetterShape, ASetterGivenTheCurrentValueStillRecordsAndAppliesItsRules) {
@@ -384,10 +427,12 @@ TEST(NestedChange, ProbesLeaveTheRecordAndTheChangeUntouched) {
     ChangeContext change(changed, nullptr, record);
     change.inProgress.append(fieldIdentity(record.DtPageSize));
 
-    EXPECT_TRUE(probeBinding(record, 0, change, 0));    // the staple turns into its equivalent
-    EXPECT_FALSE(probeBinding(record, 0, change, 15));  // feature 15 refuses A4
-    EXPECT_TRUE(probeBinding(record, 2, change, 0));
-    EXPECT_TRUE(probeFeedDirOff(record, change, 0));
+    // With no finishing function asking, the staple turns into its equivalent; a side image
+    // position refuses A4.
+    EXPECT_TRUE(probeBinding(record, 0, change, PaperFeature{}));
+    EXPECT_FALSE(probeBinding(record, 0, change, PaperFeature::sideImagePosition));
+    EXPECT_TRUE(probeBinding(record, 2, change, PaperFeature{}));
+    EXPECT_TRUE(probeFeedDirOff(record, change, PaperFeature{}));
     EXPECT_FALSE(probeCreaseOff(record, change));
     EXPECT_FALSE(probeStaple(record, change));
     EXPECT_FALSE(probeFold(record, change));
@@ -404,9 +449,9 @@ TEST(NestedChange, ABindingProbeWithTheCurrentEdgeStillRunsItsRules) {
     record.DtPrintPosition.set(0);
     ChangedFieldList changed;
     ChangeContext change(changed, nullptr, record);
-    EXPECT_FALSE(probeBinding(record, 0, change, 0));
+    EXPECT_FALSE(probeBinding(record, 0, change, PaperFeature{}));
     record.DtPrintPosition.set(1);
-    EXPECT_TRUE(probeBinding(record, 0, change, 0));
+    EXPECT_TRUE(probeBinding(record, 0, change, PaperFeature{}));
 }
 
 TEST(NestedChange, CustomSheetsDifferOnlyInTheirMeasures) {
@@ -453,10 +498,18 @@ TEST(CascadeGuard, BeyondTheDepthLimitSettersStoreWithoutApplyingRules) {
         int runaways;
     };
     const Case cases[] = {
-        {0, true, 3, {"DtThinning"}, 1},
-        {1, true, 6, {"DtThinning", "DtScreenAngle"}, 1},
-        {2, true, 6, {"DtThinning", "DtScreenAngle"}, 0},
-        {0, false, 3, {"DtThinning"}, 0},
+        {.limit = 0, .handled = true, .angle = 3, .changed = {"DtThinning"}, .runaways = 1},
+        {.limit = 1,
+         .handled = true,
+         .angle = 6,
+         .changed = {"DtThinning", "DtScreenAngle"},
+         .runaways = 1},
+        {.limit = 2,
+         .handled = true,
+         .angle = 6,
+         .changed = {"DtThinning", "DtScreenAngle"},
+         .runaways = 0},
+        {.limit = 0, .handled = false, .angle = 3, .changed = {"DtThinning"}, .runaways = 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.limit);
