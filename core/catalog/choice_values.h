@@ -40,6 +40,10 @@ inline constexpr std::uint8_t foldZFold2 = 2;
 inline constexpr std::uint8_t foldMultiLetter = 3;
 inline constexpr std::uint8_t foldMultiCenter = 4;
 
+// `foldDirectionOption` (DtFoldDirection).
+inline constexpr std::uint8_t foldDirectionInside = 0;
+inline constexpr std::uint8_t foldDirectionOutside = 1;
+
 // `collateOption` (DtCollate).
 inline constexpr std::uint8_t collateSort = 0;
 inline constexpr std::uint8_t collateGroup = 1;

@@ -19,8 +19,10 @@ using enum MemberId;
 constexpr auto nTo1Rules = ruleTable(
     everyStapleOff(own == 1), everyPunchOff(own == 1),
     rows({
-        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == 0), set(DtFoldDirection, 1)},
-        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+         set(DtFoldDirection, foldDirectionOutside)},
+        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionOutside),
+         set(DtFoldDirection, foldDirectionInside)},
         {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
         {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
         {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
@@ -54,9 +56,11 @@ constexpr auto foldDirectionRules = ruleTable({
 });
 
 constexpr auto piFrontCoverTrayRules = ruleTable({
-    {when(own == postInserterTray1, DtFoldDirection == 0, DtFold == foldMultiLetter),
+    {when(own == postInserterTray1, DtFoldDirection == foldDirectionInside,
+          DtFold == foldMultiLetter),
      set(DtFold, foldNone)},
-    {when(own == postInserterTray2, DtFoldDirection == 0, DtFold == foldMultiLetter),
+    {when(own == postInserterTray2, DtFoldDirection == foldDirectionInside,
+          DtFold == foldMultiLetter),
      set(DtFold, foldNone)},
     {when(own == postInserterTray1, DtRingBinding == 1), set(DtRingBinding, 0)},
     {when(own == postInserterTray2, DtRingBinding == 1), set(DtRingBinding, 0)},
@@ -74,16 +78,16 @@ constexpr auto piBackCoverTrayRules = ruleTable({
 });
 
 constexpr auto frontCoverTrayRules = ruleTable({
-    {when(own == coverTray1, DtFold == foldMultiLetter, DtFoldDirection == 0),
-     set(DtFoldDirection, 1)},
-    {when(own == coverTray2, DtFold == foldMultiLetter, DtFoldDirection == 0),
-     set(DtFoldDirection, 1)},
-    {when(own == coverTray3, DtFold == foldMultiLetter, DtFoldDirection == 0),
-     set(DtFoldDirection, 1)},
-    {when(own == coverTray4, DtFold == foldMultiLetter, DtFoldDirection == 0),
-     set(DtFoldDirection, 1)},
-    {when(own == coverTray5, DtFold == foldMultiLetter, DtFoldDirection == 0),
-     set(DtFoldDirection, 1)},
+    {when(own == coverTray1, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+     set(DtFoldDirection, foldDirectionOutside)},
+    {when(own == coverTray2, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+     set(DtFoldDirection, foldDirectionOutside)},
+    {when(own == coverTray3, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+     set(DtFoldDirection, foldDirectionOutside)},
+    {when(own == coverTray4, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+     set(DtFoldDirection, foldDirectionOutside)},
+    {when(own == coverTray5, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+     set(DtFoldDirection, foldDirectionOutside)},
     {when(own == coverTray1, DtCollate == collateGroup), set(DtCollate, collateSort)},
     {when(own == coverTray2, DtCollate == collateGroup), set(DtCollate, collateSort)},
     {when(own == coverTray3, DtCollate == collateGroup), set(DtCollate, collateSort)},

@@ -50,9 +50,11 @@ constexpr auto divideOutputRules = ruleTable({
 constexpr auto faceUpRules = ruleTable(
     everyStapleOff(own == 1), everyPunchOff(own == 1),
     rows({
-        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == 1), set(DtFoldDirection, 0)},
+        {when(own == 1, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionOutside),
+         set(DtFoldDirection, foldDirectionInside)},
         {when(own == 1, DtFold == foldMultiCenter), set(DtFold, foldNone)},
-        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == 0), set(DtFoldDirection, 1)},
+        {when(own == 0, DtFold == foldMultiLetter, DtFoldDirection == foldDirectionInside),
+         set(DtFoldDirection, foldDirectionOutside)},
         {when(own == 1, DtFold == foldZFold1), set(DtFold, foldNone)},
         {when(own == 1, DtFold == foldZFold2), set(DtFold, foldNone)},
         {when(own == 1, DtRingBinding == 1), set(DtRingBinding, 0)},

@@ -25,7 +25,6 @@ const char* staplePitch(std::uint8_t staple) {
 }
 
 constexpr std::uint8_t stitchFoldAndStaple = 1;
-constexpr std::uint8_t foldDirectionOutside = 1;
 constexpr std::uint8_t sendEMailOnError = 1;
 constexpr std::uint8_t sendEMailAlways = 2;
 

@@ -1,6 +1,7 @@
 #include "filter/pjl/pjl_hold_auth_entries.h"
 
 #include "core/base/number_text.h"
+#include "core/catalog/choice_values.h"
 #include "core/catalog/option_catalogue.h"
 #include "core/catalog/option_reading.h"
 #include "core/record/core_data.h"
@@ -17,19 +18,18 @@ std::string encryptedLine(std::string_view name, std::string_view secret) {
     return pjlSetLine(name, encryptPjlPassword(secret), 1);
 }
 
-constexpr std::uint8_t waitModeSecurePrint = 5;
 constexpr std::uint8_t authenticationExternalServer = 2;
 constexpr std::uint8_t authenticationRelayServer = 3;
 
 const char* holdValue(std::uint8_t waitMode) {
     switch (waitMode) {
-        case 1:
+        case waitModeProof:
             return "QXWAITPROOF";
-        case 2:
+        case waitModeProofFirst:
             return "QXWAITPROOF1STSHEET";
-        case 3:
+        case waitModeWait:
             return "QXWAITSTORE";
-        case 4:
+        case waitModeHoldPrint:
             return "QXHOLD";
         case waitModeSecurePrint:
             return "ON";
