@@ -36,19 +36,31 @@ bool isMediaNotSpecified(const ChoiceOptionDescriptor& mediaOption, std::uint32_
 std::optional<std::uint32_t> findChoiceByPpdName(const ChoiceOptionDescriptor& option,
                                                  std::string_view keyword);
 
-// The first external name of choice that is not null (PPD choice keyword, altName, reserved, PJL
-// value); null when all four are.
-constexpr const char* choiceDefaultText(const OptionChoice& choice) {
+// The first external name of choice that is set (PPD choice keyword, altName, reserved, PJL
+// value); empty when none is. Read as views, so that it also holds while compiling under the
+// sanitizers, which will not compare a constant's address with null there.
+constexpr std::string_view choiceDefaultName(const OptionChoice& choice) {
     const OptionNames& names = choice.names;
-    const char* const texts[] = {names.ppdName, names.altName, names.reserved, names.pjlName};
-    for (const char* text : texts)
-        if (text != nullptr) return text;
-    return nullptr;
+    const std::string_view texts[] = {names.ppdName, names.altName, names.reserved, names.pjlName};
+    for (const std::string_view text : texts)
+        if (!text.empty()) return text;
+    return {};
+}
+
+// The same name as a C string; null when no name is set.
+constexpr const char* choiceDefaultText(const OptionChoice& choice) {
+    const std::string_view name = choiceDefaultName(choice);
+    return name.empty() ? nullptr : name.data();
 }
 
 // The default text of a field that holds a choice's name as text (paper names, tone curves): the
-// first of the default choice's PPD choice keyword, altName, reserved and PJL value that is not
-// null; null when all four are.
+// first of the default choice's PPD choice keyword, altName, reserved and PJL value that is set;
+// empty when none is.
+constexpr std::string_view defaultChoiceName(const ChoiceOptionDescriptor& option) {
+    return choiceDefaultName(option.choices[defaultChoiceIndex(option)]);
+}
+
+// The same name as a C string; null when no name is set.
 constexpr const char* defaultChoiceText(const ChoiceOptionDescriptor& option) {
     return choiceDefaultText(option.choices[defaultChoiceIndex(option)]);
 }
@@ -79,6 +91,13 @@ constexpr bool hasTitleRow(std::uint32_t row) {
 // Whether a name is set: neither null nor empty. Only set names are written anywhere.
 constexpr bool isNameSet(const char* name) {
     return name != nullptr && name[0] != '\0';
+}
+
+// The same test of a catalogue's own text, read as a view: it holds while compiling under the
+// sanitizers too, which will not compare a constant's address with null there.
+template <std::size_t Capacity, EmptyText Empty>
+constexpr bool isNameSet(const CatalogueText<Capacity, Empty>& name) {
+    return !std::string_view(name).empty();
 }
 
 // Whether an option takes part in the PPD mapping, the supported PPD options and the summary.

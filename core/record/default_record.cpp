@@ -77,9 +77,10 @@ constexpr void setHostMembers(PdCoreData& record, const HostAnswers& host) {
 
 using RecordBytes = std::span<unsigned char, coreDataSize>;
 
-// At most the member's size less one bytes of text (null: none); the bytes after it stay 0.
-constexpr void writeMemberText(RecordBytes record, const CoreDataMember& member, const char* text) {
-    for (std::size_t i = 0; text != nullptr && text[i] != '\0' && i + 1 < member.size; ++i)
+// At most the member's size less one bytes of text; the bytes after it stay 0.
+constexpr void writeMemberText(RecordBytes record, const CoreDataMember& member,
+                               std::string_view text) {
+    for (std::size_t i = 0; i < text.size() && i + 1 < member.size; ++i)
         record[member.offset + i] = static_cast<unsigned char>(text[i]);
 }
 
@@ -96,7 +97,7 @@ constexpr void writeOptionDefault(RecordBytes record, const CoreDataMember& memb
             writeMemberNumber(record, member, 0xFFFFFFFF);  // no form
             break;
         case MemberKind::choiceText:
-            writeMemberText(record, member, defaultChoiceText(option));
+            writeMemberText(record, member, defaultChoiceName(option));
             break;
         default:
             break;
@@ -110,7 +111,8 @@ constexpr void writeOptionDefault(RecordBytes record, const CoreDataMember& memb
 
 constexpr void writeOptionDefault(RecordBytes record, const CoreDataMember& member,
                                   const TextOptionDescriptor& option) {
-    if (member.kind == MemberKind::text) writeMemberText(record, member, option.defaultText);
+    if (member.kind == MemberKind::text)
+        writeMemberText(record, member, std::string_view(option.defaultText));
 }
 
 // Built while compiling: the program carries the record's bytes and never walks the catalogue for
