@@ -18,6 +18,17 @@ int main(int argc, char** argv) {
     // The filter asks nothing of the system it runs on: metric (so A4) and US English.
     pd::useFilterMeasurementSystem();
     pd::usePreferredLanguagesOfFilter();
-    return pd::runPsfilter(argc, argv, std::getenv("PPD"), stdin, STDOUT_FILENO,
-                           pd::terminationFlag());
+    const int status = pd::runPsfilter(argc, argv, std::getenv("PPD"), stdin, STDOUT_FILENO,
+                                       pd::terminationFlag());
+#ifdef PD_LEAK_CHECK_AT_EXIT
+    return status;
+#else
+    // The job is written straight to the descriptor and its PPD is closed; the flush writes any
+    // message still in a stdio buffer. Ending here skips exit()'s teardown of the thirty shared
+    // libraries that CUPS brings, which frees only what the end of the process frees and faults
+    // in a page of each: a one-page job ends 3% sooner and peaks 0.5 MB lower (bench/run.sh,
+    // "ending without the libraries' teardown").
+    std::fflush(nullptr);
+    std::_Exit(status);
+#endif
 }
