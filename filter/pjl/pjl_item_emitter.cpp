@@ -37,24 +37,26 @@ std::optional<Number> parseNumber(const std::string& text) {
 
 // Converts in Wide (the width of the arithmetic), stores in the field's own width.
 template <typename Stored, typename Wide>
-void emitNumber(const PjlItemNames& names, Stored PdCoreData::*field, const PjlValueList* values,
-                PdCoreData* target, std::string* out, const PdCoreData* record,
-                std::uint32_t jobKind) {
+void emitNumber(const NumericOptionDescriptor& option, Stored PdCoreData::*field,
+                const PjlValueList* values, PdCoreData* target, std::string* out,
+                const PdCoreData* record, std::uint32_t jobKind) {
+    // The scale that takes a stored value to PJL units.
+    const std::uint32_t scale = option.outputScale[outputScalePjlWord];
     switch (pjlDirection(values, target, out, record)) {
         case PjlDirection::forward: {
-            if (!isWrittenToPjl(names, jobKind)) return;
+            if (!isWrittenToPjl(option, jobKind)) return;
             const Wide stored = (record->*field).get();
-            out->append(pjlSetLine(
-                names.name, decimal(convertToPjlUnits(stored, names.scale, names.divisor)), 0));
+            out->append(pjlSetLine(option.names.pjlName,
+                                   decimal(convertToPjlUnits(stored, scale, option.divisor)), 0));
             return;
         }
         case PjlDirection::reverse: {
-            if (!isNameSet(names.name)) return;
-            const std::string text = findPjlValue(*values, names.name);
+            if (!isNameSet(option.names.pjlName)) return;
+            const std::string text = findPjlValue(*values, option.names.pjlName);
             if (text.empty()) return;
             const auto parsed = parseNumber<typename Stored::value_type>(text);
             if (!parsed) return;
-            const Wide converted = convertFromPjlUnits(Wide{*parsed}, names.scale, names.divisor);
+            const Wide converted = convertFromPjlUnits(Wide{*parsed}, scale, option.divisor);
             (target->*field).set(static_cast<typename Stored::value_type>(converted));
             return;
         }
@@ -65,33 +67,34 @@ void emitNumber(const PjlItemNames& names, Stored PdCoreData::*field, const PjlV
 
 }  // namespace
 
-void emitPjlItem(const PjlItemNames& names, StoredInt32 PdCoreData::*field,
+void emitPjlItem(const NumericOptionDescriptor& option, StoredInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredInt32, std::int32_t>(names, field, values, target, out, record, jobKind);
+    emitNumber<StoredInt32, std::int32_t>(option, field, values, target, out, record, jobKind);
 }
 
-void emitPjlItem(const PjlItemNames& names, StoredUInt32 PdCoreData::*field,
+void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt32 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredUInt32, std::uint32_t>(names, field, values, target, out, record, jobKind);
+    emitNumber<StoredUInt32, std::uint32_t>(option, field, values, target, out, record, jobKind);
 }
 
-void emitPjlItem(const PjlItemNames& names, StoredUInt16 PdCoreData::*field,
+void emitPjlItem(const NumericOptionDescriptor& option, StoredUInt16 PdCoreData::*field,
                  const PjlValueList* values, PdCoreData* target, std::string* out,
                  const PdCoreData* record, std::uint32_t jobKind) {
-    emitNumber<StoredUInt16, std::uint32_t>(names, field, values, target, out, record, jobKind);
+    emitNumber<StoredUInt16, std::uint32_t>(option, field, values, target, out, record, jobKind);
 }
 
-std::string pjlTextItemLine(const PjlItemNames& names, std::string_view text,
+std::string pjlTextItemLine(const OptionDescriptor& option, std::string_view text,
                             std::uint32_t jobKind) {
-    if (!isWrittenToPjl(names, jobKind)) return {};
-    return pjlSetLine(names.name, text, 1);
+    if (!isWrittenToPjl(option, jobKind)) return {};
+    return pjlSetLine(option.names.pjlName, text, 1);
 }
 
-std::optional<std::string> pjlTextItemValue(const PjlItemNames& names, const PjlValueList& values) {
-    if (!isNameSet(names.name)) return std::nullopt;
-    std::string value = findPjlValue(values, names.name);
+std::optional<std::string> pjlTextItemValue(const OptionDescriptor& option,
+                                            const PjlValueList& values) {
+    if (!isNameSet(option.names.pjlName)) return std::nullopt;
+    std::string value = findPjlValue(values, option.names.pjlName);
     if (value.empty()) return std::nullopt;
     return value;
 }
